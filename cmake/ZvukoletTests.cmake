@@ -1,0 +1,45 @@
+# Helpers that declare test executables.
+#   zv_native_test(name sources...)  portable tests: built by every preset; run natively, and
+#                                    under Wine in the cross build (wchar_t is 16 bits there).
+#   zv_wine_test(name sources... [RESOURCES] [SERIAL])
+#                                    tests of Win32 code; run under Wine on the private display.
+include(GoogleTest)
+
+function(zv_gtest_target target)
+    zv_warnings(${target})
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${target} PRIVATE zv_gtest_main)
+endfunction()
+
+function(zv_native_test name)
+    add_executable(${name} ${ARGN})
+    zv_gtest_target(${name})
+    target_link_libraries(${name} PRIVATE zvukolet_portable)
+    if(WIN32)
+        target_link_options(${name} PRIVATE -municode)
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                             PROPERTIES FIXTURES_REQUIRED wine LABELS wine)
+    else()
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    endif()
+endfunction()
+
+function(zv_wine_test name)
+    if(NOT WIN32)
+        return()
+    endif()
+    cmake_parse_arguments(ARG "RESOURCES;SERIAL" "" "" ${ARGN})
+    set(sources ${ARG_UNPARSED_ARGUMENTS})
+    add_executable(${name} ${sources})
+    zv_gtest_target(${name})
+    target_link_libraries(${name} PRIVATE zvukolet_win)
+    target_link_options(${name} PRIVATE -municode)
+    if(ARG_RESOURCES)
+        zv_add_resources(${name})
+    endif()
+    set(props FIXTURES_REQUIRED wine LABELS wine)
+    if(ARG_SERIAL)
+        list(APPEND props RUN_SERIAL TRUE)
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+endfunction()
