@@ -1,0 +1,124 @@
+// The application object: runs the process from start to exit and owns the process-wide
+// resources (icons, image strips, internet handle, data folder, start command).
+//
+// Life of the process: construction (COM), registration switches, start-up (forwarding,
+// single instance, resources, main window), the message loop, and the shutdown that
+// releases everything in a fixed order. Everything runs on the GUI thread.
+#pragma once
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "app/IVrbatecModul.h"
+#include "winapi/Handle.h"
+
+namespace Vrbatec {
+
+namespace Ui {
+class ObrazkovyPruh;
+class OknoHlavni;
+} // namespace Ui
+
+namespace Detail {
+// A failing close only beeps: the handle is gone either way.
+struct InternetHandle {
+    using Typ = HINTERNET;
+    static constexpr Typ Prazdny() noexcept { return nullptr; }
+    static bool Platny(Typ h) noexcept { return h != nullptr; }
+    static void Zavrit(Typ h) noexcept {
+        if (!::InternetCloseHandle(h)) {
+            ::MessageBeep(MB_ICONEXCLAMATION);
+        }
+    }
+};
+} // namespace Detail
+
+using UniqueInternet = WinApi::Handle<Detail::InternetHandle>;
+
+// Indexes of the four status icons (stop/play in part 0, recording state in part 1).
+enum class StavovaIkona { Prehravani, Zastaveno, Zaznam, BezZaznamu };
+
+class Aplikace final : public IVrbatecModul {
+public:
+    Aplikace();
+    ~Aplikace();
+    Aplikace(const Aplikace&) = delete;
+    Aplikace& operator=(const Aplikace&) = delete;
+
+    // The entry point's sequence; the result is the process exit code.
+    int Spustit(HINSTANCE instance, const wchar_t* argumenty);
+
+    // IVrbatecModul
+    std::wstring NazevAplikace() override;
+    HRESULT VyznamnaChyba(const std::wstring& text) override;
+    HRESULT ZobrazitZpravu(const std::wstring& text, UINT typ) override;
+
+    // Opens a URL or file with the shell; failures are shown.
+    void OtevritUrl(const std::wstring& cil);
+
+    HINSTANCE Instance() const { return instance_; }
+    const std::wstring& NazevProduktu() const { return nazevProduktu_; }
+    std::uint32_t StartovniPrikaz() const { return startovniPrikaz_; }
+    std::uint32_t VerzeWindows() const { return verzeWindows_; }
+    std::uint32_t TypJednotky() const { return typJednotky_; }
+    const std::wstring& DatovaSlozka() const { return datovaSlozka_; }
+    bool PrvniInstance() const { return prvniInstance_; }
+    bool PrvniSpusteni() const { return prvniSpusteni_; }
+    HICON IkonaVelka() const { return ikonaVelka_.Get(); }
+    HICON IkonaMala() const { return ikonaMala_.Get(); }
+    HICON StavIkona(StavovaIkona ikona) const;
+    HINTERNET Internet() const { return internet_.Get(); }
+    Ui::ObrazkovyPruh& MalyPruh() const { return *malyPruh_; }
+    Ui::ObrazkovyPruh& VelkyPruh() const { return *velkyPruh_; }
+    const std::wstring& IdModeluAplikace() const { return idModeluAplikace_; }
+
+private:
+    // Start-up: 0 to run the loop, 1 when the process ends at once (forwarded command or
+    // another copy running), a negative HRESULT when a step failed.
+    int SpustitStart(const wchar_t* argumenty);
+    bool PredatPrikaz();
+    bool ZajistitJedinouInstanci();
+    void NacistIdentituProgramu();
+    void ZjistitTypJednotky();
+    void NacistStavoveIkony();
+    void ZajistitDatovouSlozku();
+    int SmyckaZprav();
+    int Ukoncit();
+
+    bool comSelhalo_ = false;
+    bool comInicializovano_ = false;
+    DWORD hlavniVlakno_ = 0;
+
+    HINSTANCE instance_ = nullptr;
+    std::uint32_t startovniPrikaz_ = 0;
+    WinApi::UniqueIcon ikonaVelka_;
+    WinApi::UniqueIcon ikonaMala_;
+    std::wstring nazevProduktu_ = L"Vrbatec software";
+    std::array<WinApi::UniqueIcon, 4> stavoveIkony_;
+    UniqueInternet internet_;
+    bool prvniSpusteni_ = false;
+    std::wstring idModeluAplikace_;
+    std::uint32_t typJednotky_ = 0;
+    std::mutex zamek_;
+    HACCEL akceleratory_ = nullptr; // resource tables need no release
+    ULONG_PTR gdiplusToken_ = 0;
+    WinApi::UniqueHandle mutex_;
+    bool prvniInstance_ = true;
+    std::wstring datovaSlozka_;
+    std::wstring nazevMutexu_;
+    std::unique_ptr<Ui::ObrazkovyPruh> malyPruh_;
+    std::unique_ptr<Ui::ObrazkovyPruh> velkyPruh_;
+    std::uint32_t verzeWindows_ = 0x502;
+    std::unique_ptr<Ui::OknoHlavni> hlavniOkno_;
+};
+
+// The one application object of the process.
+Aplikace& AplikaceInstance();
+
+} // namespace Vrbatec

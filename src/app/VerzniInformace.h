@@ -1,0 +1,12 @@
+// Values of the executable's own version block ("ProductName", "InternalName", ...).
+#pragma once
+
+#include <string>
+
+namespace Vrbatec {
+
+// Reads a value from the string table selected by the first translation of the block;
+// false (and the value untouched) when the block or the value cannot be read.
+bool NacistHodnotuVerze(const wchar_t* nazev, std::wstring& hodnota);
+
+} // namespace Vrbatec
