@@ -31,7 +31,7 @@ start_display() {
     local n
     for n in $(seq 91 190); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+            setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
             echo $! >"$dir/xvfb.pid"
             echo ":$n" >"$dir/display"
             local i
@@ -55,8 +55,8 @@ fi
 export DISPLAY=$(cat "$dir/display")
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$WINE" wineboot -i </dev/null >/dev/null 2>&1 || true
-    "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
+    "$WINE" wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
+    "$WINESERVER" -w </dev/null >/dev/null 2>&1 9>&- || true
     # Without the fonts GDI+ finds no font family at all.
     fonts=$(dpkg -L libwine 2>/dev/null | grep '\.ttf$' || true)
     if [ -n "$fonts" ]; then
@@ -67,8 +67,9 @@ fi
 
 # Background Wine processes inherit the output of whoever starts them first: start them
 # here, detached from every pipe, before any test does.
-if "$WINESERVER" -p </dev/null >/dev/null 2>&1; then :; fi
-"$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
+# The lock must not be inherited either, or it stays held for as long as they run.
+if "$WINESERVER" -p </dev/null >/dev/null 2>&1 9>&-; then :; fi
+"$WINE" cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
 
 cat >"$dir/env" <<ENV
 export WINEPREFIX='$WINEPREFIX'
