@@ -201,10 +201,14 @@ void Aplikace::ZjistitTypJednotky() {
     typJednotky_ = DatovaSlozka::NormalizovatTypJednotky(::GetDriveTypeW(koren.c_str()));
 }
 
-void Aplikace::NacistStavoveIkony() {
+bool Aplikace::NacistStavoveIkony() {
     for (size_t i = 0; i < stavoveIkony_.size(); ++i) {
         stavoveIkony_[i] = malyPruh_->Ikona(kObrazkyStavovychIkon[i]);
+        if (!stavoveIkony_[i]) {
+            return false;
+        }
     }
+    return true;
 }
 
 HICON Aplikace::StavIkona(StavovaIkona ikona) const {
@@ -253,7 +257,9 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
         return HResultPosledniChyby();
     }
     ZjistitTypJednotky();
-    NacistStavoveIkony();
+    if (!NacistStavoveIkony()) {
+        return HResultPosledniChyby();
+    }
     akceleratory_ = ::LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(IDR_AKCELERATORY));
     if (akceleratory_ == nullptr) {
         return HResultPosledniChyby();

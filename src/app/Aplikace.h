@@ -86,7 +86,7 @@ private:
     bool ZajistitJedinouInstanci();
     void NacistIdentituProgramu();
     void ZjistitTypJednotky();
-    void NacistStavoveIkony();
+    bool NacistStavoveIkony();
     void ZajistitDatovouSlozku();
     int SmyckaZprav();
     int Ukoncit();

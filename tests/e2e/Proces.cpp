@@ -1,0 +1,128 @@
+#include "e2e/Proces.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace Vrbatec::Testy {
+
+namespace {
+
+struct HledaniOkna {
+    DWORD proces;
+    const wchar_t* trida;
+    const wchar_t* titulek;
+    bool jenViditelna;
+    HWND nalezeno;
+};
+
+BOOL CALLBACK ProjitOkno(HWND okno, LPARAM data) {
+    auto& hledani = *reinterpret_cast<HledaniOkna*>(data);
+    DWORD proces = 0;
+    GetWindowThreadProcessId(okno, &proces);
+    if (proces != hledani.proces || (hledani.jenViditelna && !IsWindowVisible(okno))) {
+        return TRUE;
+    }
+    wchar_t text[256] = {};
+    if (hledani.trida != nullptr) {
+        GetClassNameW(okno, text, 256);
+        if (std::wstring(text) != hledani.trida) {
+            return TRUE;
+        }
+    }
+    if (hledani.titulek != nullptr) {
+        GetWindowTextW(okno, text, 256);
+        if (std::wstring(text) != hledani.titulek) {
+            return TRUE;
+        }
+    }
+    hledani.nalezeno = okno;
+    return FALSE;
+}
+
+} // namespace
+
+std::wstring CestaProgramu() {
+    std::wstring cesta = ZV_CESTA_PROGRAMU;
+    if (!cesta.empty() && cesta[0] == L'/') {
+        // Wine shows the Unix root as drive Z:.
+        cesta.insert(0, L"Z:");
+    }
+    for (wchar_t& znak : cesta) {
+        if (znak == L'/') {
+            znak = L'\\';
+        }
+    }
+    return cesta;
+}
+
+Proces::Proces(const std::wstring& argumenty, const std::wstring& cesta) {
+    std::wstring prikaz = L"\"" + cesta + L"\"";
+    if (!argumenty.empty()) {
+        prikaz += L" " + argumenty;
+    }
+    STARTUPINFOW start{};
+    start.cb = sizeof(start);
+    const BOOL ok = CreateProcessW(cesta.c_str(), prikaz.data(), nullptr, nullptr, FALSE, 0,
+                                   nullptr, nullptr, &start, &info_);
+    EXPECT_TRUE(ok) << "CreateProcessW failed with " << GetLastError();
+}
+
+Proces::~Proces() {
+    if (info_.hProcess == nullptr) {
+        return;
+    }
+    if (Bezi()) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+DWORD Proces::PockatNaKonec(std::chrono::milliseconds limit) {
+    if (info_.hProcess == nullptr) {
+        return STILL_ACTIVE;
+    }
+    WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count()));
+    DWORD kod = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &kod);
+    return kod;
+}
+
+bool Proces::Bezi() const {
+    return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND Proces::PockatNaOkno(const wchar_t* trida, const wchar_t* titulek,
+                          std::chrono::milliseconds limit) const {
+    const auto konec = std::chrono::steady_clock::now() + limit;
+    do {
+        HledaniOkna hledani{Id(), trida, titulek, true, nullptr};
+        EnumWindows(ProjitOkno, reinterpret_cast<LPARAM>(&hledani));
+        if (hledani.nalezeno != nullptr) {
+            return hledani.nalezeno;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    } while (std::chrono::steady_clock::now() < konec);
+    return nullptr;
+}
+
+bool Proces::MaOkno() const {
+    HledaniOkna hledani{Id(), nullptr, nullptr, false, nullptr};
+    EnumWindows(ProjitOkno, reinterpret_cast<LPARAM>(&hledani));
+    return hledani.nalezeno != nullptr;
+}
+
+std::wstring TextPrvku(HWND okno, int id) {
+    HWND prvek = GetDlgItem(okno, id);
+    if (prvek == nullptr) {
+        return L"(no control " + std::to_wstring(id) + L")";
+    }
+    wchar_t text[512] = {};
+    SendMessageTimeoutW(prvek, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 2000,
+                        nullptr);
+    return text;
+}
+
+} // namespace Vrbatec::Testy

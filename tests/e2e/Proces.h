@@ -1,0 +1,40 @@
+// Starting the real Zvukolet.exe from a test and watching what it does.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+namespace Vrbatec::Testy {
+
+// The program's path as Windows sees it (the build passes its Unix path).
+std::wstring CestaProgramu();
+
+class Proces {
+public:
+    // Starts the program with the given arguments; the test fails when it cannot.
+    explicit Proces(const std::wstring& argumenty, const std::wstring& cesta = CestaProgramu());
+    ~Proces(); // ends the process if it still runs
+    Proces(const Proces&) = delete;
+    Proces& operator=(const Proces&) = delete;
+
+    DWORD Id() const { return info_.dwProcessId; }
+    // The exit code, or STILL_ACTIVE when it did not end in time.
+    DWORD PockatNaKonec(std::chrono::milliseconds limit);
+    bool Bezi() const;
+
+    // The visible top-level window of the process with the class (and title, when given).
+    HWND PockatNaOkno(const wchar_t* trida, const wchar_t* titulek,
+                      std::chrono::milliseconds limit) const;
+    // Whether the process has any top-level window at all now.
+    bool MaOkno() const;
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The text of a child control of a window in another process.
+std::wstring TextPrvku(HWND okno, int id);
+
+} // namespace Vrbatec::Testy

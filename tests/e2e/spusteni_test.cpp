@@ -1,0 +1,167 @@
+// The real Zvukolet.exe under Wine: single instance, forwarding of command words, the
+// start command, registration switches and the end of the process.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include "e2e/Proces.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Vrbatec::Testy::Proces;
+using Vrbatec::Testy::TextPrvku;
+
+constexpr wchar_t kTrida[] = L"ZvukoletHlavni";
+constexpr int kIdTextuPrikazu = 100;
+constexpr auto kStart = 20s;
+
+class Spusteni : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(FindWindowW(kTrida, nullptr), nullptr) << "a copy of the program still runs";
+    }
+
+    // Starts the program without arguments and waits for its main window.
+    static HWND HlavniOkno(const Proces& proces) {
+        return proces.PockatNaOkno(kTrida, L"Zvukolet", kStart);
+    }
+
+    static void Zavrit(Proces& proces, HWND okno) {
+        PostMessageW(okno, WM_CLOSE, 0, 0);
+        EXPECT_EQ(proces.PockatNaKonec(kStart), 0u) << "WM_CLOSE must end the process with 0";
+    }
+
+    // Runs a short-lived start and checks that it never shows a window of its own.
+    static DWORD KratkyBehBezOkna(const std::wstring& argumenty) {
+        Proces proces(argumenty);
+        bool oknoVidet = false;
+        const auto konec = std::chrono::steady_clock::now() + kStart;
+        while (proces.Bezi() && std::chrono::steady_clock::now() < konec) {
+            oknoVidet = oknoVidet || proces.MaOkno();
+            Sleep(5);
+        }
+        EXPECT_FALSE(oknoVidet) << argumenty;
+        return proces.PockatNaKonec(0ms);
+    }
+};
+
+TEST_F(Spusteni, MainWindowAppearsWithTitleAndSizeAndClosesWithExitCodeZero) {
+    Proces program(L"");
+    HWND okno = HlavniOkno(program);
+    ASSERT_NE(okno, nullptr);
+    RECT obdelnik{};
+    GetWindowRect(okno, &obdelnik);
+    EXPECT_EQ(obdelnik.left, 0);
+    EXPECT_EQ(obdelnik.top, 0);
+    EXPECT_EQ(obdelnik.right - obdelnik.left, 520);
+    EXPECT_EQ(obdelnik.bottom - obdelnik.top, 280);
+    EXPECT_EQ(TextPrvku(okno, kIdTextuPrikazu), L"") << "no start command was given";
+    Zavrit(program, okno);
+}
+
+TEST_F(Spusteni, SecondCopyShowsTheMessageAndLeavesTheFirstAlone) {
+    Proces prvni(L"");
+    HWND okno = HlavniOkno(prvni);
+    ASSERT_NE(okno, nullptr);
+
+    Proces druhy(L"");
+    HWND zprava = druhy.PockatNaOkno(L"#32770", L"Zvukolet", kStart);
+    ASSERT_NE(zprava, nullptr) << "the second copy showed no message";
+    EXPECT_EQ(TextPrvku(zprava, 0xFFFF), L"Tato aplikace je již spuštěna.");
+    EXPECT_TRUE(druhy.Bezi()) << "the message waits for the user";
+    PostMessageW(zprava, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(druhy.PockatNaKonec(kStart), 0u);
+
+    EXPECT_TRUE(prvni.Bezi());
+    EXPECT_TRUE(IsWindow(okno));
+    Zavrit(prvni, okno);
+}
+
+TEST_F(Spusteni, CommandWordsReachTheRunningCopyWithoutAnyWindow) {
+    Proces program(L"");
+    HWND okno = HlavniOkno(program);
+    ASSERT_NE(okno, nullptr);
+
+    struct Slovo {
+        const wchar_t* text;
+        const wchar_t* ocekavano;
+    };
+    const Slovo slova[] = {
+        {L"zp", L"Příkaz 40007: tato funkce zatím není k dispozici."},
+        {L"SP", L"Příkaz 40006: tato funkce zatím není k dispozici."},
+        {L"hp", L"Příkaz 40021: tato funkce zatím není k dispozici."},
+    };
+    for (const Slovo& slovo : slova) {
+        EXPECT_EQ(KratkyBehBezOkna(slovo.text), 0u) << slovo.text;
+        std::wstring text;
+        for (int pokus = 0; pokus < 200 && text != slovo.ocekavano; ++pokus) {
+            Sleep(10);
+            text = TextPrvku(okno, kIdTextuPrikazu);
+        }
+        EXPECT_EQ(text, slovo.ocekavano);
+    }
+    Zavrit(program, okno);
+}
+
+TEST_F(Spusteni, KeptWordWithoutRunningCopyBecomesTheStartCommand) {
+    Proces program(L"sp");
+    HWND okno = HlavniOkno(program);
+    ASSERT_NE(okno, nullptr);
+    std::wstring text;
+    for (int pokus = 0; pokus < 200 && text.empty(); ++pokus) {
+        Sleep(10);
+        text = TextPrvku(okno, kIdTextuPrikazu);
+    }
+    EXPECT_EQ(text, L"Příkaz 40006: tato funkce zatím není k dispozici.");
+    Zavrit(program, okno);
+}
+
+TEST_F(Spusteni, OtherWordsWithoutRunningCopyStartNormallyWithoutCommand) {
+    for (const wchar_t* argumenty : {L"zz", L"\"sp \"", L"neznamy"}) {
+        Proces program(argumenty);
+        HWND okno = HlavniOkno(program);
+        ASSERT_NE(okno, nullptr) << argumenty;
+        Sleep(300); // time for a start command to arrive, were there one
+        EXPECT_EQ(TextPrvku(okno, kIdTextuPrikazu), L"") << argumenty;
+        Zavrit(program, okno);
+    }
+}
+
+TEST_F(Spusteni, ExitCommandEndsTheProgram) {
+    Proces program(L"");
+    HWND okno = HlavniOkno(program);
+    ASSERT_NE(okno, nullptr);
+    PostMessageW(okno, WM_COMMAND, 40001, 0);
+    EXPECT_EQ(program.PockatNaKonec(kStart), 0u);
+}
+
+TEST_F(Spusteni, RegistrationSwitchesEndWithSuccessAndNoWindow) {
+    for (const wchar_t* prepinac :
+         {L"/RegServer", L"-UnregServer", L"/regserverperuser", L"-UnregServerPerUser"}) {
+        EXPECT_EQ(KratkyBehBezOkna(prepinac), 0u) << prepinac;
+    }
+    EXPECT_EQ(FindWindowW(kTrida, nullptr), nullptr);
+}
+
+TEST_F(Spusteni, DataFolderIsCreatedUnderLocalApplicationData) {
+    PWSTR localAppData = nullptr;
+    ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &localAppData), S_OK);
+    const std::wstring vrbatec = std::wstring(localAppData) + L"\\Vrbatec";
+    CoTaskMemFree(localAppData);
+    const std::wstring slozka = vrbatec + L"\\Zvukolet\\2";
+    RemoveDirectoryW(slozka.c_str());
+    RemoveDirectoryW((vrbatec + L"\\Zvukolet").c_str());
+    RemoveDirectoryW(vrbatec.c_str());
+    ASSERT_FALSE(PathFileExistsW(vrbatec.c_str()));
+
+    Proces program(L"");
+    HWND okno = HlavniOkno(program);
+    ASSERT_NE(okno, nullptr);
+    EXPECT_TRUE(PathIsDirectoryW(slozka.c_str()));
+    Zavrit(program, okno);
+}
+
+} // namespace
