@@ -1,0 +1,83 @@
+#include "winapi/Dialog.h"
+
+#include "app/Diagnostika.h"
+
+namespace Vrbatec::WinApi {
+
+INT_PTR Dialog::SpustitModalne(HINSTANCE instance, const wchar_t* sablona, HWND rodic) {
+    return ::DialogBoxParamW(instance, sablona, rodic, &ProceduraDialogu, Spustit(true));
+}
+
+INT_PTR Dialog::SpustitModalne(HINSTANCE instance, const DLGTEMPLATE* sablona, HWND rodic) {
+    return ::DialogBoxIndirectParamW(instance, sablona, rodic, &ProceduraDialogu, Spustit(true));
+}
+
+void Dialog::Ukoncit(INT_PTR kod) {
+    if (!::EndDialog(PlatneOkno(), kod)) {
+        FatalniPosledniChyba();
+    }
+}
+
+HWND Dialog::VytvoritNemodalne(HINSTANCE instance, const wchar_t* sablona, HWND rodic) {
+    return ::CreateDialogParamW(instance, sablona, rodic, &ProceduraDialogu, Spustit(false));
+}
+
+HWND Dialog::VytvoritNemodalne(HINSTANCE instance, const DLGTEMPLATE* sablona, HWND rodic) {
+    return ::CreateDialogIndirectParamW(instance, sablona, rodic, &ProceduraDialogu,
+                                        Spustit(false));
+}
+
+void Dialog::Zrusit() {
+    if (Hwnd() != nullptr && ::IsWindow(Hwnd()) && !::DestroyWindow(Hwnd())) {
+        FatalniPosledniChyba();
+    }
+}
+
+LPARAM Dialog::Spustit(bool modalni) noexcept {
+    modalni_ = modalni;
+    return reinterpret_cast<LPARAM>(this);
+}
+
+INT_PTR CALLBACK Dialog::ProceduraDialogu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam) {
+    OknoImpl* objekt = ObjektOkna(okno);
+    if (objekt == nullptr && zprava == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<Dialog*>(lParam);
+        dialog->NavazatDialog(okno, dialog->modalni_);
+        objekt = dialog;
+    }
+    if (objekt == nullptr) {
+        return FALSE;
+    }
+    bool zpracovano = false;
+    const LRESULT vysledek = objekt->Rozeslat(okno, zprava, wParam, lParam, zpracovano);
+    if (!zpracovano) {
+        return zprava == WM_INITDIALOG ? TRUE : FALSE;
+    }
+    return VysledekProcedury(okno, zprava, vysledek);
+}
+
+INT_PTR Dialog::VysledekProcedury(HWND okno, UINT zprava, LRESULT vysledek) {
+    switch (zprava) {
+    case WM_INITDIALOG:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return vysledek;
+    default:
+        // The window may be gone when the message destroyed it.
+        if (::IsWindow(okno)) {
+            ::SetWindowLongPtrW(okno, DWLP_MSGRESULT, vysledek);
+        }
+        return TRUE;
+    }
+}
+
+} // namespace Vrbatec::WinApi

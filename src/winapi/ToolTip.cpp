@@ -1,0 +1,42 @@
+#include "winapi/ToolTip.h"
+
+#include <commctrl.h>
+
+#include "app/Diagnostika.h"
+
+namespace Vrbatec::WinApi {
+
+HWND ToolTip::Vytvorit(HWND vlastnik, HINSTANCE instance) {
+    if (okno_ && ::IsWindow(okno_.Get())) {
+        return okno_.Get();
+    }
+    if (!::IsWindow(vlastnik)) {
+        FatalniHResult(E_HANDLE);
+    }
+    okno_.Reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  vlastnik, nullptr, instance, nullptr));
+    if (!okno_) {
+        FatalniPosledniChyba();
+    }
+    return okno_.Get();
+}
+
+void ToolTip::PridatNastroj(HWND prvek, HINSTANCE instance, UINT idRetezce) {
+    if (!okno_ || !::IsWindow(prvek)) {
+        FatalniHResult(E_HANDLE);
+    }
+    TTTOOLINFOW nastroj{};
+    // The size without lpReserved, which the tooltips of older common controls refuse.
+    nastroj.cbSize = TTTOOLINFOW_V2_SIZE;
+    nastroj.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    nastroj.hwnd = ::GetParent(prvek);
+    nastroj.uId = reinterpret_cast<UINT_PTR>(prvek);
+    nastroj.hinst = instance;
+    nastroj.lpszText = MAKEINTRESOURCEW(idRetezce);
+    if (!::SendMessageW(okno_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&nastroj))) {
+        FatalniHResult(E_FAIL);
+    }
+}
+
+} // namespace Vrbatec::WinApi

@@ -1,0 +1,29 @@
+// Tooltips of a window's controls: one tooltip window per owner, created on first use, and
+// a tool per control whose text is a string of the program's string table. The tooltip
+// subclasses each control itself to see the mouse, so the owner has nothing to relay.
+//
+// Failures are fatal: a missing owner or control (E_HANDLE), a tooltip window that cannot
+// be created (last error), a tool that the tooltip refuses (E_FAIL).
+#pragma once
+
+#include <windows.h>
+
+#include "winapi/Handle.h"
+
+namespace Vrbatec::WinApi {
+
+class ToolTip {
+public:
+    // The tooltip window of the owner; later calls return the one created first.
+    HWND Vytvorit(HWND vlastnik, HINSTANCE instance);
+    // Needs Vytvorit first. The text is looked up when the tip shows.
+    void PridatNastroj(HWND prvek, HINSTANCE instance, UINT idRetezce);
+
+    HWND Hwnd() const noexcept { return okno_.Get(); }
+
+private:
+    // The owner destroys the tooltip with itself; the handle's deleter checks for that.
+    UniqueWindow okno_;
+};
+
+} // namespace Vrbatec::WinApi
