@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, what building and testing Zvukolet needs.
+# Does nothing when everything is there already.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build python3 git
+    g++-mingw-w64-x86-64-posix mingw-w64-tools googletest
+    g++ libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format
+    wine64 wine libwine
+    xvfb xauth x11-apps xdotool imagemagick util-linux
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
