@@ -1,0 +1,213 @@
+#include "sources/KodekZdroju.h"
+
+#include <array>
+#include <bit>
+#include <cstring>
+
+#include "sources/HodnotyPoli.h"
+#include "sources/Utf16.h"
+
+namespace Vrbatec::KodekZdroju {
+
+namespace {
+
+constexpr std::u16string_view kOteviraciZdroj = u"<zdroj>";
+constexpr std::u16string_view kZaviraciZdroj = u"</zdroj>";
+constexpr std::u16string_view kKonecRadku = u"\r\n";
+
+// The four fields of a record, in the order they are written.
+enum Pole : std::size_t { kNazev, kUrl, kHlasitost, kMenu, kPocetPoli };
+
+struct Znacky {
+    std::u16string_view oteviraci;
+    std::u16string_view zaviraci;
+};
+
+constexpr std::array<Znacky, kPocetPoli> kZnackyPoli = {{
+    {u"<nazev>", u"</nazev>"},
+    {u"<url>", u"</url>"},
+    {u"<hlasitost>", u"</hlasitost>"},
+    {u"<menu>", u"</menu>"},
+}};
+
+void PridatPole(std::u16string& text, Pole pole, std::u16string_view hodnota) {
+    text += u' ';
+    text += kZnackyPoli[pole].oteviraci;
+    text += hodnota;
+    text += kZnackyPoli[pole].zaviraci;
+    text += kKonecRadku;
+}
+
+// The position of the next '<' at or after od. The file is mostly text between tags, so
+// the search runs over bytes with memchr and checks that the byte is the whole unit.
+std::size_t DalsiZobacek(std::u16string_view text, std::size_t od) {
+    if constexpr (std::endian::native == std::endian::little) {
+        const auto* zacatek = reinterpret_cast<const unsigned char*>(text.data());
+        const std::size_t delkaBajtu = text.size() * sizeof(char16_t);
+        std::size_t bajt = od * sizeof(char16_t);
+        while (bajt < delkaBajtu) {
+            const void* nalez = std::memchr(zacatek + bajt, '<', delkaBajtu - bajt);
+            if (nalez == nullptr) {
+                break;
+            }
+            const auto pozice =
+                static_cast<std::size_t>(static_cast<const unsigned char*>(nalez) - zacatek);
+            if (pozice % sizeof(char16_t) == 0 && text[pozice / sizeof(char16_t)] == u'<') {
+                return pozice / sizeof(char16_t);
+            }
+            bajt = pozice + 1;
+        }
+        return std::u16string_view::npos;
+    } else {
+        return text.find(u'<', od);
+    }
+}
+
+bool ZnackaNaMiste(std::u16string_view text, std::size_t pozice, std::u16string_view znacka) {
+    return text.compare(pozice, znacka.size(), znacka) == 0;
+}
+
+std::size_t NajitZnacku(std::u16string_view text, std::u16string_view znacka, std::size_t od) {
+    for (std::size_t p = DalsiZobacek(text, od); p != std::u16string_view::npos;
+         p = DalsiZobacek(text, p + 1)) {
+        if (ZnackaNaMiste(text, p, znacka)) {
+            return p;
+        }
+    }
+    return std::u16string_view::npos;
+}
+
+// Where one record's fields lie, found in one pass over the record. A field counts when its
+// first opening tag inside the record is followed, still inside the record, by its closing
+// tag; the value is the text between them. This gives the same values as looking each
+// field up from the start of the record, without reading the record five times.
+struct PoleZaznamu {
+    std::array<std::size_t, kPocetPoli> zacatek{};
+    std::array<std::size_t, kPocetPoli> konec{};
+    std::array<bool, kPocetPoli> otevreno{};
+    std::array<bool, kPocetPoli> nalezeno{};
+};
+
+// Reads the record that starts after its opening tag at obsah; returns the position of its
+// closing tag, or npos when the record never ends.
+std::size_t PrecistZaznam(std::u16string_view text, std::size_t obsah, PoleZaznamu& pole) {
+    for (std::size_t p = DalsiZobacek(text, obsah); p != std::u16string_view::npos;
+         p = DalsiZobacek(text, p + 1)) {
+        if (ZnackaNaMiste(text, p, kZaviraciZdroj)) {
+            return p;
+        }
+        for (std::size_t i = 0; i < kPocetPoli; ++i) {
+            if (!pole.otevreno[i]) {
+                if (ZnackaNaMiste(text, p, kZnackyPoli[i].oteviraci)) {
+                    pole.otevreno[i] = true;
+                    pole.zacatek[i] = p + kZnackyPoli[i].oteviraci.size();
+                    break;
+                }
+            } else if (!pole.nalezeno[i] && ZnackaNaMiste(text, p, kZnackyPoli[i].zaviraci)) {
+                pole.nalezeno[i] = true;
+                pole.konec[i] = p;
+                break;
+            }
+        }
+    }
+    return std::u16string_view::npos;
+}
+
+// A field missing from a record leaves its slot as the previous record left it; files
+// edited by hand have always read that way. Volume and menu flag share one slot.
+struct Prihradky {
+    std::u16string_view nazev;
+    std::u16string_view url;
+    std::u16string_view cislo;
+};
+
+void PrevzitPole(std::u16string_view text, const PoleZaznamu& pole, Pole ktere,
+                 std::u16string_view& prihradka) {
+    if (pole.nalezeno[ktere]) {
+        prihradka = text.substr(pole.zacatek[ktere], pole.konec[ktere] - pole.zacatek[ktere]);
+    }
+}
+
+Zdroj ZaznamZPrihradek(std::u16string_view text, const PoleZaznamu& pole, Prihradky& prihradky) {
+    Zdroj zdroj;
+    PrevzitPole(text, pole, kNazev, prihradky.nazev);
+    PrevzitPole(text, pole, kUrl, prihradky.url);
+    zdroj.nazev = Utf16::NaWString(prihradky.nazev);
+    zdroj.url = Utf16::NaWString(prihradky.url);
+    PrevzitPole(text, pole, kHlasitost, prihradky.cislo);
+    zdroj.hlasitost = HodnotyPoli::CisloZTextu(prihradky.cislo);
+    PrevzitPole(text, pole, kMenu, prihradky.cislo);
+    zdroj.menu = HodnotyPoli::PriznakZTextu(prihradky.cislo);
+    return zdroj;
+}
+
+} // namespace
+
+std::u16string Zakodovat(std::span<const Zdroj> zdroje) {
+    std::u16string text;
+    for (const Zdroj& zdroj : zdroje) {
+        text += kOteviraciZdroj;
+        text += kKonecRadku;
+        PridatPole(text, kNazev, Utf16::ZWString(zdroj.nazev));
+        PridatPole(text, kUrl, Utf16::ZWString(zdroj.url));
+        PridatPole(text, kHlasitost, HodnotyPoli::TextCisla(zdroj.hlasitost));
+        PridatPole(text, kMenu, HodnotyPoli::TextPriznaku(zdroj.menu));
+        text += kZaviraciZdroj;
+        text += kKonecRadku;
+    }
+    return text;
+}
+
+std::vector<std::uint8_t> ZakodovatNaBajty(std::span<const Zdroj> zdroje) {
+    const std::u16string text = Zakodovat(zdroje);
+    std::vector<std::uint8_t> bajty;
+    bajty.reserve(text.size() * 2);
+    for (const char16_t jednotka : text) {
+        bajty.push_back(static_cast<std::uint8_t>(jednotka & 0xFF));
+        bajty.push_back(static_cast<std::uint8_t>(jednotka >> 8));
+    }
+    return bajty;
+}
+
+std::vector<Zdroj> Dekodovat(std::u16string_view text) {
+    std::vector<Zdroj> zdroje;
+    Prihradky prihradky;
+    std::size_t p = 0;
+    while (true) {
+        const std::size_t zacatek = NajitZnacku(text, kOteviraciZdroj, p);
+        if (zacatek == std::u16string_view::npos) {
+            break;
+        }
+        PoleZaznamu pole;
+        p = PrecistZaznam(text, zacatek + kOteviraciZdroj.size(), pole);
+        if (p == std::u16string_view::npos) {
+            break;
+        }
+        zdroje.push_back(ZaznamZPrihradek(text, pole, prihradky));
+    }
+    return zdroje;
+}
+
+std::vector<Zdroj> DekodovatBajty(std::span<const std::uint8_t> bajty) {
+    std::u16string text(bajty.size() / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<char16_t>(bajty[2 * i] | (bajty[2 * i + 1] << 8));
+    }
+    return Dekodovat(text);
+}
+
+bool ObsahujeZnacku(std::u16string_view text) {
+    if (NajitZnacku(text, kOteviraciZdroj, 0) != std::u16string_view::npos ||
+        NajitZnacku(text, kZaviraciZdroj, 0) != std::u16string_view::npos) {
+        return true;
+    }
+    for (const Znacky& znacky : kZnackyPoli) {
+        if (NajitZnacku(text, znacky.oteviraci, 0) != std::u16string_view::npos ||
+            NajitZnacku(text, znacky.zaviraci, 0) != std::u16string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace Vrbatec::KodekZdroju
