@@ -165,3 +165,33 @@ TEST_F(Spusteni, DataFolderIsCreatedUnderLocalApplicationData) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Spusteni, FromARemovableDriveNothingIsCreatedUnderLocalApplicationData) {
+    // The test environment maps R: to a folder that Wine reports as a removable drive.
+    ASSERT_EQ(GetDriveTypeW(L"R:\\"), static_cast<UINT>(DRIVE_REMOVABLE));
+    const std::wstring naVymenne = L"R:\\Zvukolet.exe";
+    ASSERT_TRUE(CopyFileW(Vrbatec::Testy::CestaProgramu().c_str(), naVymenne.c_str(), FALSE));
+
+    PWSTR localAppData = nullptr;
+    ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &localAppData), S_OK);
+    const std::wstring vrbatec = std::wstring(localAppData) + L"\\Vrbatec";
+    CoTaskMemFree(localAppData);
+    RemoveDirectoryW((vrbatec + L"\\Zvukolet\\2").c_str());
+    RemoveDirectoryW((vrbatec + L"\\Zvukolet").c_str());
+    RemoveDirectoryW(vrbatec.c_str());
+    ASSERT_FALSE(PathFileExistsW(vrbatec.c_str()));
+
+    {
+        Proces program(L"", naVymenne);
+        HWND okno = HlavniOkno(program);
+        ASSERT_NE(okno, nullptr);
+        EXPECT_FALSE(PathFileExistsW(vrbatec.c_str()));
+        Zavrit(program, okno);
+    }
+    EXPECT_FALSE(PathFileExistsW(vrbatec.c_str()));
+    DeleteFileW(naVymenne.c_str());
+}
+
+} // namespace

@@ -65,6 +65,16 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     fi
 fi
 
+# Drive R: is a removable drive (a folder of the build tree), for the tests of what the
+# program does when it runs from a stick. Wine reads drive types only when it starts.
+if [ ! -e "$WINEPREFIX/dosdevices/r:" ]; then
+    mkdir -p "$dir/vymenna"
+    ln -sfn "$dir/vymenna" "$WINEPREFIX/dosdevices/r:"
+    "$WINE" reg add 'HKLM\Software\Wine\Drives' /v 'r:' /d floppy /f </dev/null >/dev/null 2>&1 9>&- || true
+    "$WINESERVER" -k </dev/null >/dev/null 2>&1 9>&- || true
+    "$WINESERVER" -w </dev/null >/dev/null 2>&1 9>&- || true
+fi
+
 # Background Wine processes inherit the output of whoever starts them first: start them
 # here, detached from every pipe, before any test does.
 # The lock must not be inherited either, or it stays held for as long as they run.
