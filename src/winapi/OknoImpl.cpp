@@ -32,7 +32,9 @@ ATOM AtomTridy(HWND okno) noexcept {
 bool JeTridaOknaImpl(HINSTANCE instance, const wchar_t* trida) noexcept {
     WNDCLASSEXW popis{};
     popis.cbSize = sizeof(popis);
-    return ::GetClassInfoExW(instance, trida, &popis) &&
+    // Without an instance, the classes of the program are those of its executable.
+    HINSTANCE modul = instance != nullptr ? instance : ::GetModuleHandleW(nullptr);
+    return ::GetClassInfoExW(modul, trida, &popis) &&
            popis.lpfnWndProc == &OknoImpl::ProceduraTridy;
 }
 

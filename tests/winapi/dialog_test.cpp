@@ -115,13 +115,6 @@ TEST(Dialog, AModalDialogEndsWithTheCodeGivenToUkoncit) {
     EXPECT_EQ(dialog.zpravy.front(), static_cast<UINT>(WM_INITDIALOG));
 }
 
-TEST(Dialog, AModalDialogThatCannotBeShownReturnsMinusOne) {
-    DialogTestu dialog;
-    EXPECT_EQ(dialog.SpustitModalne(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(4321), nullptr),
-              -1);
-    EXPECT_TRUE(dialog.zpravy.empty());
-}
-
 class NemodalniDialog : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -162,6 +155,18 @@ TEST_F(NemodalniDialog, ControlNotificationsAreReflectedFromTheDialog) {
     for (HWND odesilatel : dialog.prikazyOd) {
         EXPECT_EQ(odesilatel, GetDlgItem(okno, kIdSeznamu));
     }
+}
+
+TEST_F(NemodalniDialog, TakesTheTitleAndIconsItIsGiven) {
+    dialog.NastavitTitulek(L"Zvukolet - Nastavení");
+    EXPECT_EQ(Testy::TextOkna(okno), L"Zvukolet - Nastavení");
+    HICON velka = LoadIconW(nullptr, IDI_APPLICATION);
+    HICON mala = LoadIconW(nullptr, IDI_INFORMATION);
+    dialog.NastavitIkony(velka, mala);
+    EXPECT_EQ(SendMessageW(okno, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(velka));
+    EXPECT_EQ(SendMessageW(okno, WM_GETICON, ICON_SMALL, 0), reinterpret_cast<LRESULT>(mala));
+    EXPECT_FALSE(dialog.Zobrazit(SW_SHOWNOACTIVATE));
+    EXPECT_TRUE(IsWindowVisible(okno));
 }
 
 TEST_F(NemodalniDialog, ZrusitDestroysTheDialogAndRunsTheLastMessageHook) {

@@ -73,17 +73,4 @@ TEST(HraniceVyjimek, AnyOtherExceptionEndsTheProgramAsUnexpected) {
     EXPECT_FALSE(Obsahuje(konec.text, PopisHResult(E_ACCESSDENIED)));
 }
 
-TEST(HraniceVyjimek, AHandlerThatDoesNotThrowLeavesTheThreadAlone) {
-    bool poslaniSeVratilo = false;
-    const KonecVlakna konec = SpustitNaVlakne([&] {
-        WinApi::OknoImpl objekt;
-        HWND okno = objekt.Vytvorit({.trida = L"STATIC", .styl = WS_POPUP});
-        SendMessageW(okno, kZpravaTestu, 0, 0);
-        poslaniSeVratilo = okno != nullptr;
-    });
-    ASSERT_TRUE(konec.skoncilo);
-    EXPECT_FALSE(konec.fatalni);
-    EXPECT_TRUE(poslaniSeVratilo);
-}
-
 } // namespace

@@ -101,13 +101,4 @@ TEST(ListViewSeznam, AnAttachedListTurnsIntoAReport) {
     EXPECT_EQ(SendMessageW(okno, LVM_GETITEMCOUNT, 0, 0), 3);
 }
 
-TEST(ListViewSeznam, ARowThatIsNotThereIsThrown) {
-    RodicTestu rodic;
-    SeznamTestu seznam;
-    seznam.VytvoritSeznam(GetModuleHandleW(nullptr), L"ZvukoletTestSeznam", rodic.Hwnd(), kId,
-                          {0, 0, 300, 200}, 0);
-    EXPECT_THROW(seznam.DataPolozky(0), HRESULT);
-    EXPECT_THROW(seznam.NastavitText(4, 0, L"nikde"), HRESULT);
-}
-
 } // namespace

@@ -167,17 +167,4 @@ TEST(ComboBox, ItemsAreAddedWithTheirDataAndCanBeSelected) {
     EXPECT_EQ(seznam.Vyber(), -1);
 }
 
-TEST(ComboBox, RefusalsOfTheComboBoxBecomeTheirHResults) {
-    RodicTestu rodic;
-    HWND okno = rodic.VytvoritDite(L"COMBOBOX", kIdSeznamu, CBS_DROPDOWNLIST);
-    Testy::ZaznamZprav odmitani;
-    ASSERT_TRUE(odmitani.Pripojit(okno));
-    WinApi::ComboBox seznam;
-    seznam.Pripojit(okno);
-    odmitani.odpovedi[CB_ADDSTRING] = CB_ERRSPACE;
-    EXPECT_EQ(seznam.PridatRetezec(L"plno"), E_OUTOFMEMORY);
-    odmitani.odpovedi[CB_ADDSTRING] = CB_ERR;
-    EXPECT_EQ(seznam.PridatRetezec(L"chyba"), E_FAIL);
-}
-
 } // namespace
