@@ -1,0 +1,115 @@
+#include "config/TestovaciKoren.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "winapi/Handle.h"
+
+namespace Vrbatec::Testy {
+
+namespace {
+
+WinApi::UniqueKey Otevrit(const std::wstring& cesta, bool vytvorit) {
+    WinApi::UniqueKey klic;
+    const LSTATUS stav =
+        vytvorit ? ::RegCreateKeyExW(HKEY_CURRENT_USER, cesta.c_str(), 0, nullptr, 0,
+                                     KEY_ALL_ACCESS, nullptr, klic.Adresa(), nullptr)
+                 : ::RegOpenKeyExW(HKEY_CURRENT_USER, cesta.c_str(), 0, KEY_READ, klic.Adresa());
+    if (stav != ERROR_SUCCESS) {
+        klic.Odevzdat();
+    }
+    return klic;
+}
+
+} // namespace
+
+TestovaciKoren::TestovaciKoren() {
+    static unsigned poradi = 0;
+    cesta_ = L"Software\\Vrbatec\\ZvukoletTest\\" + std::to_wstring(::GetCurrentProcessId()) +
+             L"-" + std::to_wstring(::GetTickCount()) + L"-" + std::to_wstring(++poradi);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, cesta_.c_str());
+}
+
+TestovaciKoren::~TestovaciKoren() {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, cesta_.c_str());
+    // Goes only when no other test root is left in it.
+    ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\ZvukoletTest");
+}
+
+std::wstring TestovaciKoren::Cesta(const std::wstring& podklic) const {
+    return podklic.empty() ? cesta_ : cesta_ + L"\\" + podklic;
+}
+
+bool TestovaciKoren::Existuje(const std::wstring& podklic) const {
+    return static_cast<bool>(Otevrit(Cesta(podklic), false));
+}
+
+void TestovaciKoren::Zapsat(const std::wstring& podklic, const wchar_t* nazev, DWORD typ,
+                            const std::vector<std::uint8_t>& data) const {
+    const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), true);
+    ASSERT_TRUE(klic);
+    ASSERT_EQ(
+        ::RegSetValueExW(klic.Get(), nazev, 0, typ, data.data(), static_cast<DWORD>(data.size())),
+        ERROR_SUCCESS);
+}
+
+void TestovaciKoren::ZapsatDword(const std::wstring& podklic, const wchar_t* nazev,
+                                 DWORD hodnota) const {
+    std::vector<std::uint8_t> data(sizeof(hodnota));
+    std::memcpy(data.data(), &hodnota, sizeof(hodnota));
+    Zapsat(podklic, nazev, REG_DWORD, data);
+}
+
+std::optional<TestovaciKoren::Hodnota> TestovaciKoren::Cist(const std::wstring& podklic,
+                                                            const wchar_t* nazev) const {
+    const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), false);
+    if (!klic) {
+        return std::nullopt;
+    }
+    Hodnota hodnota{REG_NONE, std::vector<std::uint8_t>(4096)};
+    DWORD velikost = static_cast<DWORD>(hodnota.data.size());
+    if (::RegQueryValueExW(klic.Get(), nazev, nullptr, &hodnota.typ, hodnota.data.data(),
+                           &velikost) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    hodnota.data.resize(velikost);
+    return hodnota;
+}
+
+std::vector<std::wstring> TestovaciKoren::NazvyHodnot(const std::wstring& podklic) const {
+    std::vector<std::wstring> nazvy;
+    const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), false);
+    wchar_t nazev[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD delka = 256;
+        if (!klic || ::RegEnumValueW(klic.Get(), i, nazev, &delka, nullptr, nullptr, nullptr,
+                                     nullptr) != ERROR_SUCCESS) {
+            return nazvy;
+        }
+        nazvy.emplace_back(nazev, delka);
+    }
+}
+
+std::vector<std::wstring> TestovaciKoren::NazvyPodklicu(const std::wstring& podklic) const {
+    std::vector<std::wstring> nazvy;
+    const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), false);
+    wchar_t nazev[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD delka = 256;
+        if (!klic || ::RegEnumKeyExW(klic.Get(), i, nazev, &delka, nullptr, nullptr, nullptr,
+                                     nullptr) != ERROR_SUCCESS) {
+            return nazvy;
+        }
+        nazvy.emplace_back(nazev, delka);
+    }
+}
+
+std::vector<std::uint8_t> BajtyTextu(const std::wstring& text, bool sNulou) {
+    const std::size_t velikost = (text.size() + (sNulou ? 1 : 0)) * sizeof(wchar_t);
+    std::vector<std::uint8_t> data(velikost);
+    std::memcpy(data.data(), text.c_str(), velikost);
+    return data;
+}
+
+} // namespace Vrbatec::Testy
