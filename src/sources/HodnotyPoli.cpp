@@ -1,5 +1,8 @@
 #include "sources/HodnotyPoli.h"
 
+#include <charconv>
+#include <iterator>
+
 namespace Vrbatec::HodnotyPoli {
 
 namespace {
@@ -38,20 +41,9 @@ bool PriznakZTextu(std::u16string_view text) {
 }
 
 std::u16string TextCisla(std::int32_t cislo) {
-    const bool zaporne = cislo < 0;
-    auto velikost = static_cast<std::uint32_t>(cislo);
-    if (zaporne) {
-        velikost = 0u - velikost;
-    }
-    std::u16string cislice;
-    do {
-        cislice.insert(cislice.begin(), static_cast<char16_t>(u'0' + velikost % 10u));
-        velikost /= 10u;
-    } while (velikost != 0);
-    if (zaporne) {
-        cislice.insert(cislice.begin(), u'-');
-    }
-    return cislice;
+    char cislice[16];
+    const auto konec = std::to_chars(std::begin(cislice), std::end(cislice), cislo).ptr;
+    return std::u16string(std::begin(cislice), konec);
 }
 
 std::u16string TextPriznaku(bool priznak) {

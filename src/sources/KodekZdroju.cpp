@@ -1,5 +1,6 @@
 #include "sources/KodekZdroju.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -30,13 +31,30 @@ constexpr std::array<Znacky, kPocetPoli> kZnackyPoli = {{
     {u"<menu>", u"</menu>"},
 }};
 
-void PridatPole(std::u16string& text, Pole pole, std::u16string_view hodnota) {
+void OtevritPole(std::u16string& text, Pole pole) {
     text += u' ';
     text += kZnackyPoli[pole].oteviraci;
-    text += hodnota;
+}
+
+void ZavritPole(std::u16string& text, Pole pole) {
     text += kZnackyPoli[pole].zaviraci;
     text += kKonecRadku;
 }
+
+void PridatTextovePole(std::u16string& text, Pole pole, std::wstring_view hodnota) {
+    OtevritPole(text, pole);
+    Utf16::PripojitZWString(text, hodnota);
+    ZavritPole(text, pole);
+}
+
+void PridatPole(std::u16string& text, Pole pole, std::u16string_view hodnota) {
+    OtevritPole(text, pole);
+    text += hodnota;
+    ZavritPole(text, pole);
+}
+
+// Room for a record's tags and line ends, so that the text grows once per record at most.
+constexpr std::size_t kRezieZaznamu = 96;
 
 // The position of the next '<' at or after od. The file is mostly text between tags, so
 // the search runs over bytes with memchr and checks that the byte is the whole unit.
@@ -64,7 +82,8 @@ std::size_t DalsiZobacek(std::u16string_view text, std::size_t od) {
 }
 
 bool ZnackaNaMiste(std::u16string_view text, std::size_t pozice, std::u16string_view znacka) {
-    return text.compare(pozice, znacka.size(), znacka) == 0;
+    return text.size() - pozice >= znacka.size() &&
+           std::equal(znacka.begin(), znacka.end(), text.begin() + pozice);
 }
 
 std::size_t NajitZnacku(std::u16string_view text, std::u16string_view znacka, std::size_t od) {
@@ -88,26 +107,46 @@ struct PoleZaznamu {
     std::array<bool, kPocetPoli> nalezeno{};
 };
 
+// The field whose tags begin with this letter after "<" or "</".
+std::size_t PolePodlePismene(char16_t pismeno) {
+    switch (pismeno) {
+    case u'n':
+        return kNazev;
+    case u'u':
+        return kUrl;
+    case u'h':
+        return kHlasitost;
+    case u'm':
+        return kMenu;
+    default:
+        return kPocetPoli;
+    }
+}
+
 // Reads the record that starts after its opening tag at obsah; returns the position of its
 // closing tag, or npos when the record never ends.
 std::size_t PrecistZaznam(std::u16string_view text, std::size_t obsah, PoleZaznamu& pole) {
     for (std::size_t p = DalsiZobacek(text, obsah); p != std::u16string_view::npos;
          p = DalsiZobacek(text, p + 1)) {
-        if (ZnackaNaMiste(text, p, kZaviraciZdroj)) {
+        const bool zaviraci = p + 1 < text.size() && text[p + 1] == u'/';
+        const std::size_t jmeno = p + (zaviraci ? 2 : 1);
+        if (jmeno >= text.size()) {
+            break;
+        }
+        if (zaviraci && text[jmeno] == u'z' && ZnackaNaMiste(text, p, kZaviraciZdroj)) {
             return p;
         }
-        for (std::size_t i = 0; i < kPocetPoli; ++i) {
-            if (!pole.otevreno[i]) {
-                if (ZnackaNaMiste(text, p, kZnackyPoli[i].oteviraci)) {
-                    pole.otevreno[i] = true;
-                    pole.zacatek[i] = p + kZnackyPoli[i].oteviraci.size();
-                    break;
-                }
-            } else if (!pole.nalezeno[i] && ZnackaNaMiste(text, p, kZnackyPoli[i].zaviraci)) {
-                pole.nalezeno[i] = true;
-                pole.konec[i] = p;
-                break;
-            }
+        const std::size_t i = PolePodlePismene(text[jmeno]);
+        if (i == kPocetPoli) {
+            continue;
+        }
+        if (!zaviraci && !pole.otevreno[i] && ZnackaNaMiste(text, p, kZnackyPoli[i].oteviraci)) {
+            pole.otevreno[i] = true;
+            pole.zacatek[i] = p + kZnackyPoli[i].oteviraci.size();
+        } else if (zaviraci && pole.otevreno[i] && !pole.nalezeno[i] &&
+                   ZnackaNaMiste(text, p, kZnackyPoli[i].zaviraci)) {
+            pole.nalezeno[i] = true;
+            pole.konec[i] = p;
         }
     }
     return std::u16string_view::npos;
@@ -144,12 +183,17 @@ Zdroj ZaznamZPrihradek(std::u16string_view text, const PoleZaznamu& pole, Prihra
 } // namespace
 
 std::u16string Zakodovat(std::span<const Zdroj> zdroje) {
+    std::size_t odhad = 0;
+    for (const Zdroj& zdroj : zdroje) {
+        odhad += kRezieZaznamu + zdroj.nazev.size() + zdroj.url.size();
+    }
     std::u16string text;
+    text.reserve(odhad);
     for (const Zdroj& zdroj : zdroje) {
         text += kOteviraciZdroj;
         text += kKonecRadku;
-        PridatPole(text, kNazev, Utf16::ZWString(zdroj.nazev));
-        PridatPole(text, kUrl, Utf16::ZWString(zdroj.url));
+        PridatTextovePole(text, kNazev, zdroj.nazev);
+        PridatTextovePole(text, kUrl, zdroj.url);
         PridatPole(text, kHlasitost, HodnotyPoli::TextCisla(zdroj.hlasitost));
         PridatPole(text, kMenu, HodnotyPoli::TextPriznaku(zdroj.menu));
         text += kZaviraciZdroj;
@@ -160,11 +204,17 @@ std::u16string Zakodovat(std::span<const Zdroj> zdroje) {
 
 std::vector<std::uint8_t> ZakodovatNaBajty(std::span<const Zdroj> zdroje) {
     const std::u16string text = Zakodovat(zdroje);
-    std::vector<std::uint8_t> bajty;
-    bajty.reserve(text.size() * 2);
-    for (const char16_t jednotka : text) {
-        bajty.push_back(static_cast<std::uint8_t>(jednotka & 0xFF));
-        bajty.push_back(static_cast<std::uint8_t>(jednotka >> 8));
+    std::vector<std::uint8_t> bajty(text.size() * 2);
+    if (bajty.empty()) {
+        return bajty;
+    }
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(bajty.data(), text.data(), bajty.size());
+    } else {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            bajty[2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
+            bajty[2 * i + 1] = static_cast<std::uint8_t>(text[i] >> 8);
+        }
     }
     return bajty;
 }

@@ -17,50 +17,62 @@ bool JeNizkaNahradni(char16_t u) {
     return u >= 0xDC00 && u <= 0xDFFF;
 }
 
+bool MaNahradni(std::u16string_view text) {
+    // Written without an early exit so that the compiler can check many units at a time.
+    bool nalezeno = false;
+    for (const char16_t u : text) {
+        nalezeno |= (u & 0xF800) == 0xD800;
+    }
+    return nalezeno;
+}
+
 } // namespace
 
 std::wstring NaWString(std::u16string_view text) {
-    if constexpr (sizeof(wchar_t) == sizeof(char16_t)) {
+    if (sizeof(wchar_t) == sizeof(char16_t) || !MaNahradni(text)) {
         return std::wstring(text.begin(), text.end());
-    } else {
-        std::wstring vysledek;
-        vysledek.reserve(text.size());
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const char16_t u = text[i];
-            if (JeVysokaNahradni(u) && i + 1 < text.size() && JeNizkaNahradni(text[i + 1])) {
-                const char32_t bod =
-                    0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-                vysledek.push_back(static_cast<wchar_t>(bod));
-                ++i;
-            } else {
-                vysledek.push_back(static_cast<wchar_t>(u));
-            }
-        }
-        return vysledek;
     }
+    std::wstring vysledek;
+    vysledek.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i];
+        if (JeVysokaNahradni(u) && i + 1 < text.size() && JeNizkaNahradni(text[i + 1])) {
+            const char32_t bod =
+                0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            vysledek.push_back(static_cast<wchar_t>(bod));
+            ++i;
+        } else {
+            vysledek.push_back(static_cast<wchar_t>(u));
+        }
+    }
+    return vysledek;
 }
 
-std::u16string ZWString(std::wstring_view text) {
+void PripojitZWString(std::u16string& cil, std::wstring_view text) {
     if constexpr (sizeof(wchar_t) == sizeof(char16_t)) {
-        return std::u16string(text.begin(), text.end());
+        cil.append(text.begin(), text.end());
     } else {
-        std::u16string vysledek;
-        vysledek.reserve(text.size());
         for (const wchar_t znak : text) {
             auto bod = static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(znak));
             if (bod > 0x10FFFF) {
                 bod = kNahradniZnak;
             }
             if (bod < 0x10000) {
-                vysledek.push_back(static_cast<char16_t>(bod));
+                cil.push_back(static_cast<char16_t>(bod));
             } else {
                 bod -= 0x10000;
-                vysledek.push_back(static_cast<char16_t>(0xD800 + (bod >> 10)));
-                vysledek.push_back(static_cast<char16_t>(0xDC00 + (bod & 0x3FF)));
+                cil.push_back(static_cast<char16_t>(0xD800 + (bod >> 10)));
+                cil.push_back(static_cast<char16_t>(0xDC00 + (bod & 0x3FF)));
             }
         }
-        return vysledek;
     }
+}
+
+std::u16string ZWString(std::wstring_view text) {
+    std::u16string vysledek;
+    vysledek.reserve(text.size());
+    PripojitZWString(vysledek, text);
+    return vysledek;
 }
 
 } // namespace Vrbatec::Utf16

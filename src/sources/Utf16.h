@@ -13,5 +13,7 @@ std::wstring NaWString(std::u16string_view text);
 // On UTF-32 platforms a value above U+10FFFF has no UTF-16 form and becomes U+FFFD; a
 // surrogate value stays one unit. Texts that came from NaWString convert back unchanged.
 std::u16string ZWString(std::wstring_view text);
+// The same conversion, appended to cil.
+void PripojitZWString(std::u16string& cil, std::wstring_view text);
 
 } // namespace Vrbatec::Utf16
