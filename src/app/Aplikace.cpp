@@ -16,6 +16,7 @@
 #include "app/PrikazovyRadek.h"
 #include "app/VerzeWindows.h"
 #include "app/VerzniInformace.h"
+#include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 #include "ui/ObrazkovyPruh.h"
 #include "ui/OknoHlavni.h"
@@ -266,8 +267,16 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     }
     ZajistitDatovouSlozku();
 
-    // Capture devices, the recorder, the settings and the source list are loaded here once
-    // the program has them; until then the main window starts with nothing loaded.
+    // Capture devices and the recorder are created here once the program has them.
+
+    // The default recording device is the first capture device; none is listed yet.
+    UlozisteAplikace().NastavitVychozi(std::nullopt);
+    if (UlozisteAplikace().Nacist() == 1) {
+        prvniSpusteni_ = true;
+    }
+
+    // The source list is loaded here once the program has it; until then the main window
+    // starts with no sources.
 
     idModeluAplikace_ = kIdModeluAplikace;
     hlavniOkno_ = std::make_unique<Ui::OknoHlavni>();
