@@ -1,6 +1,5 @@
 #include "sources/KodekZdroju.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -56,34 +55,27 @@ void PridatPole(std::u16string& text, Pole pole, std::u16string_view hodnota) {
 // Room for a record's tags and line ends, so that the text grows once per record at most.
 constexpr std::size_t kRezieZaznamu = 96;
 
-// The position of the next '<' at or after od. The file is mostly text between tags, so
-// the search runs over bytes with memchr and checks that the byte is the whole unit.
+// The position of the next '<' at or after od; every tag starts with one.
 std::size_t DalsiZobacek(std::u16string_view text, std::size_t od) {
-    if constexpr (std::endian::native == std::endian::little) {
-        const auto* zacatek = reinterpret_cast<const unsigned char*>(text.data());
-        const std::size_t delkaBajtu = text.size() * sizeof(char16_t);
-        std::size_t bajt = od * sizeof(char16_t);
-        while (bajt < delkaBajtu) {
-            const void* nalez = std::memchr(zacatek + bajt, '<', delkaBajtu - bajt);
-            if (nalez == nullptr) {
-                break;
-            }
-            const auto pozice =
-                static_cast<std::size_t>(static_cast<const unsigned char*>(nalez) - zacatek);
-            if (pozice % sizeof(char16_t) == 0 && text[pozice / sizeof(char16_t)] == u'<') {
-                return pozice / sizeof(char16_t);
-            }
-            bajt = pozice + 1;
+    for (std::size_t i = od; i < text.size(); ++i) {
+        if (text[i] == u'<') {
+            return i;
         }
-        return std::u16string_view::npos;
-    } else {
-        return text.find(u'<', od);
     }
+    return std::u16string_view::npos;
 }
 
+// Tags are a few units long: a plain loop beats a call to the library's comparison.
 bool ZnackaNaMiste(std::u16string_view text, std::size_t pozice, std::u16string_view znacka) {
-    return text.size() - pozice >= znacka.size() &&
-           std::equal(znacka.begin(), znacka.end(), text.begin() + pozice);
+    if (text.size() - pozice < znacka.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < znacka.size(); ++i) {
+        if (text[pozice + i] != znacka[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::size_t NajitZnacku(std::u16string_view text, std::u16string_view znacka, std::size_t od) {
