@@ -1,18 +1,11 @@
 #include "ui/ObrazkovyPruh.h"
 
-#include <algorithm>
-// GDI+ headers expect min and max unqualified, which NOMINMAX takes away.
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
-#include <objidl.h>
-#include <gdiplus.h>
-
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "app/Diagnostika.h"
+#include "ui/ObrazekMenu.h"
 #include "ui/SedyObrazek.h"
 
 namespace Vrbatec::Ui {
@@ -23,8 +16,6 @@ using WinApi::UniqueBitmap;
 using WinApi::UniqueIcon;
 using WinApi::UniqueImageList;
 
-// Menu images get an opaque black background where the icon is transparent.
-constexpr Gdiplus::ARGB kPozadiBitmapyMenu = 0xFF000000;
 // Black pixels of the strip bitmaps are the transparent ones.
 constexpr COLORREF kBarvaMasky = RGB(0, 0, 0);
 
@@ -35,33 +26,6 @@ struct ObrazovkovyKontext {
     static void Zavrit(Typ h) noexcept { ::ReleaseDC(nullptr, h); }
 };
 using UniqueObrazovkovyKontext = WinApi::Handle<ObrazovkovyKontext>;
-
-struct GdiPlusBitmapa {
-    using Typ = Gdiplus::GpBitmap*;
-    static constexpr Typ Prazdny() noexcept { return nullptr; }
-    static bool Platny(Typ h) noexcept { return h != nullptr; }
-    static void Zavrit(Typ h) noexcept { Gdiplus::DllExports::GdipDisposeImage(h); }
-};
-using UniqueGdiPlusBitmapa = WinApi::Handle<GdiPlusBitmapa>;
-
-HRESULT HResultGdiPlus(Gdiplus::Status stav) {
-    switch (stav) {
-    case Gdiplus::OutOfMemory:
-        return E_OUTOFMEMORY;
-    case Gdiplus::InvalidParameter:
-        return E_INVALIDARG;
-    case Gdiplus::Win32Error:
-        return HResultPosledniChyby();
-    default:
-        return E_FAIL;
-    }
-}
-
-void OveritGdiPlus(Gdiplus::Status stav) {
-    if (stav != Gdiplus::Ok) {
-        FatalniHResult(HResultGdiPlus(stav));
-    }
-}
 
 UniqueBitmap NacistBitmapu(HINSTANCE instance, UINT id) {
     UniqueBitmap bitmapa(::LoadBitmapW(instance, MAKEINTRESOURCEW(id)));
@@ -90,41 +54,60 @@ UniqueImageList SeznamZBitmapy(HBITMAP bitmapa, int velikost) {
     return seznam;
 }
 
-// Rewrites the bitmap's pixels with their grey; works on a 32-bit top-down copy so that
-// the byte order is known whatever the bitmap's own format is.
-void Zesednout(HBITMAP bitmapa) {
-    const BITMAP rozmery = RozmeryBitmapy(bitmapa);
+BITMAPINFO Popis32Bitu(int sirka, int vyska) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = sirka;
+    info.bmiHeader.biHeight = -vyska; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// The bitmap's pixels as a 32-bit top-down copy, so that the byte order is known whatever
+// the bitmap's own format is.
+std::vector<std::uint8_t> PrecistPixely(HBITMAP bitmapa, const BITMAP& rozmery) {
     UniqueObrazovkovyKontext dc(::GetDC(nullptr));
     if (!dc) {
         FatalniPosledniChyba();
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = rozmery.bmWidth;
-    info.bmiHeader.biHeight = -rozmery.bmHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = Popis32Bitu(rozmery.bmWidth, rozmery.bmHeight);
     std::vector<std::uint8_t> pixely(static_cast<std::size_t>(rozmery.bmWidth) *
                                      static_cast<std::size_t>(rozmery.bmHeight) * 4);
-    const auto radku = static_cast<int>(rozmery.bmHeight);
-    if (::GetDIBits(dc.Get(), bitmapa, 0, static_cast<UINT>(radku), pixely.data(), &info,
-                    DIB_RGB_COLORS) != radku) {
+    if (::GetDIBits(dc.Get(), bitmapa, 0, static_cast<UINT>(rozmery.bmHeight), pixely.data(), &info,
+                    DIB_RGB_COLORS) != rozmery.bmHeight) {
         FatalniPosledniChyba();
     }
-    SedyObrazek::Prevest(pixely);
-    if (::SetDIBits(dc.Get(), bitmapa, 0, static_cast<UINT>(radku), pixely.data(), &info,
-                    DIB_RGB_COLORS) != radku) {
+    return pixely;
+}
+
+void ZapsatPixely(HBITMAP bitmapa, const BITMAP& rozmery, const std::vector<std::uint8_t>& pixely) {
+    UniqueObrazovkovyKontext dc(::GetDC(nullptr));
+    if (!dc) {
+        FatalniPosledniChyba();
+    }
+    BITMAPINFO info = Popis32Bitu(rozmery.bmWidth, rozmery.bmHeight);
+    if (::SetDIBits(dc.Get(), bitmapa, 0, static_cast<UINT>(rozmery.bmHeight), pixely.data(), &info,
+                    DIB_RGB_COLORS) != rozmery.bmHeight) {
         FatalniPosledniChyba();
     }
 }
 
-UniqueBitmap BitmapaMenuZIkony(HICON ikona) {
-    UniqueGdiPlusBitmapa obrazek;
-    OveritGdiPlus(Gdiplus::DllExports::GdipCreateBitmapFromHICON(ikona, obrazek.Adresa()));
-    UniqueBitmap bitmapa;
-    OveritGdiPlus(Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(obrazek.Get(), bitmapa.Adresa(),
-                                                                   kPozadiBitmapyMenu));
+UniqueBitmap VytvoritBitmapuMenu(const std::vector<std::uint8_t>& pruh, int sirkaPruhu,
+                                 int velikost, int index) {
+    const std::vector<std::uint8_t> obrazek =
+        ObrazekMenu::Vyriznout(pruh, sirkaPruhu, velikost, index);
+    if (obrazek.empty()) {
+        FatalniHResult(E_INVALIDARG);
+    }
+    BITMAPINFO info = Popis32Bitu(velikost, velikost);
+    void* bity = nullptr;
+    UniqueBitmap bitmapa(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bity, nullptr, 0));
+    if (!bitmapa || bity == nullptr) {
+        FatalniPosledniChyba();
+    }
+    std::copy(obrazek.begin(), obrazek.end(), static_cast<std::uint8_t*>(bity));
     return bitmapa;
 }
 
@@ -138,22 +121,20 @@ ObrazkovyPruh::ObrazkovyPruh(HINSTANCE instance, UINT idBitmapy, bool sBitmapami
 
     // A fresh copy: the image list may have changed the first one while taking its mask.
     const UniqueBitmap seda = NacistBitmapu(instance, idBitmapy);
-    Zesednout(seda.Get());
-    sedySeznam_ = SeznamZBitmapy(seda.Get(), velikost_);
-
+    const BITMAP rozmery = RozmeryBitmapy(seda.Get());
+    std::vector<std::uint8_t> pixely = PrecistPixely(seda.Get(), rozmery);
     if (sBitmapamiMenu) {
-        VytvoritBitmapyMenu();
+        VytvoritBitmapyMenu(pixely, rozmery.bmWidth);
     }
+    SedyObrazek::Prevest(pixely);
+    ZapsatPixely(seda.Get(), rozmery, pixely);
+    sedySeznam_ = SeznamZBitmapy(seda.Get(), velikost_);
 }
 
-void ObrazkovyPruh::VytvoritBitmapyMenu() {
+void ObrazkovyPruh::VytvoritBitmapyMenu(const std::vector<std::uint8_t>& pixely, int sirka) {
     bitmapyMenu_.reserve(static_cast<std::size_t>(pocet_));
     for (int i = 0; i < pocet_; ++i) {
-        const UniqueIcon ikona = Ikona(i);
-        if (!ikona) {
-            FatalniPosledniChyba();
-        }
-        bitmapyMenu_.push_back(BitmapaMenuZIkony(ikona.Get()));
+        bitmapyMenu_.push_back(VytvoritBitmapuMenu(pixely, sirka, velikost_, i));
     }
 }
 

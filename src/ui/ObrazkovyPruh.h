@@ -11,6 +11,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "winapi/Handle.h"
@@ -19,7 +20,6 @@ namespace Vrbatec::Ui {
 
 class ObrazkovyPruh {
 public:
-    // Needs GDI+ started when sBitmapamiMenu is true.
     ObrazkovyPruh(HINSTANCE instance, UINT idBitmapy, bool sBitmapamiMenu);
     ObrazkovyPruh(const ObrazkovyPruh&) = delete;
     ObrazkovyPruh& operator=(const ObrazkovyPruh&) = delete;
@@ -36,7 +36,7 @@ public:
     WinApi::UniqueIcon Ikona(int index) const;
 
 private:
-    void VytvoritBitmapyMenu();
+    void VytvoritBitmapyMenu(const std::vector<std::uint8_t>& pixely, int sirka);
 
     int velikost_ = 0;
     int pocet_ = 0;

@@ -153,6 +153,19 @@ Barva PixelBitmapy(HBITMAP bitmapa, int x, int y) {
     return {p[2], p[1], p[0]};
 }
 
+// The alpha of a pixel of a 32-bit DIB section, straight from its bits.
+int AlfaBitmapy(HBITMAP bitmapa, int x, int y) {
+    DIBSECTION dib{};
+    if (::GetObjectW(bitmapa, sizeof(dib), &dib) != sizeof(dib) || dib.dsBm.bmBits == nullptr ||
+        dib.dsBm.bmBitsPixel != 32) {
+        return -1;
+    }
+    // Top-down sections have a negative height in their header.
+    const int radek = dib.dsBmih.biHeight < 0 ? y : dib.dsBm.bmHeight - 1 - y;
+    const auto* bity = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);
+    return bity[static_cast<std::size_t>(radek) * dib.dsBm.bmWidthBytes + x * 4 + 3];
+}
+
 SIZE RozmeryBitmapy(HBITMAP bitmapa) {
     BITMAP popis{};
     ::GetObjectW(bitmapa, sizeof(popis), &popis);
@@ -291,7 +304,7 @@ TEST_F(ObrazkovyPruhTest, LargeStripHasNoMenuBitmaps) {
     }
 }
 
-TEST_F(ObrazkovyPruhTest, MenuBitmapShowsItsImageOnBlack) {
+TEST_F(ObrazkovyPruhTest, MenuBitmapKeepsTheImageAndItsTransparency) {
     // Record (11) is a red disc, add (22) a green cross: their middles carry the colour.
     const Barva zaznam = PixelBitmapy(maly_->BitmapaMenu(11), 8, 8);
     EXPECT_GT(zaznam.r, zaznam.g + 60) << zaznam;
@@ -299,8 +312,10 @@ TEST_F(ObrazkovyPruhTest, MenuBitmapShowsItsImageOnBlack) {
     const Barva pridat = PixelBitmapy(maly_->BitmapaMenu(22), 8, 8);
     EXPECT_GT(pridat.g, pridat.r + 40) << pridat;
     EXPECT_GT(pridat.g, pridat.b + 40) << pridat;
-    // The transparent corner becomes the opaque black background.
+    // Around the picture the menu's own background shows through.
+    EXPECT_EQ(0, AlfaBitmapy(maly_->BitmapaMenu(0), 0, 0));
     EXPECT_EQ((Barva{0, 0, 0}), PixelBitmapy(maly_->BitmapaMenu(0), 0, 0));
+    EXPECT_EQ(255, AlfaBitmapy(maly_->BitmapaMenu(11), 8, 8));
 }
 
 TEST_F(ObrazkovyPruhTest, IconsComeOutAtTheImageSize) {
