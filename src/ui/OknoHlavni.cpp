@@ -6,12 +6,14 @@
 #include "app/Diagnostika.h"
 #include "res/resource.h"
 #include "winapi/RegistraceTridy.h"
+#include "winapi/UmisteniOkna.h"
 
 namespace Vrbatec::Ui {
 
 namespace {
 
 constexpr int kIdTextuPrikazu = 100;
+constexpr wchar_t kKorenNastaveni[] = L"Software\\Vrbatec\\Zvukolet\\2";
 
 } // namespace
 
@@ -32,6 +34,7 @@ void OknoHlavni::Vytvorit() {
     if (WinApi::RegistrovatTriduOkna(trida) == 0) {
         FatalniPosledniChyba();
     }
+    NastavitKlicRegistru(kKorenNastaveni);
     const HWND okno = OknoImpl::Vytvorit({.trida = kTrida,
                                           .text = aplikace.NazevProduktu().c_str(),
                                           .styl = WS_OVERLAPPEDWINDOW,
@@ -46,6 +49,9 @@ void OknoHlavni::Vytvorit() {
     ::SendMessageW(okno, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(aplikace.IkonaMala()));
     ::SendMessageW(okno, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(aplikace.IkonaVelka()));
     ::SetWindowTextW(okno, aplikace.NazevProduktu().c_str());
+    if (NacistPolohu(nullptr, false) != 0) {
+        WinApi::Vycentrovat(okno);
+    }
     ::ShowWindow(okno, SW_SHOW);
     ::PostMessageW(okno, WM_PO_VYTVORENI, 0, 0);
 }
@@ -72,6 +78,11 @@ bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM, 
         PoVytvoreni();
         vysledek = 0;
         return true;
+    case WM_CLOSE:
+    case WM_ENDSESSION:
+        // Whether the session really ends does not matter: the placement is worth keeping.
+        PriUkonceni();
+        return false;
     case WM_DESTROY:
         ::PostQuitMessage(0);
         vysledek = 0;
@@ -103,6 +114,10 @@ void OknoHlavni::PoVytvoreni() {
     if (const std::uint32_t prikaz = AplikaceInstance().StartovniPrikaz(); prikaz != 0) {
         ::PostMessageW(Hwnd(), WM_COMMAND, prikaz, 0);
     }
+}
+
+void OknoHlavni::PriUkonceni() {
+    UlozitPolohu(nullptr);
 }
 
 void OknoHlavni::PriPrikazu(std::uint32_t prikaz) {

@@ -17,6 +17,7 @@ using Vrbatec::Testy::TextPrvku;
 constexpr wchar_t kTrida[] = L"ZvukoletHlavni";
 constexpr int kIdTextuPrikazu = 100;
 constexpr auto kStart = 20s;
+constexpr wchar_t kKlicPolohy[] = L"Software\\Vrbatec\\Zvukolet\\2\\Parametry oken\\ZvukoletHlavni";
 
 class Spusteni : public testing::Test {
 protected:
@@ -27,6 +28,25 @@ protected:
     // Starts the program without arguments and waits for its main window.
     static HWND HlavniOkno(const Proces& proces) {
         return proces.PockatNaOkno(kTrida, L"Zvukolet", kStart);
+    }
+
+    // A fresh start: no placement of the main window is stored.
+    static void ZapomenoutPolohu() {
+        const LSTATUS stav = RegDeleteTreeW(HKEY_CURRENT_USER, kKlicPolohy);
+        ASSERT_TRUE(stav == ERROR_SUCCESS || stav == ERROR_FILE_NOT_FOUND) << stav;
+    }
+
+    static RECT PracovniOblast() {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+        return info.rcWork;
+    }
+
+    static RECT Obdelnik(HWND okno) {
+        RECT obdelnik{};
+        GetWindowRect(okno, &obdelnik);
+        return obdelnik;
     }
 
     static void Zavrit(Proces& proces, HWND okno) {
@@ -48,18 +68,57 @@ protected:
     }
 };
 
-TEST_F(Spusteni, MainWindowAppearsWithTitleAndSizeAndClosesWithExitCodeZero) {
+TEST_F(Spusteni, MainWindowAppearsCentredWithTitleAndSizeAndClosesWithExitCodeZero) {
+    ZapomenoutPolohu();
     Proces program(L"");
     HWND okno = HlavniOkno(program);
     ASSERT_NE(okno, nullptr);
-    RECT obdelnik{};
-    GetWindowRect(okno, &obdelnik);
-    EXPECT_EQ(obdelnik.left, 0);
-    EXPECT_EQ(obdelnik.top, 0);
+    const RECT oblast = PracovniOblast();
+    const RECT obdelnik = Obdelnik(okno);
+    EXPECT_EQ(obdelnik.left, oblast.left + (oblast.right - oblast.left) / 2 - 260);
+    EXPECT_EQ(obdelnik.top, oblast.top + (oblast.bottom - oblast.top) / 2 - 140);
     EXPECT_EQ(obdelnik.right - obdelnik.left, 520);
     EXPECT_EQ(obdelnik.bottom - obdelnik.top, 280);
     EXPECT_EQ(TextPrvku(okno, kIdTextuPrikazu), L"") << "no start command was given";
     Zavrit(program, okno);
+}
+
+TEST_F(Spusteni, MainWindowReopensWhereItWasClosedButNotWhereItWasMinimised) {
+    ZapomenoutPolohu();
+    {
+        Proces program(L"");
+        HWND okno = HlavniOkno(program);
+        ASSERT_NE(okno, nullptr);
+        ASSERT_TRUE(SetWindowPos(okno, nullptr, 200, 150, 600, 350, SWP_NOZORDER));
+        Zavrit(program, okno);
+    }
+    {
+        Proces program(L"");
+        HWND okno = HlavniOkno(program);
+        ASSERT_NE(okno, nullptr);
+        const RECT obdelnik = Obdelnik(okno);
+        EXPECT_EQ(obdelnik.left, 200);
+        EXPECT_EQ(obdelnik.top, 150);
+        EXPECT_EQ(obdelnik.right - obdelnik.left, 600);
+        EXPECT_EQ(obdelnik.bottom - obdelnik.top, 350);
+        ShowWindow(okno, SW_MINIMIZE);
+        for (int pokus = 0; pokus < 200 && !IsIconic(okno); ++pokus) {
+            Sleep(10);
+        }
+        // Saved as it lies now, it would come back from (-32000, -32000), not at (200, 150).
+        ASSERT_TRUE(IsIconic(okno));
+        Zavrit(program, okno);
+    }
+    {
+        Proces program(L"");
+        HWND okno = HlavniOkno(program);
+        ASSERT_NE(okno, nullptr);
+        const RECT obdelnik = Obdelnik(okno);
+        EXPECT_EQ(obdelnik.left, 200);
+        EXPECT_EQ(obdelnik.top, 150);
+        Zavrit(program, okno);
+    }
+    ZapomenoutPolohu();
 }
 
 TEST_F(Spusteni, SecondCopyShowsTheMessageAndLeavesTheFirstAlone) {
