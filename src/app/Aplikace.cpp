@@ -18,6 +18,7 @@
 #include "app/VerzniInformace.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
+#include "sources/UlozisteZdroju.h"
 #include "ui/ObrazkovyPruh.h"
 #include "ui/OknoHlavni.h"
 
@@ -275,8 +276,8 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
         prvniSpusteni_ = true;
     }
 
-    // The source list is loaded here once the program has it; until then the main window
-    // starts with no sources.
+    // A list that cannot be read starts empty without a word; its file is kept safe.
+    UlozisteSeznamuZdroju().Nacist(NastaveniAplikace().soubor);
 
     idModeluAplikace_ = kIdModeluAplikace;
     hlavniOkno_ = std::make_unique<Ui::OknoHlavni>();
