@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "winapi/Handle.h"
@@ -46,7 +47,7 @@ bool TestovaciKoren::Existuje(const std::wstring& podklic) const {
 }
 
 void TestovaciKoren::Zapsat(const std::wstring& podklic, const wchar_t* nazev, DWORD typ,
-                            const std::vector<std::uint8_t>& data) const {
+                            const Bajty& data) const {
     const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), true);
     ASSERT_TRUE(klic);
     ASSERT_EQ(
@@ -56,7 +57,7 @@ void TestovaciKoren::Zapsat(const std::wstring& podklic, const wchar_t* nazev, D
 
 void TestovaciKoren::ZapsatDword(const std::wstring& podklic, const wchar_t* nazev,
                                  DWORD hodnota) const {
-    std::vector<std::uint8_t> data(sizeof(hodnota));
+    Bajty data(sizeof(hodnota));
     std::memcpy(data.data(), &hodnota, sizeof(hodnota));
     Zapsat(podklic, nazev, REG_DWORD, data);
 }
@@ -64,52 +65,37 @@ void TestovaciKoren::ZapsatDword(const std::wstring& podklic, const wchar_t* naz
 std::optional<TestovaciKoren::Hodnota> TestovaciKoren::Cist(const std::wstring& podklic,
                                                             const wchar_t* nazev) const {
     const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), false);
-    if (!klic) {
-        return std::nullopt;
-    }
-    Hodnota hodnota{REG_NONE, std::vector<std::uint8_t>(4096)};
+    Hodnota hodnota{REG_NONE, Bajty(4096)};
     DWORD velikost = static_cast<DWORD>(hodnota.data.size());
-    if (::RegQueryValueExW(klic.Get(), nazev, nullptr, &hodnota.typ, hodnota.data.data(),
-                           &velikost) != ERROR_SUCCESS) {
+    if (!klic || ::RegQueryValueExW(klic.Get(), nazev, nullptr, &hodnota.typ, hodnota.data.data(),
+                                    &velikost) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     hodnota.data.resize(velikost);
     return hodnota;
 }
 
-std::vector<std::wstring> TestovaciKoren::NazvyHodnot(const std::wstring& podklic) const {
+std::vector<std::wstring> TestovaciKoren::Nazvy(const std::wstring& podklic, bool podklice) const {
     std::vector<std::wstring> nazvy;
     const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), false);
     wchar_t nazev[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD delka = 256;
-        if (!klic || ::RegEnumValueW(klic.Get(), i, nazev, &delka, nullptr, nullptr, nullptr,
-                                     nullptr) != ERROR_SUCCESS) {
-            return nazvy;
+    for (DWORD i = 0, delka = 256; klic; ++i, delka = 256) {
+        const LSTATUS stav =
+            podklice
+                ? ::RegEnumKeyExW(klic.Get(), i, nazev, &delka, nullptr, nullptr, nullptr, nullptr)
+                : ::RegEnumValueW(klic.Get(), i, nazev, &delka, nullptr, nullptr, nullptr, nullptr);
+        if (stav != ERROR_SUCCESS) {
+            break;
         }
         nazvy.emplace_back(nazev, delka);
     }
+    std::sort(nazvy.begin(), nazvy.end());
+    return nazvy;
 }
 
-std::vector<std::wstring> TestovaciKoren::NazvyPodklicu(const std::wstring& podklic) const {
-    std::vector<std::wstring> nazvy;
-    const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), false);
-    wchar_t nazev[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD delka = 256;
-        if (!klic || ::RegEnumKeyExW(klic.Get(), i, nazev, &delka, nullptr, nullptr, nullptr,
-                                     nullptr) != ERROR_SUCCESS) {
-            return nazvy;
-        }
-        nazvy.emplace_back(nazev, delka);
-    }
-}
-
-std::vector<std::uint8_t> BajtyTextu(const std::wstring& text, bool sNulou) {
-    const std::size_t velikost = (text.size() + (sNulou ? 1 : 0)) * sizeof(wchar_t);
-    std::vector<std::uint8_t> data(velikost);
-    std::memcpy(data.data(), text.c_str(), velikost);
-    return data;
+Bajty BajtyTextu(const std::wstring& text, bool sNulou) {
+    const auto* zacatek = reinterpret_cast<const std::uint8_t*>(text.c_str());
+    return Bajty(zacatek, zacatek + (text.size() + (sNulou ? 1 : 0)) * sizeof(wchar_t));
 }
 
 } // namespace Vrbatec::Testy

@@ -11,6 +11,8 @@
 
 namespace Vrbatec::Testy {
 
+using Bajty = std::vector<std::uint8_t>;
+
 class TestovaciKoren {
 public:
     TestovaciKoren();
@@ -18,28 +20,27 @@ public:
     TestovaciKoren(const TestovaciKoren&) = delete;
     TestovaciKoren& operator=(const TestovaciKoren&) = delete;
 
-    const std::wstring& Cesta() const { return cesta_; }
     // Cesta() or Cesta() + "\" + podklic.
-    std::wstring Cesta(const std::wstring& podklic) const;
+    std::wstring Cesta(const std::wstring& podklic = {}) const;
     bool Existuje(const std::wstring& podklic = {}) const;
 
     // Creates the key as needed and stores the bytes with the given type.
     void Zapsat(const std::wstring& podklic, const wchar_t* nazev, DWORD typ,
-                const std::vector<std::uint8_t>& data) const;
+                const Bajty& data) const;
     void ZapsatDword(const std::wstring& podklic, const wchar_t* nazev, DWORD hodnota) const;
 
     struct Hodnota {
         DWORD typ;
-        std::vector<std::uint8_t> data;
+        Bajty data;
     };
     std::optional<Hodnota> Cist(const std::wstring& podklic, const wchar_t* nazev) const;
-    std::vector<std::wstring> NazvyHodnot(const std::wstring& podklic) const;
-    std::vector<std::wstring> NazvyPodklicu(const std::wstring& podklic) const;
+    // Sorted names of the values (or of the subkeys) of a key.
+    std::vector<std::wstring> Nazvy(const std::wstring& podklic, bool podklice = false) const;
 
 private:
     std::wstring cesta_;
 };
 
-std::vector<std::uint8_t> BajtyTextu(const std::wstring& text, bool sNulou);
+Bajty BajtyTextu(const std::wstring& text, bool sNulou);
 
 } // namespace Vrbatec::Testy

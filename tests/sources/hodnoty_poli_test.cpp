@@ -17,62 +17,24 @@ std::u16string Jednotky(const std::wstring& text) {
     return std::u16string(text.begin(), text.end());
 }
 
-const std::wstring kTexty[] = {
-    L"",
-    L"0",
-    L"1",
-    L"-1",
-    L"75",
-    L"75abc",
-    L"abc",
-    L"-",
-    L"--1",
-    L"+5",
-    L" 5",
-    L"\t5",
-    L"5 ",
-    L"-0",
-    L"0012",
-    L"2147483647",
-    L"2147483648",
-    L"-2147483648",
-    L"-2147483649",
-    L"4294967295",
-    L"4294967296",
-    L"99999999999",
-    L"18446744073709551615",
-    L"18446744073709551617",
-    L"123456789012345678901234567890",
-    L"0x10",
-    L"1e3",
-    L"١٢",
-    L"12١",
-    L"\uFF11\uFF12",
-    L"²",
-    L"1²",
-    L"-\uFF11",
-    L"1\u00A0",
-};
-
 TEST(HodnotyPoli, VolumeReadsLikeStrToIntW) {
-    for (const std::wstring& text : kTexty) {
+    for (const std::wstring text :
+         {L"", L"-1", L"75abc", L"abc", L"--1", L"+5", L" 5", L"-0", L"0012", L"2147483648",
+          L"-2147483649", L"4294967296", L"18446744073709551617", L"0x10", L"١٢", L"\uFF11\uFF12",
+          L"1²", L"-\uFF11"}) {
         EXPECT_EQ(HodnotyPoli::CisloZTextu(Jednotky(text)), ::StrToIntW(text.c_str()))
             << "text of " << text.size() << " units, first " << (text.empty() ? 0 : text[0]);
+    }
+    for (const std::int32_t cislo : {0, -1, INT32_MIN, INT32_MAX}) {
+        const std::u16string text = HodnotyPoli::TextCisla(cislo);
+        EXPECT_EQ(::StrToIntW(std::wstring(text.begin(), text.end()).c_str()), cislo);
     }
 }
 
 TEST(HodnotyPoli, MenuFlagReadsLikeACaseInsensitiveComparison) {
-    for (const wchar_t* text :
-         {L"1", L"0", L"", L"yes", L"2", L"11", L" 1", L"1 ", L"01", L"\uFF11", L"¹", L"l"}) {
+    for (const wchar_t* text : {L"1", L"0", L"", L"11", L" 1", L"01", L"\uFF11", L"¹", L"l"}) {
         EXPECT_EQ(HodnotyPoli::PriznakZTextu(Jednotky(text)), ::lstrcmpiW(text, L"1") == 0)
             << "text of " << std::wstring(text).size() << " units";
-    }
-}
-
-TEST(HodnotyPoli, WrittenNumbersReadBack) {
-    for (const std::int32_t cislo : {0, -1, 1, 100, INT32_MIN, INT32_MAX}) {
-        const std::u16string text = HodnotyPoli::TextCisla(cislo);
-        EXPECT_EQ(::StrToIntW(std::wstring(text.begin(), text.end()).c_str()), cislo);
     }
 }
 

@@ -7,14 +7,9 @@ namespace {
 
 using namespace Vrbatec;
 
-TEST(ZalohaSeznamu, NamesNeverRepeat) {
-    const std::wstring cesta = L"C:\\Dokumenty\\Zvukolet.xml";
-    EXPECT_EQ(ZalohaSeznamu::NazevZalohy(cesta, 1), L"C:\\Dokumenty\\Zvukolet.xml.bak");
-    EXPECT_EQ(ZalohaSeznamu::NazevZalohy(cesta, 2), L"C:\\Dokumenty\\Zvukolet.xml.bak2");
-    EXPECT_EQ(ZalohaSeznamu::NazevZalohy(cesta, 10), L"C:\\Dokumenty\\Zvukolet.xml.bak10");
-}
-
-TEST(ZalohaSeznamu, MessageNamesBothFiles) {
+TEST(ZalohaSeznamu, NamesNeverRepeatAndTheMessageNamesBothFiles) {
+    EXPECT_EQ(ZalohaSeznamu::NazevZalohy(L"C:\\a.xml", 1), L"C:\\a.xml.bak");
+    EXPECT_EQ(ZalohaSeznamu::NazevZalohy(L"C:\\a.xml", 10), L"C:\\a.xml.bak10");
     EXPECT_EQ(ZalohaSeznamu::TextOZaloze(L"C:\\a.xml", L"C:\\a.xml.bak"),
               L"Seznam zdrojů v souboru \"C:\\a.xml\" nebylo možné načíst. Původní soubor byl "
               L"uložen jako \"C:\\a.xml.bak\".");
