@@ -59,9 +59,4 @@ TEST_F(SeznamZdrojuTest, IndexOutsideTheListIsAFatalInvalidArgumentAndChangesNot
     EXPECT_EQ(Nazvy(seznam), (std::vector<std::wstring>{L"A", L"B", L"C"}));
 }
 
-TEST_F(SeznamZdrojuTest, SortKeepsEqualRecordsInTheirOrder) {
-    seznam.Seradit([](const Zdroj& a, const Zdroj& b) { return a.menu && !b.menu; });
-    EXPECT_EQ(Nazvy(seznam), (std::vector<std::wstring>{L"A", L"C", L"B"}));
-}
-
 } // namespace
