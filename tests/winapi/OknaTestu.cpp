@@ -1,47 +1,23 @@
 #include "OknaTestu.h"
 
+#include <algorithm>
+
 #include "app/Diagnostika.h"
-#include "winapi/OdrazitOznameni.h"
 #include "winapi/Handle.h"
+#include "winapi/OdrazitOznameni.h"
 #include "winapi/RegistraceTridy.h"
 
 namespace Vrbatec::Testy {
 
-namespace {
-
-constexpr wchar_t kTridaRodice[] = L"ZvukoletTestRodic";
-
-void RegistrovatTriduRodice() {
-    WNDCLASSEXW trida{};
-    trida.hInstance = ::GetModuleHandleW(nullptr);
-    trida.lpszClassName = kTridaRodice;
-    trida.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
-    trida.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    if (WinApi::RegistrovatTriduOkna(trida) == 0) {
-        FatalniPosledniChyba();
-    }
-}
-
-} // namespace
-
 RodicTestu::RodicTestu() {
-    RegistrovatTriduRodice();
-    if (Vytvorit({.trida = kTridaRodice,
-                  .text = L"Rodič",
-                  .styl = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                  .x = 0,
-                  .y = 0,
-                  .sirka = 400,
-                  .vyska = 300,
-                  .instance = ::GetModuleHandleW(nullptr)}) == nullptr) {
-        FatalniPosledniChyba();
-    }
-}
-
-RodicTestu::~RodicTestu() {
-    if (Hwnd() != nullptr) {
-        ::DestroyWindow(Hwnd());
-    }
+    const WNDCLASSEXW trida{.hInstance = ::GetModuleHandleW(nullptr),
+                            .lpszClassName = L"ZvukoletTestRodic"};
+    OveritVolani(WinApi::RegistrovatTriduOkna(trida) != 0);
+    OveritVolani(Vytvorit({.trida = trida.lpszClassName,
+                           .styl = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           .sirka = 400,
+                           .vyska = 300,
+                           .instance = trida.hInstance}) != nullptr);
 }
 
 bool RodicTestu::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -49,10 +25,7 @@ bool RodicTestu::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM l
     if (WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
         return true;
     }
-    if (zprava == WM_COMMAND || zprava == WM_NOTIFY || zprava == WM_DRAWITEM ||
-        zprava == WM_PARENTNOTIFY || zprava == WM_HSCROLL) {
-        neodrazene.push_back(zprava);
-    }
+    neodrazenePrikazy += zprava == WM_COMMAND ? 1 : 0;
     return false;
 }
 
@@ -60,24 +33,23 @@ HWND RodicTestu::VytvoritDite(const wchar_t* trida, int id, DWORD styl, const wc
     HWND dite =
         ::CreateWindowExW(0, trida, text, WS_CHILD | WS_VISIBLE | styl, 10, 10, 200, 100, Hwnd(),
                           WinApi::MenuZId(id), ::GetModuleHandleW(nullptr), nullptr);
-    if (dite == nullptr) {
-        FatalniPosledniChyba();
-    }
+    OveritVolani(dite != nullptr);
     return dite;
 }
 
 bool ZaznamZprav::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                                   LRESULT& vysledek) {
     zpravy.push_back({okno, zprava, wParam, lParam, 0, {}});
-    if (const auto akce_ = akce.find(zprava); akce_ != akce.end()) {
-        akce_->second(okno);
+    if (const auto a = akce.find(zprava); a != akce.end()) {
+        a->second(okno);
+    }
+    if (const auto k = kVychozimu.find(zprava); k != kVychozimu.end()) {
+        vysledek = VychoziZpracovani() + k->second;
+        return true;
     }
     const auto odpoved = odpovedi.find(zprava);
-    if (odpoved == odpovedi.end()) {
-        return false;
-    }
-    vysledek = odpoved->second;
-    return true;
+    vysledek = odpoved != odpovedi.end() ? odpoved->second : 0;
+    return odpoved != odpovedi.end();
 }
 
 void ZaznamZprav::PoPosledniZprave() {
@@ -86,20 +58,14 @@ void ZaznamZprav::PoPosledniZprave() {
 }
 
 int ZaznamZprav::Pocet(UINT zprava) const {
-    int pocet = 0;
-    for (const MSG& z : zpravy) {
-        pocet += z.message == zprava ? 1 : 0;
-    }
-    return pocet;
+    return static_cast<int>(std::count_if(zpravy.begin(), zpravy.end(),
+                                          [&](const MSG& z) { return z.message == zprava; }));
 }
 
 const MSG* ZaznamZprav::Posledni(UINT zprava) const {
-    for (auto z = zpravy.rbegin(); z != zpravy.rend(); ++z) {
-        if (z->message == zprava) {
-            return &*z;
-        }
-    }
-    return nullptr;
+    const auto z = std::find_if(zpravy.rbegin(), zpravy.rend(),
+                                [&](const MSG& m) { return m.message == zprava; });
+    return z != zpravy.rend() ? &*z : nullptr;
 }
 
 std::wstring TextOkna(HWND okno) {
@@ -109,8 +75,6 @@ std::wstring TextOkna(HWND okno) {
 }
 
 namespace {
-
-constexpr DWORD kVlaknoUkoncenoFatalne = 0xFA7A1;
 
 class SystemKonciciVlakno final : public SystemProHlaseni {
 public:
@@ -122,7 +86,7 @@ public:
     [[noreturn]] void UkoncitProces(UINT kod) override {
         konec.fatalni = true;
         konec.kodProcesu = kod;
-        ::ExitThread(kVlaknoUkoncenoFatalne);
+        ::ExitThread(0);
     }
     [[noreturn]] void UkoncitNouzove(const std::wstring& text) override {
         konec.text = text;
@@ -132,30 +96,25 @@ public:
     KonecVlakna konec;
 };
 
-DWORD WINAPI VlaknoPrace(void* parametr) {
-    (*static_cast<std::function<void()>*>(parametr))();
-    return 0;
-}
-
 } // namespace
 
 KonecVlakna SpustitNaVlakne(std::function<void()> prace) {
+    const auto spustit = [](void* p) -> DWORD {
+        (*static_cast<std::function<void()>*>(p))();
+        return 0;
+    };
+    WinApi::UniqueHandle vlakno(
+        ::CreateThread(nullptr, 0, spustit, &prace, CREATE_SUSPENDED, nullptr));
+    OveritVolani(static_cast<bool>(vlakno));
     SystemKonciciVlakno system;
     SystemProHlaseni* predchozi = NastavitSystemHlaseni(&system);
-    WinApi::UniqueHandle vlakno(::CreateThread(nullptr, 0, &VlaknoPrace, &prace, 0, nullptr));
-    if (!vlakno) {
-        FatalniPosledniChyba();
-    }
-    if (::WaitForSingleObject(vlakno.Get(), 20000) != WAIT_OBJECT_0) {
+    ::ResumeThread(vlakno.Get());
+    system.konec.skoncilo = ::WaitForSingleObject(vlakno.Get(), 20000) == WAIT_OBJECT_0;
+    if (!system.konec.skoncilo) {
         // Hung: it must not outlive the reporting system it was given.
         ::TerminateThread(vlakno.Get(), 0);
         ::WaitForSingleObject(vlakno.Get(), INFINITE);
-    } else {
-        system.konec.skoncilo = true;
     }
-    DWORD kod = 0;
-    ::GetExitCodeThread(vlakno.Get(), &kod);
-    system.konec.koncilFatalne = kod == kVlaknoUkoncenoFatalne;
     NastavitSystemHlaseni(predchozi);
     return system.konec;
 }

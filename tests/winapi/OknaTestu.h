@@ -16,23 +16,21 @@ namespace Vrbatec::Testy {
 
 inline constexpr UINT kZpravaTestu = WM_APP + 7;
 
-// A hidden top-level window of the tests' own class; its handler reflects notifications
-// first and records those that no control handled.
+// A hidden top-level window whose handler reflects notifications first, as the program's do.
 class RodicTestu final : public WinApi::Okno {
 public:
     RodicTestu();
-    ~RodicTestu() override;
-
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                          LRESULT& vysledek) override;
 
-    // Creates a visible child of a class of the system with the control identifier.
+    // Creates a visible child of a class of the system at (10, 10) with 200 × 100.
     HWND VytvoritDite(const wchar_t* trida, int id, DWORD styl = 0, const wchar_t* text = L"");
 
-    std::vector<UINT> neodrazene;
+    int neodrazenePrikazy = 0; // WM_COMMANDs that no control handled
 };
 
-// Records every message; answers those given in odpovedi with the given result.
+// Records every message; answers those given in odpovedi with the given result, and those
+// in kVychozimu with the default processing's result plus the given number.
 class ZaznamZprav : public WinApi::OknoImpl {
 public:
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -43,9 +41,10 @@ public:
     const MSG* Posledni(UINT zprava) const;
 
     std::map<UINT, LRESULT> odpovedi;
-    std::vector<MSG> zpravy;
+    std::map<UINT, LRESULT> kVychozimu;
     // Runs inside the handler for a message, before the answer is chosen.
     std::map<UINT, std::function<void(HWND)>> akce;
+    std::vector<MSG> zpravy;
     int poPosledniZprave = 0;
     bool hwndPrazdnyPoPosledniZprave = false;
 };
@@ -53,13 +52,15 @@ public:
 // The text of the window's procedure chain for WM_GETTEXT.
 std::wstring TextOkna(HWND okno);
 
-// How work run by SpustitNaVlakne ended.
+inline bool Obsahuje(const std::wstring& text, const std::wstring& cast) {
+    return text.find(cast) != std::wstring::npos;
+}
+
 struct KonecVlakna {
-    bool skoncilo = false;      // the thread ended in time
-    bool fatalni = false;       // the fatal path asked to end the process
-    bool koncilFatalne = false; // and the thread's exit code says it ended there
-    std::wstring text;          // the text of the fatal message box
-    UINT kodProcesu = 0;        // the exit code the fatal path asked for
+    bool skoncilo = false; // in time
+    bool fatalni = false;  // on the fatal path, which asked to end the process
+    std::wstring text;     // of the fatal message box
+    UINT kodProcesu = 0;   // that the fatal path asked for
 };
 
 // Runs the work on a thread of its own, with a reporting system whose end of the process

@@ -5,33 +5,25 @@
 
 namespace {
 
-using Vrbatec::WinApi::CilOdrazeni;
-using Vrbatec::WinApi::JeOdrazenaZprava;
-using Vrbatec::WinApi::UrcitCilOdrazeni;
+using namespace Vrbatec::WinApi;
 
 TEST(OdrazeniZprav, AllColourMessagesAndNothingAroundThem) {
-    for (std::uint32_t zprava = 0x0132; zprava <= 0x0138; ++zprava) {
-        EXPECT_EQ(UrcitCilOdrazeni(zprava), CilOdrazeni::OvladacVLParam) << zprava;
+    for (std::uint32_t zprava = 0x0131; zprava <= 0x0139; ++zprava) {
+        const bool barevna = zprava >= 0x0132 && zprava <= 0x0138;
+        EXPECT_EQ(UrcitCilOdrazeni(zprava) == CilOdrazeni::OvladacVLParam, barevna) << zprava;
+        EXPECT_EQ(UrcitCilOdrazeni(zprava) == CilOdrazeni::Zadny, !barevna) << zprava;
     }
-    EXPECT_EQ(UrcitCilOdrazeni(0x0131), CilOdrazeni::Zadny);
-    EXPECT_EQ(UrcitCilOdrazeni(0x0139), CilOdrazeni::Zadny);
-    EXPECT_EQ(UrcitCilOdrazeni(0x000F), CilOdrazeni::Zadny); // WM_PAINT
-    EXPECT_EQ(UrcitCilOdrazeni(0x0000), CilOdrazeni::Zadny);
 }
 
 TEST(OdrazeniZprav, OnlyTheRaisedFormOfAReflectedMessageCountsAsReflected) {
-    EXPECT_TRUE(JeOdrazenaZprava(0x2111));
-    EXPECT_TRUE(JeOdrazenaZprava(0x204E));
-    EXPECT_TRUE(JeOdrazenaZprava(0x2138));
-    EXPECT_TRUE(JeOdrazenaZprava(0x2210));
+    for (const std::uint32_t zprava : {0x2111u, 0x204Eu, 0x2138u, 0x2210u}) {
+        EXPECT_TRUE(JeOdrazenaZprava(zprava)) << zprava;
+    }
     // The original messages, and raised messages that are not reflected (private messages
     // of controls live in this range).
-    EXPECT_FALSE(JeOdrazenaZprava(0x0111));
-    EXPECT_FALSE(JeOdrazenaZprava(0x004E));
-    EXPECT_FALSE(JeOdrazenaZprava(0x2000));
-    EXPECT_FALSE(JeOdrazenaZprava(0x200F));
-    EXPECT_FALSE(JeOdrazenaZprava(0x2139));
-    EXPECT_FALSE(JeOdrazenaZprava(0x4111));
+    for (const std::uint32_t zprava : {0x0111u, 0x004Eu, 0x2000u, 0x200Fu, 0x2139u, 0x4111u}) {
+        EXPECT_FALSE(JeOdrazenaZprava(zprava)) << zprava;
+    }
 }
 
 } // namespace
