@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "OknaTestu.h"
@@ -12,48 +13,39 @@
 namespace {
 
 using namespace Vrbatec;
-using Testy::KonecVlakna;
-using Testy::kZpravaTestu;
-using Testy::Obsahuje;
 
-// Sends the test message to a window whose object throws; the objects are left to the
-// ended thread on purpose, since no destructor runs there.
-template <class Vyjimka>
-KonecVlakna VyhoditZProcedury(Vyjimka vyjimka, bool* poslaniSeVratilo) {
-    struct VyhazujiciOkno final : WinApi::OknoImpl {
-        explicit VyhazujiciOkno(Vyjimka v) : vyjimka(v) {}
-        bool ZpracovatZpravu(HWND, UINT zprava, WPARAM, LPARAM, LRESULT&) override {
-            if (zprava == kZpravaTestu) {
-                throw vyjimka;
-            }
-            return false;
+struct VyhazujiciOkno final : WinApi::OknoImpl {
+    bool ZpracovatZpravu(HWND, UINT zprava, WPARAM, LPARAM, LRESULT&) override {
+        if (zprava == Testy::kZpravaTestu) {
+            vyhodit();
         }
-        Vyjimka vyjimka;
-    };
-    return Testy::SpustitNaVlakne([=] {
-        HWND okno = (new VyhazujiciOkno(vyjimka))->Vytvorit({.trida = L"STATIC", .styl = WS_POPUP});
-        SendMessageW(okno, kZpravaTestu, 0, 0);
-        *poslaniSeVratilo = true;
-    });
-}
+        return false;
+    }
+    std::function<void()> vyhodit;
+};
 
-TEST(HraniceVyjimek, AThrownHResultEndsTheProgramWithItsCode) {
-    bool poslaniSeVratilo = false;
-    const KonecVlakna konec = VyhoditZProcedury(HRESULT{E_ACCESSDENIED}, &poslaniSeVratilo);
-    ASSERT_TRUE(konec.skoncilo);
-    EXPECT_TRUE(konec.fatalni);
-    EXPECT_FALSE(poslaniSeVratilo);
-    EXPECT_EQ(konec.kodProcesu, static_cast<UINT>(-1));
-    EXPECT_TRUE(Obsahuje(konec.text, PopisHResult(E_ACCESSDENIED))) << konec.text;
-}
-
-TEST(HraniceVyjimek, AnyOtherExceptionEndsTheProgramAsUnexpected) {
-    bool poslaniSeVratilo = false;
-    const KonecVlakna konec = VyhoditZProcedury(std::runtime_error("mimo"), &poslaniSeVratilo);
-    ASSERT_TRUE(konec.skoncilo);
-    EXPECT_TRUE(konec.fatalni);
-    EXPECT_FALSE(poslaniSeVratilo);
-    EXPECT_TRUE(Obsahuje(konec.text, PopisHResult(E_UNEXPECTED))) << konec.text;
+TEST(HraniceVyjimek, AnExceptionInAHandlerEndsTheProgramWithItsHResultOrEUnexpected) {
+    const struct {
+        std::function<void()> vyhodit;
+        HRESULT kod;
+    } pripady[] = {{[] { throw HRESULT{E_ACCESSDENIED}; }, E_ACCESSDENIED},
+                   {[] { throw std::runtime_error("mimo"); }, E_UNEXPECTED}};
+    for (const auto& p : pripady) {
+        bool poslaniSeVratilo = false;
+        // The object is left to the ended thread on purpose: no destructor runs there.
+        const Testy::KonecVlakna konec = Testy::SpustitNaVlakne([&] {
+            auto* objekt = new VyhazujiciOkno;
+            objekt->vyhodit = p.vyhodit;
+            SendMessageW(objekt->Vytvorit({.trida = L"STATIC", .styl = WS_POPUP}),
+                         Testy::kZpravaTestu, 0, 0);
+            poslaniSeVratilo = true;
+        });
+        ASSERT_TRUE(konec.skoncilo);
+        EXPECT_TRUE(konec.fatalni);
+        EXPECT_FALSE(poslaniSeVratilo);
+        EXPECT_EQ(konec.kodProcesu, static_cast<UINT>(-1));
+        EXPECT_TRUE(Testy::Obsahuje(konec.text, PopisHResult(p.kod))) << konec.text;
+    }
 }
 
 } // namespace

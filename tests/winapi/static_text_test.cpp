@@ -28,20 +28,13 @@ constexpr COLORREF kPozadi = RGB(0, 255, 0);
 class Obrazek {
 public:
     Obrazek(HWND rodic, HWND prvek) : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{.bmiHeader = {.biSize = sizeof(BITMAPINFOHEADER),
-                                      .biWidth = kSirka,
-                                      .biHeight = kVyska,
-                                      .biPlanes = 1,
-                                      .biBitCount = 32}};
+        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), kSirka, kVyska, 1, 32}};
         void* bity = nullptr;
         bitmapa_.Reset(CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bity, nullptr, 0));
         puvodni_ = SelectObject(dc_, bitmapa_.Get());
-        DRAWITEMSTRUCT kresleni{.CtlType = ODT_STATIC,
-                                .CtlID = static_cast<UINT>(GetDlgCtrlID(prvek)),
-                                .itemAction = ODA_DRAWENTIRE,
-                                .hwndItem = prvek,
-                                .hDC = dc_,
-                                .rcItem = {0, 0, kSirka, kVyska}};
+        DRAWITEMSTRUCT kresleni{ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, prvek, dc_, {}, 0};
+        kresleni.rcItem = {0, 0, kSirka, kVyska};
+        kresleni.CtlID = static_cast<UINT>(GetDlgCtrlID(prvek));
         SendMessageW(rodic, WM_DRAWITEM, kresleni.CtlID, reinterpret_cast<LPARAM>(&kresleni));
     }
     ~Obrazek() {
