@@ -10,6 +10,9 @@
 // Menus and accelerators
 #define IDR_HLAVNI_MENU 104
 #define IDR_AKCELERATORY 105
+#define IDR_MENU_NAPOVEDA 115
+#define IDR_MENU_PANELY 116
+#define IDR_MENU_SEZNAM 117
 
 // Messages of the string table
 #define IDS_PRIPRAVEN 20001

@@ -148,3 +148,64 @@ TEST(Manifest, AsksForCommonControls6AndPerMonitorDpi) {
 }
 
 } // namespace
+
+namespace {
+
+// A menu written out as "text=id" items, "-" for separators and "[text: ...]" for submenus,
+// so that a whole menu compares in one line.
+std::wstring Rozepsat(HMENU menu) {
+    std::wstring vysledek;
+    const int pocet = GetMenuItemCount(menu);
+    for (int i = 0; i < pocet; ++i) {
+        if (!vysledek.empty()) {
+            vysledek += L"|";
+        }
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        if (HMENU podmenu = GetSubMenu(menu, i)) {
+            vysledek += L"[" + std::wstring(text) + L": " + Rozepsat(podmenu) + L"]";
+        } else if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) {
+            vysledek += L"-";
+        } else {
+            vysledek += std::wstring(text) + L"=" + std::to_wstring(GetMenuItemID(menu, i));
+        }
+    }
+    return vysledek;
+}
+
+std::wstring RozepsatZdroj(UINT id) {
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+    if (menu == nullptr) {
+        return L"(missing)";
+    }
+    const std::wstring text = Rozepsat(menu);
+    DestroyMenu(menu);
+    return text;
+}
+
+TEST(Menu, MenuBarHoldsEveryCommandInItsPlace) {
+    EXPECT_EQ(
+        RozepsatZdroj(104),
+        L"[&Program: Otevřít &URL\tCtrl+O=40014|-|&Nastavení\tF4=40002|-|&Konec=40001]|"
+        L"[Pře&hrávání: &Spustit\tPlay=40006|&Zastavit\tStop=40007|-|"
+        L"Zvýšit &hlasitost\t+=40020|S&nížit hlasitost\t-=40021|&Ztlumit zvuk\tCtrl+Z=40013|-|"
+        L"&Vlastnosti zdroje=40009]|"
+        L"[&Zdroj: &Přidat\tInsert=40010|&Odebrat\tDelete=40011|&Upravit\tF2=40012]|"
+        L"[Záz&nam: &Spustit=40030|U&končit=40031|-|&Otevřít složku se záznamy=40032]|"
+        L"[Zobr&azit: Seznam &zdrojů=40016|-|[&Panely nástrojů: Panel &tlačítek=40017|"
+        L"&Ovládání=40018|Seznam &zdrojů=40019|-|Malé ikony=40028|Velké ikony=40029]]|"
+        L"[Ná&pověda: &Webové stránky=40004|&Technická podpora=40005|"
+        L"Vyhledat &aktualizace=40027|-|&O programu=40003]");
+}
+
+TEST(Menu, PopupMenusAreTheFirstSubmenuOfTheirResource) {
+    EXPECT_EQ(RozepsatZdroj(115), L"[: &Webové stránky=40004|&Technická podpora=40005|"
+                                  L"Vyhledat &aktualizace=40027|-|&O programu=40003]");
+    EXPECT_EQ(RozepsatZdroj(116), L"[: Panel &tlačítek=40017|&Ovládání=40018|Seznam &zdrojů=40019|"
+                                  L"-|Malé ikony=40028|Velké ikony=40029]");
+    EXPECT_EQ(RozepsatZdroj(117), L"[: &Spustit=40006|&Zastavit=40007|-|&Přidat=40010|"
+                                  L"&Odebrat=40011|&Upravit=40012|-|&Informace=40009|-|"
+                                  L"&Ztlumit=40013]");
+}
+
+} // namespace
