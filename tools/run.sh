@@ -16,4 +16,6 @@ else
     echo "No display: running on the virtual display $(cat "$wine_dir/display")." \
          "Take a screenshot with: xwd -root -display $(cat "$wine_dir/display") | convert xwd:- shot.png"
 fi
-exec tools/wine/run.sh build/windows/src/Zvukolet.exe "$@"
+# When the program ends, so do the wineserver and the virtual display started for it.
+trap 'tools/wine/stop.sh "$wine_dir"' EXIT
+tools/wine/run.sh build/windows/src/Zvukolet.exe "$@"
