@@ -7,11 +7,23 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
 status=0
+passed=0
+failed=0
 for preset in native windows; do
     echo "== $preset =="
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
-    ctest --preset "$preset" || status=1
+    log=build/ctest-$preset.log
+    ctest --preset "$preset" 2>&1 | tee "$log" || status=1
+    summary=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+    if [ -z "$summary" ]; then
+        status=1
+        continue
+    fi
+    total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
+    bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$summary")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
 done
 # The list file parser under libFuzzer, briefly, from its seed corpus.
 echo "== fuzz =="
@@ -26,4 +38,5 @@ fi
 
 # The Wine environment's own cleanup test ends Xvfb and wineserver; make sure of it.
 tools/wine/stop.sh build/windows/wine
+echo "tests: $passed passed, $failed failed"
 exit $status
