@@ -14,16 +14,8 @@ void ListViewSeznam::VytvoritSeznam(HINSTANCE instance, const wchar_t* trida, HW
     if (RegistrovatNadtriduOkna(instance, WC_LISTVIEWW, trida) == 0) {
         FatalniPosledniChyba();
     }
-    const PopisOkna popis{.trida = trida,
-                          .styl = WS_CHILD | LVS_REPORT | dalsiStyly,
-                          .x = obdelnik.left,
-                          .y = obdelnik.top,
-                          .sirka = obdelnik.right - obdelnik.left,
-                          .vyska = obdelnik.bottom - obdelnik.top,
-                          .rodic = rodic,
-                          .menu = MenuZId(idPrvku),
-                          .instance = instance};
-    if (Vytvorit(popis) == nullptr) {
+    if (Vytvorit(PopisPrvku(trida, LVS_REPORT | dalsiStyly, rodic, obdelnik, idPrvku, instance)) ==
+        nullptr) {
         FatalniPosledniChyba();
     }
     NastavitRezimSeznamu();

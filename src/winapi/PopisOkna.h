@@ -25,4 +25,19 @@ inline HMENU MenuZId(int idPrvku) noexcept {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(idPrvku));
 }
 
+// A child control of the class at the rectangle of its parent's client area.
+inline PopisOkna PopisPrvku(const wchar_t* trida, DWORD styl, HWND rodic, const RECT& obdelnik,
+                            int idPrvku, HINSTANCE instance, const wchar_t* text = L"") noexcept {
+    return PopisOkna{.trida = trida,
+                     .text = text,
+                     .styl = WS_CHILD | styl,
+                     .x = obdelnik.left,
+                     .y = obdelnik.top,
+                     .sirka = obdelnik.right - obdelnik.left,
+                     .vyska = obdelnik.bottom - obdelnik.top,
+                     .rodic = rodic,
+                     .menu = MenuZId(idPrvku),
+                     .instance = instance};
+}
+
 } // namespace Vrbatec::WinApi

@@ -32,17 +32,8 @@ std::wstring TextOkna(HWND okno) {
 
 void StaticText::VytvoritText(HINSTANCE instance, HWND rodic, int idPrvku, const RECT& obdelnik,
                               const wchar_t* text) {
-    const PopisOkna popis{.trida = L"STATIC",
-                          .text = text,
-                          .styl = WS_CHILD | WS_VISIBLE | SS_OWNERDRAW,
-                          .x = obdelnik.left,
-                          .y = obdelnik.top,
-                          .sirka = obdelnik.right - obdelnik.left,
-                          .vyska = obdelnik.bottom - obdelnik.top,
-                          .rodic = rodic,
-                          .menu = MenuZId(idPrvku),
-                          .instance = instance};
-    if (Vytvorit(popis) == nullptr) {
+    if (Vytvorit(PopisPrvku(L"STATIC", WS_VISIBLE | SS_OWNERDRAW, rodic, obdelnik, idPrvku,
+                            instance, text)) == nullptr) {
         FatalniPosledniChyba();
     }
 }
