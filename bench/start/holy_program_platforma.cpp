@@ -15,15 +15,9 @@ using std::min;
 } // namespace Gdiplus
 #include <gdiplus.h>
 
-namespace {
+#include "HoleOkno.h"
 
-LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam) {
-    if (zprava == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(okno, zprava, wParam, lParam);
-}
+namespace {
 
 void SpustitPlatformu() {
     CoInitialize(nullptr);
@@ -46,21 +40,5 @@ void SpustitPlatformu() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SpustitPlatformu();
-    WNDCLASSEXW trida{};
-    trida.cbSize = sizeof(trida);
-    trida.lpfnWndProc = Procedura;
-    trida.hInstance = instance;
-    trida.lpszClassName = L"ZvukoletMereniPlatforma";
-    trida.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    trida.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    RegisterClassExW(&trida);
-    HWND okno = CreateWindowExW(0, trida.lpszClassName, L"Platforma", WS_OVERLAPPEDWINDOW, 0, 0,
-                                520, 280, nullptr, nullptr, instance, nullptr);
-    ShowWindow(okno, SW_SHOW);
-    MSG zprava;
-    while (GetMessageW(&zprava, nullptr, 0, 0) > 0) {
-        TranslateMessage(&zprava);
-        DispatchMessageW(&zprava);
-    }
-    return 0;
+    return Mereni::SpustitHoleOkno(instance, L"ZvukoletMereniPlatforma");
 }
