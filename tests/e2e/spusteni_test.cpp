@@ -85,18 +85,18 @@ TEST_F(Spusteni, MainWindowAppearsCentredWithTitleAndSizeAndClosesWithExitCodeZe
 
 TEST_F(Spusteni, MainWindowReopensWhereItWasClosedButNotWhereItWasMinimised) {
     ZapomenoutPolohu();
-    {
+    // Starts the program, checks where its window opened, lets `pak` act on it and closes it.
+    const auto spustit = [](auto pak) {
         Proces program(L"");
         HWND okno = HlavniOkno(program);
         ASSERT_NE(okno, nullptr);
-        ASSERT_TRUE(SetWindowPos(okno, nullptr, 200, 150, 600, 350, SWP_NOZORDER));
+        pak(okno, Obdelnik(okno));
         Zavrit(program, okno);
-    }
-    {
-        Proces program(L"");
-        HWND okno = HlavniOkno(program);
-        ASSERT_NE(okno, nullptr);
-        const RECT obdelnik = Obdelnik(okno);
+    };
+    spustit([](HWND okno, RECT) {
+        ASSERT_TRUE(SetWindowPos(okno, nullptr, 200, 150, 600, 350, SWP_NOZORDER));
+    });
+    spustit([](HWND okno, RECT obdelnik) {
         EXPECT_EQ(obdelnik.left, 200);
         EXPECT_EQ(obdelnik.top, 150);
         EXPECT_EQ(obdelnik.right - obdelnik.left, 600);
@@ -107,17 +107,11 @@ TEST_F(Spusteni, MainWindowReopensWhereItWasClosedButNotWhereItWasMinimised) {
         }
         // Saved as it lies now, it would come back from (-32000, -32000), not at (200, 150).
         ASSERT_TRUE(IsIconic(okno));
-        Zavrit(program, okno);
-    }
-    {
-        Proces program(L"");
-        HWND okno = HlavniOkno(program);
-        ASSERT_NE(okno, nullptr);
-        const RECT obdelnik = Obdelnik(okno);
+    });
+    spustit([](HWND, RECT obdelnik) {
         EXPECT_EQ(obdelnik.left, 200);
         EXPECT_EQ(obdelnik.top, 150);
-        Zavrit(program, okno);
-    }
+    });
     ZapomenoutPolohu();
 }
 
