@@ -242,16 +242,8 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     if (!ZajistitJedinouInstanci()) {
         return 1;
     }
-    if (!GdiPlus::Spustit(gdiplusToken_)) {
-        return HResultPosledniChyby();
-    }
-    malyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_MALE_IKONY, true);
-    velkyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_VELKE_IKONY, false);
-
-    ikonaVelka_.Reset(NacistIkonuAplikace(instance_, SM_CXICON, SM_CYICON));
-    ikonaMala_.Reset(NacistIkonuAplikace(instance_, SM_CXSMICON, SM_CYSMICON));
-    if (!ikonaVelka_ || !ikonaMala_) {
-        return HResultPosledniChyby();
+    if (const HRESULT hr = VytvoritObrazky(); FAILED(hr)) {
+        return hr;
     }
     internet_.Reset(
         ::InternetOpenW(kAgentInternetu, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
@@ -259,9 +251,6 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
         return HResultPosledniChyby();
     }
     ZjistitTypJednotky();
-    if (!NacistStavoveIkony()) {
-        return HResultPosledniChyby();
-    }
     akceleratory_ = ::LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(IDR_AKCELERATORY));
     if (akceleratory_ == nullptr) {
         return HResultPosledniChyby();
@@ -285,6 +274,35 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     ::SetCurrentProcessExplicitAppUserModelID(idModeluAplikace_.c_str());
     hlavniOkno_->Vytvorit();
     return 0;
+}
+
+HRESULT Aplikace::VytvoritObrazky() {
+    if (!GdiPlus::Spustit(gdiplusToken_)) {
+        return HResultPosledniChyby();
+    }
+    malyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_MALE_IKONY, true);
+    velkyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_VELKE_IKONY, false);
+
+    ikonaVelka_.Reset(NacistIkonuAplikace(instance_, SM_CXICON, SM_CYICON));
+    ikonaMala_.Reset(NacistIkonuAplikace(instance_, SM_CXSMICON, SM_CYSMICON));
+    if (!ikonaVelka_ || !ikonaMala_) {
+        return HResultPosledniChyby();
+    }
+    if (!NacistStavoveIkony()) {
+        return HResultPosledniChyby();
+    }
+    return S_OK;
+}
+
+HRESULT Aplikace::PripravitOkenniProstredky(HINSTANCE instance) {
+    instance_ = instance;
+    PublikovatModul(this);
+    INITCOMMONCONTROLSEX ovladaciPrvky{sizeof(ovladaciPrvky), 0x2FFF};
+    if (!::InitCommonControlsEx(&ovladaciPrvky)) {
+        return HResultPosledniChyby();
+    }
+    NacistIdentituProgramu();
+    return VytvoritObrazky();
 }
 
 int Aplikace::SmyckaZprav() {

@@ -54,6 +54,11 @@ public:
     // The entry point's sequence; the result is the process exit code.
     int Spustit(HINSTANCE instance, const wchar_t* argumenty);
 
+    // Only the part of start-up that windows draw with: common controls, the product name,
+    // GDI+, the image strips and the icons. For tests that create the program's windows
+    // without running the program; the module becomes the published one.
+    HRESULT PripravitOkenniProstredky(HINSTANCE instance);
+
     // IVrbatecModul
     std::wstring NazevAplikace() override;
     HRESULT VyznamnaChyba(const std::wstring& text) override;
@@ -87,6 +92,7 @@ private:
     void NacistIdentituProgramu();
     void ZjistitTypJednotky();
     bool NacistStavoveIkony();
+    HRESULT VytvoritObrazky();
     void ZajistitDatovouSlozku();
     int SmyckaZprav();
     int Ukoncit();
