@@ -354,6 +354,20 @@ HRESULT Aplikace::ZobrazitZpravu(const std::wstring& text, UINT typ) {
     return S_OK;
 }
 
+void Aplikace::NastavitPrioritu() {
+    HRESULT hr = S_OK;
+    {
+        std::lock_guard<std::mutex> zamek(zamek_);
+        if (!::SetPriorityClass(::GetCurrentProcess(), NastaveniAplikace().processPriority)) {
+            hr = HResultPosledniChyby();
+        }
+    }
+    // Shown outside the lock: the box waits for the user.
+    if (FAILED(hr)) {
+        ZobrazitChybuZTabulkySPopisem(IDS_CHYBA_PRIORITY, hr);
+    }
+}
+
 void Aplikace::OtevritUrl(const std::wstring& cil) {
     std::lock_guard<std::mutex> zamek(zamek_);
     const auto vysledek = reinterpret_cast<INT_PTR>(

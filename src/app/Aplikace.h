@@ -64,6 +64,9 @@ public:
     HRESULT VyznamnaChyba(const std::wstring& text) override;
     HRESULT ZobrazitZpravu(const std::wstring& text, UINT typ) override;
 
+    // Applies the "processPriority" setting; a refused priority is shown and changes nothing.
+    void NastavitPrioritu();
+
     // Opens a URL or file with the shell; failures are shown.
     void OtevritUrl(const std::wstring& cil);
 
