@@ -1,0 +1,171 @@
+#include "update/DlgKlientskaOblast.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include <cstddef>
+#include <iterator>
+#include <string>
+#include <utility>
+
+#include "app/Aplikace.h"
+#include "app/Diagnostika.h"
+#include "app/VerzniInformace.h"
+#include "res/resource.h"
+#include "update/Odkazy.h"
+#include "update/PrikazyOdkazu.h"
+#include "winapi/OdrazitOznameni.h"
+#include "winapi/OtviracOdkazu.h"
+
+namespace Vrbatec {
+
+namespace {
+
+constexpr int kPrvky[] = {IDC_NADPIS,           IDC_COPYRIGHT,          IDC_ODKAZ_WEB_FIRMY,
+                          IDC_ODKAZ_EMAIL,      IDC_NADPIS_VYZKOUSEJTE, IDC_ODKAZ_APLIKACE_1,
+                          IDC_ODKAZ_APLIKACE_2, IDC_ODKAZ_WEB_APLIKACE};
+constexpr int kOdkazyJinychAplikaci[] = {IDC_ODKAZ_APLIKACE_1, IDC_ODKAZ_APLIKACE_2};
+static_assert(std::size(kOdkazyJinychAplikaci) == Odkazy::kJineAplikace.size());
+
+BOOL CALLBACK NastavitPismoPotomka(HWND potomek, LPARAM pismo) {
+    ::SendMessageW(potomek, WM_SETFONT, static_cast<WPARAM>(pismo), TRUE);
+    return TRUE;
+}
+
+// The panel's own links: nothing to tell the user when no program takes them.
+void OtevritPotichu(const std::wstring& cil) {
+    WinApi::OtevritOdkaz(cil, SW_MAXIMIZE);
+}
+
+} // namespace
+
+DlgKlientskaOblast::~DlgKlientskaOblast() {
+    Zrusit();
+}
+
+HWND DlgKlientskaOblast::Vytvorit(HINSTANCE instance, HWND rodic) {
+    const INITCOMMONCONTROLSEX odkazy{sizeof(odkazy), ICC_LINK_CLASS};
+    if (!::InitCommonControlsEx(&odkazy)) {
+        return nullptr;
+    }
+    instance_ = instance;
+    return VytvoritNemodalne(instance, MAKEINTRESOURCEW(IDD_KLIENTSKA_OBLAST), rodic);
+}
+
+bool DlgKlientskaOblast::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
+                                         LRESULT& vysledek) {
+    if (WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
+        return true;
+    }
+    switch (zprava) {
+    case WM_INITDIALOG:
+        Pripravit(okno);
+        vysledek = FALSE; // the focus stays where the main window has it
+        return true;
+    case WM_NOTIFY:
+        vysledek = 0;
+        return NaOdkaz(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_THEMECHANGED:
+        PouzitPismoMotivu(okno);
+        return false;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        vysledek = BarvaPozadi(reinterpret_cast<HDC>(wParam));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DlgKlientskaOblast::Pripravit(HWND okno) {
+    for (const int id : kPrvky) {
+        if (::GetDlgItem(okno, id) == nullptr) {
+            FatalniHResult(E_HANDLE);
+        }
+    }
+    pismoDialogu_ = reinterpret_cast<HFONT>(::SendMessageW(okno, WM_GETFONT, 0, 0));
+    const HBRUSH pozadi = ::GetSysColorBrush(COLOR_WINDOW);
+
+    // The headings take their font from the control's, so they come before the theme font.
+    nazev_.PripojitNadpis(::GetDlgItem(okno, IDC_NADPIS));
+    nazev_.NastavitPozadi(pozadi);
+    nazev_.NastavitNazevPisma(L"Verdana");
+    ::SetDlgItemTextW(okno, IDC_NADPIS, AplikaceInstance().NazevProduktu().c_str());
+    vyzkousejte_.PripojitNadpis(::GetDlgItem(okno, IDC_NADPIS_VYZKOUSEJTE));
+    vyzkousejte_.NastavitPozadi(pozadi);
+
+    std::wstring copyright;
+    NacistHodnotuVerze(L"LegalCopyright", copyright);
+    ::SetDlgItemTextW(okno, IDC_COPYRIGHT, (L" " + copyright).c_str());
+
+    PouzitPismoMotivu(okno);
+    PridatTipy(okno);
+}
+
+void DlgKlientskaOblast::PridatTipy(HWND okno) {
+    tipy_.Vytvorit(okno, instance_);
+    tipy_.PridatNastroj(::GetDlgItem(okno, IDC_ODKAZ_EMAIL), instance_, IDS_TIP_EMAIL_FIRME);
+    tipy_.PridatNastroj(::GetDlgItem(okno, IDC_ODKAZ_WEB_FIRMY), instance_, IDS_TIP_WEB_FIRMY);
+    tipy_.PridatNastroj(::GetDlgItem(okno, IDC_ODKAZ_WEB_APLIKACE), instance_,
+                        IDS_TIP_WEB_APLIKACE);
+    // The other applications are named in no string table: the tooltip keeps a copy of the text.
+    for (std::size_t i = 0; i < Odkazy::kJineAplikace.size(); ++i) {
+        HWND odkaz = ::GetDlgItem(okno, kOdkazyJinychAplikaci[i]);
+        std::wstring tip = Odkazy::TipJineAplikace(Odkazy::kJineAplikace[i]);
+        TTTOOLINFOW nastroj{};
+        nastroj.cbSize = TTTOOLINFOW_V2_SIZE;
+        nastroj.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        nastroj.hwnd = okno;
+        nastroj.uId = reinterpret_cast<UINT_PTR>(odkaz);
+        nastroj.lpszText = tip.data();
+        if (!::SendMessageW(tipy_.Hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&nastroj))) {
+            FatalniHResult(E_FAIL);
+        }
+    }
+}
+
+void DlgKlientskaOblast::PouzitPismoMotivu(HWND okno) {
+    WinApi::UniqueFont pismoMotivu;
+    LOGFONTW parametry{};
+    if (::IsAppThemed() && SUCCEEDED(::GetThemeSysFont(nullptr, TMT_MSGBOXFONT, &parametry))) {
+        pismoMotivu.Reset(::CreateFontIndirectW(&parametry));
+    }
+    HFONT pismo = pismoMotivu ? pismoMotivu.Get() : pismoDialogu_;
+    ::EnumChildWindows(okno, &NastavitPismoPotomka, reinterpret_cast<LPARAM>(pismo));
+    // The previous theme font goes only now that no control uses it.
+    pismoMotivu_ = std::move(pismoMotivu);
+}
+
+bool DlgKlientskaOblast::NaOdkaz(const NMHDR& oznameni) {
+    if (oznameni.code != NM_CLICK && oznameni.code != NM_RETURN) {
+        return false;
+    }
+    switch (oznameni.idFrom) {
+    case IDC_ODKAZ_WEB_FIRMY:
+        OtevritPotichu(std::wstring(Odkazy::kWebFirmy));
+        return true;
+    case IDC_ODKAZ_EMAIL:
+        OtevritPotichu(Odkazy::EmailPodporyPanelu());
+        return true;
+    case IDC_ODKAZ_WEB_APLIKACE:
+        PrikazyOdkazu::OtevritWebAplikace();
+        return true;
+    case IDC_ODKAZ_APLIKACE_1:
+    case IDC_ODKAZ_APLIKACE_2: {
+        const std::size_t i = oznameni.idFrom == IDC_ODKAZ_APLIKACE_1 ? 0 : 1;
+        PrikazyOdkazu::OtevritSHlasenimChyby(Odkazy::WebJineAplikace(Odkazy::kJineAplikace[i]));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+LRESULT DlgKlientskaOblast::BarvaPozadi(HDC dc) {
+    ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+}
+
+} // namespace Vrbatec

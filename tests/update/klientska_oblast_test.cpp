@@ -1,0 +1,161 @@
+// The information panel under a plain parent, and the link commands of the Help menu: what
+// the panel shows, and what each link and command would open, through a recording opener.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/Aplikace.h"
+#include "app/Diagnostika.h"
+#include "app/VerzniInformace.h"
+#include "res/resource.h"
+#include "support/ZaznamHlaseni.h"
+#include "update/DlgKlientskaOblast.h"
+#include "update/PrikazyOdkazu.h"
+#include "winapi/OknaTestu.h"
+#include "winapi/ZaznamOtevirani.h"
+
+namespace {
+
+using namespace Vrbatec;
+
+constexpr wchar_t kWebAplikace[] = L"http://www.vrbatec.cz/software/zvukolet/";
+
+class KlientskaOblast : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_EQ(AplikaceInstance().PripravitOkenniProstredky(GetModuleHandleW(nullptr)), S_OK);
+    }
+
+    void SetUp() override {
+        ASSERT_NE(panel.Vytvorit(GetModuleHandleW(nullptr), rodic.Hwnd()), nullptr);
+    }
+
+    HWND Prvek(int id) const { return GetDlgItem(panel.Hwnd(), id); }
+
+    // The notification that the link control sends its parent when a link is clicked.
+    void Kliknout(int id) const {
+        NMLINK oznameni{};
+        oznameni.hdr = {Prvek(id), static_cast<UINT_PTR>(id), static_cast<UINT>(NM_CLICK)};
+        SendMessageW(panel.Hwnd(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&oznameni));
+    }
+
+    std::wstring Tip(int id) const {
+        wchar_t text[256] = {};
+        TTTOOLINFOW nastroj{};
+        nastroj.cbSize = TTTOOLINFOW_V2_SIZE;
+        nastroj.hwnd = panel.Hwnd();
+        nastroj.uId = reinterpret_cast<UINT_PTR>(Prvek(id));
+        nastroj.lpszText = text;
+        SendMessageW(panel.TipOkno(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&nastroj));
+        return text;
+    }
+
+    Testy::RodicTestu rodic;
+    DlgKlientskaOblast panel;
+};
+
+TEST_F(KlientskaOblast, ShowsTheProductAndItsCopyrightUnderHeadings) {
+    EXPECT_EQ(Testy::TextOkna(Prvek(IDC_NADPIS)), L"Zvukolet");
+    EXPECT_EQ(Testy::TextOkna(Prvek(IDC_NADPIS)), AplikaceInstance().NazevProduktu());
+    std::wstring copyright;
+    ASSERT_TRUE(NacistHodnotuVerze(L"LegalCopyright", copyright));
+    EXPECT_EQ(Testy::TextOkna(Prvek(IDC_COPYRIGHT)), L" " + copyright);
+
+    const LOGFONTW& nazev = panel.NadpisNazvu().ParametryPisma();
+    EXPECT_EQ(nazev.lfHeight, DlgKlientskaOblast::kVyskaNazvu);
+    EXPECT_EQ(std::wstring(nazev.lfFaceName), L"Verdana");
+
+    LOGFONTW dialog{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(panel.Hwnd(), WM_GETFONT, 0, 0)),
+               sizeof(dialog), &dialog);
+    const LOGFONTW& vyzkousejte = panel.NadpisVyzkousejte().ParametryPisma();
+    EXPECT_EQ(vyzkousejte.lfHeight, DlgKlientskaOblast::kVyskaNadpisu);
+    EXPECT_EQ(std::wstring(vyzkousejte.lfFaceName), dialog.lfFaceName);
+
+    // On the window background, not the dialog's grey.
+    const auto stetec =
+        SendMessageW(panel.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(GetDC(panel.Hwnd())),
+                     reinterpret_cast<LPARAM>(Prvek(IDC_COPYRIGHT)));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(stetec), GetSysColorBrush(COLOR_WINDOW));
+}
+
+TEST_F(KlientskaOblast, EveryLinkHasATooltipSayingWhereItLeads) {
+    EXPECT_EQ(SendMessageW(panel.TipOkno(), TTM_GETTOOLCOUNT, 0, 0), 5);
+    EXPECT_EQ(Tip(IDC_ODKAZ_EMAIL), L"Odeslat email firmě Vrbatec");
+    EXPECT_EQ(Tip(IDC_ODKAZ_WEB_FIRMY), L"Zobrazit webové stránky firmy Vrbatec");
+    EXPECT_EQ(Tip(IDC_ODKAZ_WEB_APLIKACE), L"Zobrazit webové stránky aplikace");
+    EXPECT_TRUE(Testy::Obsahuje(Tip(IDC_ODKAZ_APLIKACE_1), L"Vrbatec Budík"));
+    EXPECT_TRUE(Testy::Obsahuje(Tip(IDC_ODKAZ_APLIKACE_2), L"Vrbatec Zápisník"));
+}
+
+TEST_F(KlientskaOblast, LinksOpenTheirTargetsMaximisedAndOnlyTheApplicationPagesReportFailure) {
+    const struct {
+        int id;
+        const wchar_t* cil;
+        bool hlasiChybu;
+    } odkazy[] = {
+        {IDC_ODKAZ_WEB_FIRMY, L"http://www.vrbatec.cz/", false},
+        {IDC_ODKAZ_EMAIL, L"mailto:info@vrbatec.cz?subject=Žádost o technickou podporu", false},
+        {IDC_ODKAZ_WEB_APLIKACE, kWebAplikace, true},
+        {IDC_ODKAZ_APLIKACE_1, L"http://www.vrbatec.cz/software/budik/", true},
+        {IDC_ODKAZ_APLIKACE_2, L"http://www.vrbatec.cz/software/zapisnik/", true},
+    };
+    for (const DWORD chyba : {DWORD{0}, DWORD{ERROR_NO_ASSOCIATION}}) {
+        for (const auto& odkaz : odkazy) {
+            SCOPED_TRACE(odkaz.cil);
+            Testy::ZaznamOtevirani otvirac;
+            otvirac.chyba = chyba;
+            Testy::ZaznamHlaseni hlaseni;
+            Kliknout(odkaz.id);
+            ASSERT_EQ(otvirac.otevreni.size(), 1u);
+            EXPECT_EQ(otvirac.otevreni[0].cil, odkaz.cil);
+            EXPECT_EQ(otvirac.otevreni[0].zobrazeni, SW_MAXIMIZE);
+            EXPECT_EQ(hlaseni.okna.size(), chyba != 0 && odkaz.hlasiChybu ? 1u : 0u);
+        }
+    }
+}
+
+TEST_F(KlientskaOblast, HelpCommandsOpenMaximisedAndExplainAFailureUnderTheProductName) {
+    const struct {
+        void (*prikaz)();
+        std::wstring cil;
+    } prikazy[] = {
+        {PrikazyOdkazu::OtevritWebAplikace, kWebAplikace},
+        {PrikazyOdkazu::OtevritPodporu,
+         L"mailto:podpora@vrbatec.cz?subject=Zvukolet - žádost o technickou podporu"},
+    };
+    for (const auto& p : prikazy) {
+        Testy::ZaznamOtevirani otvirac;
+        Testy::ZaznamHlaseni hlaseni;
+        p.prikaz();
+        otvirac.chyba = ERROR_NO_ASSOCIATION;
+        p.prikaz();
+        ASSERT_EQ(otvirac.otevreni.size(), 2u);
+        EXPECT_EQ(otvirac.otevreni[0].cil, p.cil);
+        EXPECT_EQ(otvirac.otevreni[0].zobrazeni, SW_MAXIMIZE);
+        ASSERT_EQ(hlaseni.okna.size(), 1u);
+        EXPECT_EQ(hlaseni.okna[0].titulek, L"Zvukolet");
+        EXPECT_EQ(hlaseni.okna[0].text, PopisHResult(HRESULT_FROM_WIN32(ERROR_NO_ASSOCIATION)));
+        EXPECT_EQ(hlaseni.okna[0].typ & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    }
+}
+
+TEST(KlientskaOblastBezPrvku, APanelWithoutItsControlsIsFatal) {
+    ASSERT_EQ(AplikaceInstance().PripravitOkenniProstredky(GetModuleHandleW(nullptr)), S_OK);
+    const auto konec = Testy::SpustitNaVlakne([] {
+        struct alignas(4) {
+            DLGTEMPLATE dialog{WS_CHILD | DS_CONTROL, 0, 0, 0, 0, 100, 50};
+            WORD menu = 0, trida = 0, titulek = 0;
+        } static const prazdny;
+        auto* rodic = new Testy::RodicTestu;
+        (new DlgKlientskaOblast)
+            ->VytvoritNemodalne(GetModuleHandleW(nullptr), &prazdny.dialog, rodic->Hwnd());
+    });
+    EXPECT_TRUE(konec.fatalni);
+    EXPECT_TRUE(Testy::Obsahuje(konec.text, PopisHResult(E_HANDLE)));
+}
+
+} // namespace
