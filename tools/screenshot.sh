@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Screenshots of the main window under Wine, for a look at the program without Windows.
+#
+#   tools/screenshot.sh [BUILD_DIR] [OUT_DIR]
+#
+# BUILD_DIR is a cross build holding src/Zvukolet.exe (default build/windows); the PNGs go
+# to OUT_DIR (default BUILD_DIR/screenshots): okno-100.png, program-100.png (the "&Program"
+# menu open), and the same at 150 % (okno-150.png, program-150.png).
+#
+# The program runs in a Wine environment of its own (BUILD_DIR/screenshot-wine) with a
+# short list of sources (screenshot/Zvukolet.xml.txt), settings that say it has run before,
+# and Wine drawing the window frames itself, since the virtual display has no window manager.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../build/windows}" && pwd)
+out=${2:-$build/screenshots}
+exe=$build/src/Zvukolet.exe
+[ -f "$exe" ] || { echo "screenshot.sh: $exe does not exist; build it first" >&2; exit 1; }
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+export ZV_WINE_DIR=$build/screenshot-wine
+unset ZV_DISPLAY
+trap '"$here/wine/stop.sh" "$ZV_WINE_DIR"' EXIT
+
+wine_cmd() { "$here/wine/run.sh" "$@" </dev/null >/dev/null 2>&1; }
+
+# Writes the list file (UTF-16LE without a byte-order mark, CR LF) and the settings.
+prepare_prefix() {
+    local prefix folder
+    prefix=$(. "$ZV_WINE_DIR/env" && echo "$WINEPREFIX")
+    folder=$prefix/drive_c/Zvukolet-ukazka
+    mkdir -p "$folder"
+    sed 's/$/\r/' "$here/screenshot/Zvukolet.xml.txt" | iconv -f UTF-8 -t UTF-16LE >"$folder/Zvukolet.xml"
+    # The root key present is what tells the program that it has run before.
+    wine_cmd reg add 'HKCU\Software\Vrbatec\Zvukolet\2\Zdroje' /v soubor /t REG_SZ \
+        /d 'C:\Zvukolet-ukazka\Zvukolet.xml' /f
+    wine_cmd reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f
+    wine_cmd reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+}
+
+set_dpi() {
+    wine_cmd reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
+}
+
+# The X window of the program's main window: the biggest visible window named Zvukolet.
+main_window() {
+    local id best="" area best_area=0 w h
+    for id in $(xdotool search --onlyvisible --name 'Zvukolet' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        w=$WIDTH h=$HEIGHT
+        area=$((w * h))
+        if [ "$area" -gt "$best_area" ]; then best=$id best_area=$area; fi
+    done
+    echo "$best"
+}
+
+capture() { # window, file: the window's rectangle, taken from the screen so menus show
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -display "$DISPLAY" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
+}
+
+shoot() { # percent
+    local pct=$1 win="" i pid
+    # shellcheck disable=SC1091
+    . "$ZV_WINE_DIR/env"
+    "$WINE" "$exe" </dev/null >/dev/null 2>&1 &
+    pid=$!
+    for i in $(seq 1 150); do
+        win=$(main_window)
+        [ -n "$win" ] && break
+        sleep 0.2
+    done
+    if [ -z "$win" ]; then
+        echo "screenshot.sh: no main window appeared at $pct %" >&2
+        kill "$pid" 2>/dev/null || true
+        return 1
+    fi
+    xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+    sleep 1.5 # let the window finish painting
+    capture "$win" "$out/okno-$pct.png"
+
+    # Alt+P opens the first menu of the bar, "&Program".
+    xdotool key --window "$win" --clearmodifiers alt+p
+    sleep 1
+    capture "$win" "$out/program-$pct.png"
+    xdotool key --window "$win" Escape Escape
+    echo "$out/okno-$pct.png $out/program-$pct.png"
+    kill "$pid" 2>/dev/null || true
+}
+
+for dpi in 96:100 144:150; do
+    "$here/wine/start.sh" "$ZV_WINE_DIR"
+    prepare_prefix
+    set_dpi "${dpi%%:*}"
+    # Wine reads the display settings when it starts.
+    "$here/wine/stop.sh" "$ZV_WINE_DIR"
+    "$here/wine/start.sh" "$ZV_WINE_DIR"
+    shoot "${dpi##*:}"
+    "$here/wine/stop.sh" "$ZV_WINE_DIR"
+done
