@@ -1,0 +1,106 @@
+#include "sources/DlgZdroj.h"
+
+#include "app/Aplikace.h"
+#include "config/UlozisteNastaveni.h"
+#include "res/resource.h"
+#include "winapi/OdrazitOznameni.h"
+
+namespace Vrbatec {
+
+namespace {
+
+bool JeVlastniHlasitost(std::int32_t hlasitost) {
+    return hlasitost >= 1 && hlasitost <= 100;
+}
+
+std::wstring TextPrvku(HWND dialog, int id) {
+    HWND prvek = ::GetDlgItem(dialog, id);
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(prvek)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(prvek, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool JeZaskrtnuto(HWND dialog, int id) {
+    return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+} // namespace
+
+INT_PTR DlgZdroj::Spustit(HWND vlastnik) {
+    return SpustitModalne(AplikaceInstance().Instance(), MAKEINTRESOURCEW(IDD_ZDROJ), vlastnik);
+}
+
+bool DlgZdroj::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
+                               LRESULT& vysledek) {
+    switch (zprava) {
+    case WM_INITDIALOG:
+        Pripravit(okno);
+        vysledek = TRUE;
+        return true;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek);
+    case WM_COMMAND:
+        return HIWORD(wParam) == BN_CLICKED && PriPrikazu(LOWORD(wParam));
+    default:
+        return false;
+    }
+}
+
+void DlgZdroj::Pripravit(HWND okno) {
+    const Aplikace& aplikace = AplikaceInstance();
+    NastavitIkony(aplikace.IkonaVelka(), aplikace.IkonaMala());
+    NastavitTitulek(L" " + aplikace.NazevProduktu() + L" - Zdroj");
+    ::SetDlgItemTextW(okno, IDC_NAZEV_ZDROJE, nazev.c_str());
+    ::SetDlgItemTextW(okno, IDC_URL_ZDROJE, url.c_str());
+    ::CheckDlgButton(okno, IDC_ZDROJ_V_NABIDCE, menu ? BST_CHECKED : BST_UNCHECKED);
+
+    puvodniHlasitost_ = hlasitost;
+    const bool vlastni = JeVlastniHlasitost(hlasitost);
+    posuvnik_.PripojitPosuvnik(::GetDlgItem(okno, IDC_HLASITOST), vlastni ? hlasitost : 0);
+    ::CheckDlgButton(okno, IDC_VLASTNI_HLASITOST, vlastni ? BST_CHECKED : BST_UNCHECKED);
+    ZobrazitVlastniHlasitost(vlastni);
+}
+
+bool DlgZdroj::PriPrikazu(WORD id) {
+    HWND okno = Hwnd();
+    switch (id) {
+    case IDC_VLASTNI_HLASITOST: {
+        const bool zapnuta = JeZaskrtnuto(okno, IDC_VLASTNI_HLASITOST);
+        if (zapnuta) {
+            posuvnik_.NastavitPozici(puvodniHlasitost_);
+        }
+        ZobrazitVlastniHlasitost(zapnuta);
+        return true;
+    }
+    case IDC_POUZIT_AKTUALNI:
+        posuvnik_.NastavitPozici(static_cast<int>(NastaveniAplikace().hlasitost));
+        return true;
+    case IDOK:
+        PrevzitHodnoty();
+        Ukoncit(IDOK);
+        return true;
+    case IDCANCEL:
+        Ukoncit(IDCANCEL);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DlgZdroj::ZobrazitVlastniHlasitost(bool zapnuta) {
+    ::EnableWindow(::GetDlgItem(Hwnd(), IDC_HLASITOST), zapnuta);
+    ::EnableWindow(::GetDlgItem(Hwnd(), IDC_POUZIT_AKTUALNI), zapnuta);
+}
+
+void DlgZdroj::PrevzitHodnoty() {
+    HWND okno = Hwnd();
+    nazev = TextPrvku(okno, IDC_NAZEV_ZDROJE);
+    url = TextPrvku(okno, IDC_URL_ZDROJE);
+    hlasitost =
+        JeZaskrtnuto(okno, IDC_VLASTNI_HLASITOST) ? posuvnik_.Pozice() : kBezVlastniHlasitosti;
+    menu = JeZaskrtnuto(okno, IDC_ZDROJ_V_NABIDCE);
+}
+
+} // namespace Vrbatec
