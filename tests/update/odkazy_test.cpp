@@ -1,4 +1,4 @@
-// Composed link targets: the support request's subject carries the product name, which must
+// The support request's subject carries the product name, which must
 // neither end the subject nor start an escape of its own.
 #include <gtest/gtest.h>
 
@@ -23,17 +23,6 @@ TEST(Odkazy, SupportRequestNamesTheProductInItsSubjectEscapingWhatWouldBreakTheU
         EXPECT_EQ(Odkazy::EmailPodpory(p.nazev), L"mailto:podpora@vrbatec.cz?subject=" + p.predmet +
                                                      L" - žádost o technickou podporu");
     }
-}
-
-TEST(Odkazy, OtherApplicationsArePagesOfTheMakersSiteNamedInTheirTooltips) {
-    for (const auto& aplikace : Odkazy::kJineAplikace) {
-        const std::wstring url = Odkazy::WebJineAplikace(aplikace);
-        EXPECT_EQ(url.rfind(L"http://www.vrbatec.cz/software/", 0), 0u) << url;
-        EXPECT_EQ(url.find(L"//", 7), std::wstring::npos) << url;
-        EXPECT_NE(Odkazy::TipJineAplikace(aplikace).find(aplikace.nazev), std::wstring::npos);
-    }
-    EXPECT_NE(Odkazy::WebJineAplikace(Odkazy::kJineAplikace[0]),
-              Odkazy::WebJineAplikace(Odkazy::kJineAplikace[1]));
 }
 
 } // namespace
