@@ -85,6 +85,7 @@ void PohledyZdroju::NaplnitCombo() {
     if (combo_.Hwnd() == nullptr) {
         return;
     }
+    ::SendMessageW(combo_.Hwnd(), WM_SETREDRAW, FALSE, 0);
     combo_.Vyprazdnit();
     RezervovatMisto(combo_.Hwnd(), seznam_);
     const auto& zdroje = seznam_.Vse();
@@ -94,6 +95,7 @@ void PohledyZdroju::NaplnitCombo() {
             FatalniHResult(hr);
         }
     }
+    ::SendMessageW(combo_.Hwnd(), WM_SETREDRAW, TRUE, 0);
     combo_.Vybrat(JePlatnyIndex(vybrany_, seznam_.Pocet()) ? vybrany_ : -1);
 }
 
