@@ -4,6 +4,10 @@
 #include <bit>
 #include <cstring>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 #include "sources/HodnotyPoli.h"
 #include "sources/Utf16.h"
 
@@ -55,9 +59,23 @@ void PridatPole(std::u16string& text, Pole pole, std::u16string_view hodnota) {
 // Room for a record's tags and line ends, so that the text grows once per record at most.
 constexpr std::size_t kRezieZaznamu = 96;
 
-// The position of the next '<' at or after od; every tag starts with one.
+// The position of the next '<' at or after od; every tag starts with one. Most of the time
+// spent reading a file goes into this search, so where the processor allows, eight units are
+// compared at once.
 std::size_t DalsiZobacek(std::u16string_view text, std::size_t od) {
-    for (std::size_t i = od; i < text.size(); ++i) {
+    std::size_t i = od;
+#if defined(__SSE2__) || defined(_M_X64)
+    const __m128i zobacky = _mm_set1_epi16(u'<');
+    for (; i + 8 <= text.size(); i += 8) {
+        const __m128i jednotky = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const auto shody =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(jednotky, zobacky)));
+        if (shody != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(shody)) / 2;
+        }
+    }
+#endif
+    for (; i < text.size(); ++i) {
         if (text[i] == u'<') {
             return i;
         }
@@ -117,7 +135,7 @@ std::size_t PolePodlePismene(char16_t pismeno) {
 
 // Reads the record that starts after its opening tag at obsah; returns the position of its
 // closing tag, or npos when the record never ends.
-std::size_t PrecistZaznam(std::u16string_view text, std::size_t obsah, PoleZaznamu& pole) {
+std::size_t PrecistObecnyZaznam(std::u16string_view text, std::size_t obsah, PoleZaznamu& pole) {
     for (std::size_t p = DalsiZobacek(text, obsah); p != std::u16string_view::npos;
          p = DalsiZobacek(text, p + 1)) {
         const bool zaviraci = p + 1 < text.size() && text[p + 1] == u'/';
@@ -142,6 +160,78 @@ std::size_t PrecistZaznam(std::u16string_view text, std::size_t obsah, PoleZazna
         }
     }
     return std::u16string_view::npos;
+}
+
+// A record as save writes it, cut at its four values: the fixed text before, between and
+// after them.
+constexpr std::array<std::u16string_view, kPocetPoli + 1> kRamecZaznamu = {{
+    u"<zdroj>\r\n <nazev>",
+    u"</nazev>\r\n <url>",
+    u"</url>\r\n <hlasitost>",
+    u"</hlasitost>\r\n <menu>",
+    u"</menu>\r\n</zdroj>",
+}};
+
+// The piece's length is known when compiling, so that the comparison becomes a few word
+// compares rather than a call.
+template <std::size_t Cast>
+bool CastRamceNaMiste(std::u16string_view text, std::size_t pozice) {
+    constexpr std::u16string_view vzor = kRamecZaznamu[Cast];
+    return text.size() - pozice >= vzor.size() &&
+           std::memcmp(text.data() + pozice, vzor.data(), sizeof(char16_t) * vzor.size()) == 0;
+}
+
+// Takes the value that starts at p as far as the next '<', if the frame goes on from there;
+// p then moves past that piece of the frame.
+template <Pole Ktere>
+bool PrecistHodnotuVRamci(std::u16string_view text, std::size_t& p, PoleZaznamu& pole) {
+    const std::size_t konecHodnoty = DalsiZobacek(text, p);
+    if (konecHodnoty == std::u16string_view::npos ||
+        !CastRamceNaMiste<Ktere + 1>(text, konecHodnoty)) {
+        return false;
+    }
+    pole.otevreno[Ktere] = pole.nalezeno[Ktere] = true;
+    pole.zacatek[Ktere] = p;
+    pole.konec[Ktere] = konecHodnoty;
+    p = konecHodnoty + kRamecZaznamu[Ktere + 1].size();
+    return true;
+}
+
+// Nearly every record in a file is laid out as save wrote it, and no value holds a '<'. Such
+// a record is read by matching its frame, which leaves only the values to be searched. Any
+// difference returns npos, and the record is read by the general rules instead; where the
+// frame matches, the general rules give the same fields, as its tags are the only ones.
+std::size_t PrecistZapsanyZaznam(std::u16string_view text, std::size_t zacatek, PoleZaznamu& pole) {
+    std::size_t p = zacatek + kRamecZaznamu[0].size();
+    if (!CastRamceNaMiste<0>(text, zacatek) || !PrecistHodnotuVRamci<kNazev>(text, p, pole) ||
+        !PrecistHodnotuVRamci<kUrl>(text, p, pole) ||
+        !PrecistHodnotuVRamci<kHlasitost>(text, p, pole) ||
+        !PrecistHodnotuVRamci<kMenu>(text, p, pole)) {
+        return std::u16string_view::npos;
+    }
+    return p - kZaviraciZdroj.size();
+}
+
+// No record written by save is shorter than its frame, a line end and two one-digit numbers.
+// A file of such records therefore never outgrows a vector reserved from its size, and the
+// records are not moved while they are read.
+std::size_t NejvyssiPocetZapsanychZaznamu(std::size_t delkaTextu) {
+    std::size_t nejkratsi = kKonecRadku.size() + 2;
+    for (const std::u16string_view cast : kRamecZaznamu) {
+        nejkratsi += cast.size();
+    }
+    return delkaTextu / nejkratsi;
+}
+
+// Reads the record whose opening tag starts at zacatek; returns the position of its closing
+// tag, or npos when the record never ends.
+std::size_t PrecistZaznam(std::u16string_view text, std::size_t zacatek, PoleZaznamu& pole) {
+    const std::size_t konec = PrecistZapsanyZaznam(text, zacatek, pole);
+    if (konec != std::u16string_view::npos) {
+        return konec;
+    }
+    pole = PoleZaznamu{};
+    return PrecistObecnyZaznam(text, zacatek + kOteviraciZdroj.size(), pole);
 }
 
 // A field missing from a record leaves its slot as the previous record left it; files
@@ -213,6 +303,7 @@ std::vector<std::uint8_t> ZakodovatNaBajty(std::span<const Zdroj> zdroje) {
 
 std::vector<Zdroj> Dekodovat(std::u16string_view text) {
     std::vector<Zdroj> zdroje;
+    zdroje.reserve(NejvyssiPocetZapsanychZaznamu(text.size()));
     Prihradky prihradky;
     std::size_t p = 0;
     while (true) {
@@ -221,7 +312,7 @@ std::vector<Zdroj> Dekodovat(std::u16string_view text) {
             break;
         }
         PoleZaznamu pole;
-        p = PrecistZaznam(text, zacatek + kOteviraciZdroj.size(), pole);
+        p = PrecistZaznam(text, zacatek, pole);
         if (p == std::u16string_view::npos) {
             break;
         }

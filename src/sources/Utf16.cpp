@@ -18,12 +18,13 @@ bool JeNizkaNahradni(char16_t u) {
 }
 
 bool MaNahradni(std::u16string_view text) {
-    // Written without an early exit so that the compiler can check many units at a time.
-    bool nalezeno = false;
+    // Without an early exit, and with the flags gathered in an integer rather than a bool,
+    // compilers check many units at a time.
+    unsigned nalezeno = 0;
     for (const char16_t u : text) {
-        nalezeno |= (u & 0xF800) == 0xD800;
+        nalezeno |= static_cast<unsigned>((u & 0xF800) == 0xD800);
     }
-    return nalezeno;
+    return nalezeno != 0;
 }
 
 } // namespace
