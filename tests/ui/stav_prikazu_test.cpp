@@ -1,10 +1,11 @@
-// The refresh of command states over the program's menu bar and a toolbar built from its
-// strips.
+// The refresh of command states over the program's menu bar and a toolbar of its strips.
 #include "ui/StavPrikazu.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "OknoProPrvky.h"
 #include "ui/PanelyNastroju.h"
@@ -12,14 +13,10 @@
 namespace Vrbatec::Ui {
 namespace {
 
-using PravidlaPrikazu::Stav;
-
-class ZaznamNavazujici final : public StavPrikazu::NavazujiciObnova {
-public:
-    void ObnovitSeznamSkoku() override { ++seznamSkoku; }
-    void ObnovitTlacitkaNahledu() override { ++tlacitkaNahledu; }
-    int seznamSkoku = 0;
-    int tlacitkaNahledu = 0;
+struct ZaznamNavazujici final : StavPrikazu::NavazujiciObnova {
+    void ObnovitSeznamSkoku() override { ++obnov; }
+    void ObnovitTlacitkaNahledu() override { ++obnov; }
+    int obnov = 0;
 };
 
 class StavPrikazuTest : public Testy::OknoProPrvky {
@@ -32,81 +29,54 @@ protected:
         panely_.Zrusit();
         OknoProPrvky::TearDown();
     }
-
-    bool Skryte(UINT prikaz) const {
-        return ::SendMessageW(panely_.Toolbar(), TB_ISBUTTONHIDDEN, prikaz, 0) != 0;
+    LRESULT Toolbar(UINT zprava, UINT prikaz) const {
+        return ::SendMessageW(panely_.Toolbar(), zprava, prikaz, 0);
     }
-    bool Povolene(UINT prikaz) const {
-        return ::SendMessageW(panely_.Toolbar(), TB_ISBUTTONENABLED, prikaz, 0) != 0;
-    }
-
     PanelyNastroju panely_;
 };
 
 TEST_F(StavPrikazuTest, MenuAndToolbarFollowSelectionPlaybackAndRecording) {
     struct Pripad {
-        const char* nazev;
-        Stav stav;
-        bool spustit, zastavit, nastaveni, spustitZaznam, ukoncitZaznam;
+        PravidlaPrikazu::Stav stav;
+        bool spustit, zastavit;
     };
-    // Recording first, so that the cases after it show that its effects are undone.
-    const Pripad pripady[] = {
-        {"recording",
-         {.vybranyIndex = 0, .pocetZdroju = 1, .nahravani = true},
-         true,
-         false,
-         false,
-         false,
-         true},
-        {"empty list", {}, false, false, true, true, false},
-        {"selection, playing",
-         {.vybranyIndex = 2, .pocetZdroju = 3, .prehravanyIndex = 1},
-         true,
-         true,
-         true,
-         true,
-         false},
-    };
-    for (const Pripad& p : pripady) {
-        SCOPED_TRACE(p.nazev);
+    // Recording first, so that the cases after it show its effects undone.
+    for (const Pripad& p :
+         {Pripad{{.vybranyIndex = 0, .pocetZdroju = 1, .nahravani = true}, 1, 0}, Pripad{{}, 0, 0},
+          Pripad{{.vybranyIndex = 2, .pocetZdroju = 3, .prehravanyIndex = 1}, 1, 1}}) {
+        const bool nahrava = p.stav.nahravani;
+        SCOPED_TRACE(testing::Message() << p.stav.vybranyIndex << " recording " << nahrava);
         StavPrikazu::Pouzit(menu_, panely_, p.stav, true, 1);
-        EXPECT_EQ(!p.spustit, Sedy(menu_, ID_SPUSTIT_PRIJEM));
-        EXPECT_EQ(!p.zastavit, Sedy(menu_, ID_ZASTAVIT_PRIJEM));
-        EXPECT_EQ(!p.zastavit, Sedy(menu_, ID_VLASTNOSTI_ZDROJE));
-        EXPECT_EQ(!p.nastaveni, Sedy(menu_, ID_NASTAVENI));
-        EXPECT_EQ(!p.spustitZaznam, Sedy(menu_, ID_SPUSTIT_ZAZNAM));
-        EXPECT_EQ(!p.ukoncitZaznam, Sedy(menu_, ID_UKONCIT_ZAZNAM));
-
-        EXPECT_EQ(p.stav.nahravani, Skryte(ID_SPUSTIT_ZAZNAM));
-        EXPECT_EQ(!p.stav.nahravani, Skryte(ID_UKONCIT_ZAZNAM));
-        EXPECT_EQ(p.nastaveni, Povolene(ID_NASTAVENI));
+        EXPECT_EQ(!p.spustit, Ma(menu_, ID_SPUSTIT_PRIJEM, MF_GRAYED));
+        EXPECT_EQ(!p.zastavit, Ma(menu_, ID_ZASTAVIT_PRIJEM, MF_GRAYED));
+        EXPECT_EQ(!p.zastavit, Ma(menu_, ID_VLASTNOSTI_ZDROJE, MF_GRAYED));
+        EXPECT_EQ(nahrava, Ma(menu_, ID_NASTAVENI, MF_GRAYED));
+        EXPECT_EQ(nahrava, Ma(menu_, ID_SPUSTIT_ZAZNAM, MF_GRAYED));
+        EXPECT_EQ(!nahrava, Ma(menu_, ID_UKONCIT_ZAZNAM, MF_GRAYED));
+        EXPECT_EQ(nahrava, Toolbar(TB_ISBUTTONHIDDEN, ID_SPUSTIT_ZAZNAM) != 0);
+        EXPECT_EQ(!nahrava, Toolbar(TB_ISBUTTONHIDDEN, ID_UKONCIT_ZAZNAM) != 0);
+        EXPECT_EQ(!nahrava, Toolbar(TB_ISBUTTONENABLED, ID_NASTAVENI) != 0);
     }
 }
 
 TEST_F(StavPrikazuTest, ViewItemsShowBandsListAndIconSizeAndNoBandsWithoutBars) {
+    const auto zaskrtnute = [this] {
+        std::vector<bool> stav;
+        for (const UINT prikaz : {ID_PANEL_TLACITEK, ID_PANEL_OVLADANI, ID_PANEL_ZDROJU,
+                                  ID_SEZNAM_ZDROJU, ID_MALE_IKONY, ID_VELKE_IKONY}) {
+            stav.push_back(Ma(menu_, prikaz, MF_CHECKED));
+        }
+        return stav;
+    };
     ZaznamNavazujici navazujici;
     panely_.ZobrazitPas(PanelyNastroju::kPasOvladani, false);
     StavPrikazu::Pouzit(menu_, panely_, {}, false, 2, &navazujici);
-    EXPECT_TRUE(Zaskrtnuto(menu_, ID_PANEL_TLACITEK));
-    EXPECT_FALSE(Zaskrtnuto(menu_, ID_PANEL_OVLADANI));
-    EXPECT_TRUE(Zaskrtnuto(menu_, ID_PANEL_ZDROJU));
-    EXPECT_FALSE(Zaskrtnuto(menu_, ID_SEZNAM_ZDROJU));
-    EXPECT_FALSE(Zaskrtnuto(menu_, ID_MALE_IKONY));
-    EXPECT_TRUE(Zaskrtnuto(menu_, ID_VELKE_IKONY));
-    EXPECT_EQ(1, navazujici.seznamSkoku);
-    EXPECT_EQ(1, navazujici.tlacitkaNahledu);
-
-    // Without bars the taskbar parts are not refreshed either.
+    EXPECT_EQ((std::vector<bool>{true, false, true, false, false, true}), zaskrtnute());
+    // Without bars no band is checked, and the taskbar parts are not refreshed either.
     panely_.Zrusit();
     StavPrikazu::Pouzit(menu_, panely_, {}, true, 1, &navazujici);
-    for (const UINT prikaz : {ID_PANEL_TLACITEK, ID_PANEL_OVLADANI, ID_PANEL_ZDROJU}) {
-        EXPECT_FALSE(Zaskrtnuto(menu_, prikaz)) << prikaz;
-    }
-    EXPECT_TRUE(Zaskrtnuto(menu_, ID_SEZNAM_ZDROJU));
-    EXPECT_TRUE(Zaskrtnuto(menu_, ID_MALE_IKONY));
-    EXPECT_FALSE(Zaskrtnuto(menu_, ID_VELKE_IKONY));
-    EXPECT_EQ(1, navazujici.seznamSkoku);
-    EXPECT_EQ(1, navazujici.tlacitkaNahledu);
+    EXPECT_EQ((std::vector<bool>{false, false, false, true, true, false}), zaskrtnute());
+    EXPECT_EQ(2, navazujici.obnov);
 }
 
 } // namespace
