@@ -1,10 +1,23 @@
 #include "ui/OknoHlavni.h"
 
-#include <cwchar>
+#include <shellapi.h>
+#include <shlwapi.h>
 
 #include "app/Aplikace.h"
 #include "app/Diagnostika.h"
+#include "app/VzorTextu.h"
+#include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
+#include "sources/UlozisteZdroju.h"
+#include "ui/NabidkyHlavnihoOkna.h"
+#include "ui/ObrazkovyPruh.h"
+#include "ui/OknoKlientskaOblast.h"
+#include "ui/PravidlaOkna.h"
+#include "ui/PravidlaPrikazu.h"
+#include "ui/RozvrzeniOkna.h"
+#include "ui/StavPrikazu.h"
+#include "update/PrikazyOdkazu.h"
+#include "winapi/OdrazitOznameni.h"
 #include "winapi/RegistraceTridy.h"
 #include "winapi/UmisteniOkna.h"
 
@@ -12,10 +25,23 @@ namespace Vrbatec::Ui {
 
 namespace {
 
-constexpr int kIdTextuPrikazu = 100;
 constexpr wchar_t kKorenNastaveni[] = L"Software\\Vrbatec\\Zvukolet\\2";
+constexpr UINT kPrvniZdrojNabidky = 51000;
+constexpr UINT kPosledniZdrojNabidky = 52000;
+
+std::wstring FormatovatTextPripraven(const std::wstring& nazevProduktu) {
+    std::wstring vzor;
+    NacistRetezec(IDS_PRIPRAVEN, vzor);
+    return VzorTextu::Dosadit(vzor, {nazevProduktu});
+}
+
+int PasPrikazu(UINT prikaz) {
+    return static_cast<int>(prikaz - ID_PANEL_TLACITEK);
+}
 
 } // namespace
+
+OknoHlavni::OknoHlavni() : zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this) {}
 
 OknoHlavni::~OknoHlavni() {
     // The window's last messages must still reach this object, so it goes down here.
@@ -26,15 +52,18 @@ OknoHlavni::~OknoHlavni() {
 
 void OknoHlavni::Vytvorit() {
     Aplikace& aplikace = AplikaceInstance();
+    NastavitKlicRegistru(kKorenNastaveni);
+    textPripraven_ = FormatovatTextPripraven(aplikace.NazevProduktu());
+
     WNDCLASSEXW trida{};
     trida.hInstance = aplikace.Instance();
     trida.lpszClassName = kTrida;
+    trida.lpszMenuName = MAKEINTRESOURCEW(IDR_HLAVNI_MENU);
     trida.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     trida.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     if (WinApi::RegistrovatTriduOkna(trida) == 0) {
         FatalniPosledniChyba();
     }
-    NastavitKlicRegistru(kKorenNastaveni);
     const HWND okno = OknoImpl::Vytvorit({.trida = kTrida,
                                           .text = aplikace.NazevProduktu().c_str(),
                                           .styl = WS_OVERLAPPEDWINDOW,
@@ -46,32 +75,121 @@ void OknoHlavni::Vytvorit() {
     if (okno == nullptr) {
         FatalniPosledniChyba();
     }
-    ::SendMessageW(okno, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(aplikace.IkonaMala()));
-    ::SendMessageW(okno, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(aplikace.IkonaVelka()));
+    // The taskbar's thumbnail buttons join here once the program has them.
+    NastavitIkony(aplikace.IkonaVelka(), aplikace.IkonaMala());
     ::SetWindowTextW(okno, aplikace.NazevProduktu().c_str());
+    menu_ = ::GetMenu(okno);
+    NabidkyHlavnihoOkna::PouzitObrazky(menu_, aplikace.MalyPruh(), aplikace.VerzeWindows());
+
+    zdroje_.VytvoritSeznam(aplikace.Instance(), okno, true);
+    VytvoritStavovyRadek();
+    Nastaveni& nastaveni = NastaveniAplikace();
+    nastaveni.toolBar = PravidlaOkna::VelikostPanelu(nastaveni.toolBar);
+    SestavitPanely(nastaveni.toolBar == kPanelVelkeIkony);
+    // The player host and the global hotkeys join here once the program has them.
+    if (nastaveni.ikona >= kIkonaVzdy) {
+        ZajistitIkonuOznameni();
+    }
     if (NacistPolohu(nullptr, false) != 0) {
         WinApi::Vycentrovat(okno);
     }
+    AktualizovatStavPrikazu();
     ::ShowWindow(okno, SW_SHOW);
+    if (nastaveni.spustitDoIkony) {
+        ZajistitIkonuOznameni();
+        if (IkonaOznameniExistuje()) {
+            ::ShowWindow(okno, SW_HIDE);
+        }
+    }
+    zpravaTlacitkaNaPanelu_ = ::RegisterWindowMessageW(L"TaskbarButtonCreated");
     ::PostMessageW(okno, WM_PO_VYTVORENI, 0, 0);
+    PoslatZmenuVelikosti();
 }
 
-bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM, LRESULT& vysledek) {
+void OknoHlavni::VytvoritStavovyRadek() {
+    const Aplikace& aplikace = AplikaceInstance();
+    stavovyRadek_.Vytvorit(Hwnd(), aplikace.Instance(), textPripraven_,
+                           aplikace.StavIkona(StavovaIkona::Zastaveno),
+                           aplikace.StavIkona(StavovaIkona::BezZaznamu));
+}
+
+void OknoHlavni::SestavitPanely(bool velke) {
+    const Aplikace& aplikace = AplikaceInstance();
+    const Nastaveni& nastaveni = NastaveniAplikace();
+    zdroje_.OdpojitCombo();
+    panely_.Sestavit(Hwnd(), aplikace.Instance(),
+                     velke ? aplikace.VelkyPruh() : aplikace.MalyPruh(), velke,
+                     {nastaveni.toolBarHlavni, nastaveni.ovladaciPanel, nastaveni.cbSeznamZdroju});
+    zdroje_.PripojitCombo(panely_.Combo());
+}
+
+void OknoHlavni::AktualizovatStavPrikazu() {
+    PravidlaPrikazu::Stav stav;
+    stav.vybranyIndex = zdroje_.VybranyIndex();
+    stav.pocetZdroju = Zdroje().Pocet();
+    stav.prehravanyIndex = prehravanyIndex_;
+    stav.nahravani = nahravani_;
+    stav.ztlumeno = ztlumeno_;
+    StavPrikazu::Pouzit(menu_, panely_, stav, zdroje_.SeznamHwnd() != nullptr,
+                        NastaveniAplikace().toolBar);
+    // The jump list and the thumbnail buttons follow here once the program has them.
+}
+
+void OknoHlavni::ZobrazitOkno() {
+    const HWND okno = PlatneOkno();
+    ::ShowWindow(okno, SW_RESTORE);
+    ::ShowWindow(okno, SW_SHOW);
+    ::SetForegroundWindow(okno);
+    PoslatZmenuVelikosti();
+}
+
+void OknoHlavni::NastavitPrehravanyIndex(int index) {
+    prehravanyIndex_ = index;
+    AktualizovatStavPrikazu();
+}
+
+void OknoHlavni::NastavitNahravani(bool nahrava) {
+    nahravani_ = nahrava;
+    AktualizovatStavPrikazu();
+}
+
+bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
+                                 LRESULT& vysledek) {
     switch (zprava) {
-    case WM_CREATE:
-        PriVytvoreni(okno);
+    case WM_COMMAND:
+        PriPrikazu(LOWORD(wParam), HIWORD(wParam), lParam);
         vysledek = 0;
         return true;
-    case WM_SIZE:
-        RozmistitText();
+    case WM_NOTIFY:
+        if (WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
+            return true;
+        }
+        return PriOznameni(*reinterpret_cast<const NMHDR*>(lParam), vysledek);
+    case WM_MENUSELECT:
+        if (stavovyRadek_.Existuje()) {
+            NabidkyHlavnihoOkna::PriVyberuPolozky(wParam, stavovyRadek_, textPripraven_);
+        }
         return false;
-    case WM_CTLCOLORSTATIC:
-        // The text lies on the window's own background.
-        ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        vysledek = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+    case WM_CONTEXTMENU:
+        vysledek = 0;
+        return PriKontextoveNabidce(reinterpret_cast<HWND>(wParam));
+    case WM_SIZE:
+        PriZmeneVelikosti(LOWORD(lParam), HIWORD(lParam));
+        vysledek = 0;
         return true;
-    case WM_COMMAND:
-        PriPrikazu(LOWORD(wParam));
+    case WM_SYSCOMMAND:
+        return PriSystemovemPrikazu(wParam, lParam, vysledek);
+    case WM_TIMER:
+        PriCasovaci(wParam);
+        vysledek = 0;
+        return true;
+    case WM_THEMECHANGED:
+        NabidkyHlavnihoOkna::PouzitObrazky(menu_, AplikaceInstance().MalyPruh(),
+                                           AplikaceInstance().VerzeWindows());
+        ::DrawMenuBar(okno);
+        return false;
+    case WM_ZNOVU_POUZIT:
+        ZnovuPouzitNastaveni();
         vysledek = 0;
         return true;
     case WM_PO_VYTVORENI:
@@ -80,7 +198,7 @@ bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM, 
         return true;
     case WM_CLOSE:
     case WM_ENDSESSION:
-        // Whether the session really ends does not matter: the placement is worth keeping.
+        // Whether the session really ends does not matter: everything worth keeping is saved.
         PriUkonceni();
         return false;
     case WM_DESTROY:
@@ -92,44 +210,398 @@ bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM, 
     }
 }
 
-void OknoHlavni::PriVytvoreni(HWND okno) {
-    text_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0, 0, 0,
-                              okno, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTextuPrikazu)),
-                              AplikaceInstance().Instance(), nullptr);
-    if (text_ == nullptr) {
-        FatalniPosledniChyba();
-    }
-    ::SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                   FALSE);
-}
-
-void OknoHlavni::RozmistitText() {
-    RECT klient{};
-    if (text_ != nullptr && ::GetClientRect(Hwnd(), &klient)) {
-        ::MoveWindow(text_, 8, klient.bottom / 2 - 10, klient.right - 16, 20, TRUE);
-    }
-}
-
 void OknoHlavni::PoVytvoreni() {
-    if (const std::uint32_t prikaz = AplikaceInstance().StartovniPrikaz(); prikaz != 0) {
+    Aplikace& aplikace = AplikaceInstance();
+    // The first-run dialog opens here once the program has it.
+    aplikace.NastavitPrioritu();
+    if (const std::uint32_t prikaz = aplikace.StartovniPrikaz(); prikaz != 0) {
         ::PostMessageW(Hwnd(), WM_COMMAND, prikaz, 0);
+        return;
+    }
+    const Nastaveni& nastaveni = NastaveniAplikace();
+    if (nastaveni.skrytDoIkony) {
+        ::PostMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, kVynucenaMinimalizace);
+    }
+    if (nastaveni.spustitPrijem) {
+        ::PostMessageW(Hwnd(), WM_COMMAND, ID_SPUSTIT_PRIJEM, 0);
     }
 }
 
 void OknoHlavni::PriUkonceni() {
     UlozitPolohu(nullptr);
+    if (const HRESULT hr = UlozisteAplikace().UlozitStavZobrazeni(); FAILED(hr)) {
+        ZobrazitChybuSPopisem(L"Stav zobrazení se nepodařilo uložit.", hr);
+    }
+    // The hotkeys are unregistered and the notification icon removed here once the program
+    // has them.
+    panelInformaci_.reset();
+    stavovyRadek_.Zrusit();
+    zdroje_.OdpojitCombo();
+    panely_.Zrusit();
+    zdroje_.ZrusitSeznam();
+    // The jump list takes its closed form here once the program has it.
 }
 
-void OknoHlavni::PriPrikazu(std::uint32_t prikaz) {
-    if (prikaz == ID_KONEC) {
-        ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
+void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
+    if (prikaz >= kPrvniZdrojNabidky && prikaz <= kPosledniZdrojNabidky) {
+        PrehratZdrojIndexem(static_cast<int>(prikaz - kPrvniZdrojNabidky));
         return;
     }
-    // Commands whose work the program does not have yet are named, not pretended.
-    wchar_t text[96];
-    std::swprintf(text, 96, L"Příkaz %u: tato funkce zatím není k dispozici.",
-                  static_cast<unsigned>(prikaz));
-    ::SetWindowTextW(text_, text);
+    switch (prikaz) {
+    case ID_KONEC:
+        ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
+        break;
+    case ID_NASTAVENI:
+        OtevritNastaveni(lParam);
+        break;
+    case ID_O_PROGRAMU:
+        ZobrazitOProgramu();
+        break;
+    case ID_WEBOVE_STRANKY:
+        PrikazyOdkazu::OtevritWebAplikace();
+        break;
+    case ID_TECHNICKA_PODPORA:
+        PrikazyOdkazu::OtevritPodporu();
+        break;
+    case ID_SPUSTIT_PRIJEM:
+        SpustitPrijem();
+        break;
+    case ID_ZASTAVIT_PRIJEM:
+        ZastavitPrijem();
+        break;
+    case ID_VLASTNOSTI_ZDROJE:
+        ZobrazitVlastnostiZdroje();
+        break;
+    case ID_PRIDAT_ZDROJ:
+        zdroje_.Pridat();
+        break;
+    case ID_ODEBRAT_ZDROJ:
+        zdroje_.Odebrat();
+        break;
+    case ID_UPRAVIT_ZDROJ:
+        zdroje_.Upravit();
+        break;
+    case ID_ZTLUMIT:
+        PrepnoutZtlumeni();
+        break;
+    case ID_OTEVRIT_URL:
+        OtevritUrlNeboSoubor();
+        break;
+    case ID_SEZNAM_ZDROJU:
+        PrepnoutKlientskouOblast();
+        break;
+    case ID_PANEL_TLACITEK:
+    case ID_PANEL_OVLADANI:
+    case ID_PANEL_ZDROJU:
+        PrepnoutPas(prikaz);
+        break;
+    case ID_ZVYSIT_HLASITOST:
+        ZmenitHlasitost(+1);
+        break;
+    case ID_SNIZIT_HLASITOST:
+        ZmenitHlasitost(-1);
+        break;
+    case ID_PLOVOUCI_NABIDKA:
+        ZobrazitPlovouciNabidku();
+        break;
+    case ID_ZOBRAZIT_SKRYT_OKNO:
+        ZobrazitNeboSkryt();
+        break;
+    case ID_ZOBRAZIT_OKNO:
+        ZobrazitOkno();
+        break;
+    case ID_SKRYT_OKNO:
+        SkrytDoIkony();
+        break;
+    case ID_AKTUALIZACE:
+        SpustitKontroluAktualizaci(lParam);
+        break;
+    case ID_MALE_IKONY:
+        ZmenitVelikostIkon(kPanelMaleIkony);
+        break;
+    case ID_VELKE_IKONY:
+        ZmenitVelikostIkon(kPanelVelkeIkony);
+        break;
+    case ID_SPUSTIT_ZAZNAM:
+        SpustitZaznam();
+        break;
+    case ID_UKONCIT_ZAZNAM:
+        UkoncitZaznam();
+        break;
+    case ID_SLOZKA_ZAZNAMU:
+        OtevritSlozkuZaznamu();
+        break;
+    case IDC_COMBO_ZDROJU:
+        if (kod == CBN_SELCHANGE) {
+            zdroje_.PriZmeneCombo();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool OknoHlavni::PriOznameni(const NMHDR& oznameni, LRESULT& vysledek) {
+    if (oznameni.idFrom == IDC_SEZNAM_ZDROJU && oznameni.hwndFrom == zdroje_.SeznamHwnd()) {
+        return zdroje_.PriOznameniSeznamu(oznameni, vysledek);
+    }
+    switch (oznameni.code) {
+    case TBN_DROPDOWN: {
+        const auto& tlacitko = reinterpret_cast<const NMTOOLBARW&>(oznameni);
+        if (tlacitko.iItem == ID_O_PROGRAMU) {
+            NabidkyHlavnihoOkna::Otevrit(IDR_MENU_NAPOVEDA, Hwnd(), {});
+        } else if (tlacitko.iItem == ID_HLASITOST) {
+            OtevritHlasitost();
+        }
+        vysledek = TBDDRET_DEFAULT;
+        return true;
+    }
+    case TTN_GETDISPINFOW:
+        return NabidkyHlavnihoOkna::PriTipuTlacitka(
+            *reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(&oznameni)));
+    case RBN_HEIGHTCHANGE:
+        UmistitSeznam();
+        vysledek = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void OknoHlavni::PriZmeneVelikosti(int sirka, int vyska) {
+    panely_.PriZmeneVelikosti(sirka);
+    stavovyRadek_.PriZmeneVelikosti();
+    const auto oblast =
+        RozvrzeniOkna::OblastSeznamu(sirka, vyska, panely_.VyskaRebaru(), stavovyRadek_.Vyska());
+    const RECT obdelnik{oblast.x, oblast.y, oblast.x + oblast.sirka, oblast.y + oblast.vyska};
+    if (const HWND seznam = zdroje_.SeznamHwnd(); seznam != nullptr && ::IsWindowVisible(seznam)) {
+        zdroje_.UmistitSeznam(obdelnik);
+    }
+    if (panelInformaci_ && panelInformaci_->Hwnd() != nullptr) {
+        ::SetWindowPos(panelInformaci_->Hwnd(), nullptr, oblast.x, oblast.y, oblast.sirka,
+                       oblast.vyska, SWP_NOZORDER);
+    }
+}
+
+void OknoHlavni::UmistitSeznam() {
+    RECT klient{};
+    if (zdroje_.SeznamHwnd() == nullptr || !::GetClientRect(Hwnd(), &klient)) {
+        return;
+    }
+    const auto oblast = RozvrzeniOkna::OblastSeznamu(klient.right, klient.bottom,
+                                                     panely_.VyskaRebaru(), stavovyRadek_.Vyska());
+    zdroje_.UmistitSeznam(
+        RECT{oblast.x, oblast.y, oblast.x + oblast.sirka, oblast.y + oblast.vyska});
+}
+
+bool OknoHlavni::PriSystemovemPrikazu(WPARAM wParam, LPARAM lParam, LRESULT& vysledek) {
+    if (wParam == SC_RESTORE) {
+        vysledek = VychoziZpracovani();
+        PoslatZmenuVelikosti();
+        return true;
+    }
+    if (wParam != SC_MINIMIZE) {
+        return false;
+    }
+    const Nastaveni& nastaveni = NastaveniAplikace();
+    if (!PravidlaOkna::IkonaPriMinimalizaci(nastaveni.ikona, lParam == kVynucenaMinimalizace)) {
+        return false;
+    }
+    ZajistitIkonuOznameni();
+    vysledek = VychoziZpracovani();
+    if (!nastaveni.pruhUloh && IkonaOznameniExistuje()) {
+        ::ShowWindow(Hwnd(), SW_HIDE);
+    }
+    return true;
+}
+
+bool OknoHlavni::PriKontextoveNabidce(HWND okno) {
+    if (okno == nullptr) {
+        return false;
+    }
+    if (okno == panely_.Rebar()) {
+        NabidkyHlavnihoOkna::Otevrit(IDR_MENU_PANELY, Hwnd(),
+                                     {.panely = &panely_, .toolBar = NastaveniAplikace().toolBar});
+        return true;
+    }
+    if (okno == zdroje_.SeznamHwnd()) {
+        NabidkyHlavnihoOkna::Otevrit(IDR_MENU_SEZNAM, Hwnd(),
+                                     {.prehravanyIndex = prehravanyIndex_, .ztlumeno = ztlumeno_});
+        return true;
+    }
+    return false;
+}
+
+void OknoHlavni::PriCasovaci(UINT_PTR id) {
+    if (id == kCasovacZaznamu && nahravani_ && stavovyRadek_.Existuje()) {
+        const Aplikace& aplikace = AplikaceInstance();
+        stavovyRadek_.BliknoutZaznamem(aplikace.StavIkona(StavovaIkona::Zaznam),
+                                       aplikace.StavIkona(StavovaIkona::BezZaznamu));
+    }
+}
+
+void OknoHlavni::PoslatZmenuVelikosti() {
+    RECT klient{};
+    ::GetClientRect(Hwnd(), &klient);
+    ::PostMessageW(Hwnd(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(klient.right, klient.bottom));
+}
+
+void OknoHlavni::PrepnoutKlientskouOblast() {
+    const Aplikace& aplikace = AplikaceInstance();
+    if (zdroje_.SeznamHwnd() != nullptr) {
+        zdroje_.ZrusitSeznam();
+        if (!panelInformaci_) {
+            panelInformaci_ = std::make_unique<OknoKlientskaOblast>();
+            panelInformaci_->Vytvorit(aplikace.Instance(), Hwnd());
+        }
+    } else {
+        panelInformaci_.reset();
+        zdroje_.VytvoritSeznam(aplikace.Instance(), Hwnd(), false);
+    }
+    PoslatZmenuVelikosti();
+    AktualizovatStavPrikazu();
+}
+
+void OknoHlavni::PrepnoutPas(UINT prikaz) {
+    if (panely_.Rebar() == nullptr) {
+        return;
+    }
+    const int pas = PasPrikazu(prikaz);
+    const bool viditelny = !panely_.PasViditelny(pas);
+    panely_.ZobrazitPas(pas, viditelny);
+    Nastaveni& nastaveni = NastaveniAplikace();
+    bool* nastaveniPasu[] = {&nastaveni.toolBarHlavni, &nastaveni.ovladaciPanel,
+                             &nastaveni.cbSeznamZdroju};
+    *nastaveniPasu[pas] = viditelny;
+    AktualizovatStavPrikazu();
+}
+
+void OknoHlavni::ZmenitVelikostIkon(std::uint32_t velikost) {
+    SestavitPanely(velikost == kPanelVelkeIkony);
+    NastaveniAplikace().toolBar = velikost;
+    AktualizovatStavPrikazu();
+    if (const HRESULT hr = UlozisteAplikace().UlozitStavZobrazeni(); FAILED(hr)) {
+        ZobrazitChybuSPopisem(L"Stav zobrazení se nepodařilo uložit.", hr);
+    }
+    PoslatZmenuVelikosti();
+}
+
+void OknoHlavni::ZobrazitNeboSkryt() {
+    if (!::IsWindowVisible(Hwnd())) {
+        ZobrazitOkno();
+    } else {
+        ::SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    }
+}
+
+void OknoHlavni::SkrytDoIkony() {
+    ::SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, kVynucenaMinimalizace);
+}
+
+void OknoHlavni::OtevritSlozkuZaznamu() {
+    const std::wstring& slozka = NastaveniAplikace().slozka;
+    if (slozka.empty() || !::PathFileExistsW(slozka.c_str())) {
+        return;
+    }
+    const wchar_t* sloveso = ::GetAsyncKeyState(VK_CONTROL) < 0 ? L"explore" : L"open";
+    // Opening the folder is a convenience; the shell tells the user itself what went wrong.
+    ::ShellExecuteW(nullptr, sloveso, slozka.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+void OknoHlavni::ZnovuPouzitNastaveni() {
+    AplikaceInstance().NastavitPrioritu();
+    if (NastaveniAplikace().ikona == kIkonaVzdy) {
+        ZajistitIkonuOznameni();
+    }
+}
+
+void OknoHlavni::ZajistitIkonuOznameni() {}
+
+// PohledyZdroju::Okoli
+
+void OknoHlavni::ZmenilSeVyber() {
+    AktualizovatStavPrikazu();
+}
+
+void OknoHlavni::PrehratVybrany() {
+    SpustitPrijem();
+}
+
+void OknoHlavni::Zastavit() {
+    ZastavitPrijem();
+}
+
+// Commands of parts still to come.
+
+void OknoHlavni::OtevritNastaveni(LPARAM) {
+    FunkceZatimNeni(ID_NASTAVENI);
+}
+
+void OknoHlavni::ZobrazitOProgramu() {
+    FunkceZatimNeni(ID_O_PROGRAMU);
+}
+
+void OknoHlavni::SpustitPrijem() {
+    FunkceZatimNeni(ID_SPUSTIT_PRIJEM);
+}
+
+void OknoHlavni::ZastavitPrijem() {
+    FunkceZatimNeni(ID_ZASTAVIT_PRIJEM);
+}
+
+void OknoHlavni::PrehratZdrojIndexem(int) {
+    FunkceZatimNeni(ID_SPUSTIT_PRIJEM);
+}
+
+void OknoHlavni::ZobrazitVlastnostiZdroje() {
+    FunkceZatimNeni(ID_VLASTNOSTI_ZDROJE);
+}
+
+void OknoHlavni::OtevritUrlNeboSoubor() {
+    FunkceZatimNeni(ID_OTEVRIT_URL);
+}
+
+void OknoHlavni::PrepnoutZtlumeni() {
+    FunkceZatimNeni(ID_ZTLUMIT);
+}
+
+void OknoHlavni::ZmenitHlasitost(int smer) {
+    FunkceZatimNeni(smer > 0 ? ID_ZVYSIT_HLASITOST : ID_SNIZIT_HLASITOST);
+}
+
+void OknoHlavni::OtevritHlasitost() {
+    FunkceZatimNeni(ID_HLASITOST);
+}
+
+void OknoHlavni::SpustitKontroluAktualizaci(LPARAM) {
+    FunkceZatimNeni(ID_AKTUALIZACE);
+}
+
+void OknoHlavni::SpustitZaznam() {
+    FunkceZatimNeni(ID_SPUSTIT_ZAZNAM);
+}
+
+void OknoHlavni::UkoncitZaznam() {
+    FunkceZatimNeni(ID_UKONCIT_ZAZNAM);
+}
+
+void OknoHlavni::ZobrazitPlovouciNabidku() {
+    FunkceZatimNeni(ID_PLOVOUCI_NABIDKA);
+}
+
+void OknoHlavni::FunkceZatimNeni(UINT prikaz) {
+    // Named in the status bar by the command's own hint, so the user sees what was asked.
+    std::wstring napoveda;
+    if (!NacistRetezec(prikaz, napoveda) || napoveda.empty()) {
+        napoveda = L"Příkaz " + std::to_wstring(prikaz);
+    }
+    if (const auto konec = napoveda.find(L'\n'); konec != std::wstring::npos) {
+        napoveda.resize(konec);
+    }
+    if (stavovyRadek_.Existuje()) {
+        stavovyRadek_.NastavitText(napoveda + L": tato funkce zatím není k dispozici.");
+    }
+    ::MessageBeep(MB_ICONINFORMATION);
 }
 
 } // namespace Vrbatec::Ui

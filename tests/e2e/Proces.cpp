@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <thread>
 
 namespace Vrbatec::Testy {
@@ -122,6 +125,32 @@ std::wstring TextPrvku(HWND okno, int id) {
     wchar_t text[512] = {};
     SendMessageTimeoutW(prvek, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 2000,
                         nullptr);
+    return text;
+}
+
+std::wstring TextStavovehoRadku(HWND okno) {
+    const HWND radek = FindWindowExW(okno, nullptr, STATUSCLASSNAMEW, nullptr);
+    DWORD id = 0;
+    GetWindowThreadProcessId(radek, &id);
+    const HANDLE proces =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (radek == nullptr || proces == nullptr) {
+        return L"(no status bar)";
+    }
+    // The bar writes into memory of its own process; the text is fetched from there.
+    constexpr SIZE_T kZnaku = 512;
+    void* vzdaleny =
+        VirtualAllocEx(proces, nullptr, kZnaku * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+    wchar_t text[kZnaku] = {};
+    if (vzdaleny != nullptr &&
+        SendMessageTimeoutW(radek, SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(vzdaleny), SMTO_BLOCK,
+                            2000, nullptr) != 0) {
+        ReadProcessMemory(proces, vzdaleny, text, sizeof(text) - sizeof(wchar_t), nullptr);
+    }
+    if (vzdaleny != nullptr) {
+        VirtualFreeEx(proces, vzdaleny, 0, MEM_RELEASE);
+    }
+    CloseHandle(proces);
     return text;
 }
 

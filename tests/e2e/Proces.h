@@ -36,5 +36,7 @@ private:
 
 // The text of a child control of a window in another process.
 std::wstring TextPrvku(HWND okno, int id);
+// The text of the main window's status bar (its last part), read from the program's memory.
+std::wstring TextStavovehoRadku(HWND okno);
 
 } // namespace Vrbatec::Testy

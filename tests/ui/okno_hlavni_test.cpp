@@ -1,0 +1,362 @@
+// The main window as the program creates it, driven by the messages and commands that reach it
+// and read back from its menu and controls.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Aplikace.h"
+#include "config/UlozisteNastaveni.h"
+#include "res/resource.h"
+#include "sources/SeznamZdroju.h"
+#include "sources/UlozisteZdroju.h"
+#include "ui/OknoHlavni.h"
+
+namespace {
+
+using Vrbatec::NastaveniAplikace;
+using Vrbatec::Zdroje;
+using Vrbatec::Ui::OknoHlavni;
+
+constexpr wchar_t kKoren[] = L"Software\\Vrbatec\\Zvukolet\\2";
+
+void ZpracovatZpravy() {
+    MSG zprava;
+    for (int kolo = 0; kolo < 3; ++kolo) {
+        while (PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE)) {
+            if (zprava.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(zprava.wParam));
+                return;
+            }
+            TranslateMessage(&zprava);
+            DispatchMessageW(&zprava);
+        }
+        Sleep(5);
+    }
+}
+
+// Clicks OK in the first dialog of this thread that appears; a timer fires inside the modal
+// loop of the dialog.
+void CALLBACK PotvrditDialog(HWND, UINT, UINT_PTR casovac, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND okno, LPARAM data) -> BOOL {
+            wchar_t trida[16] = {};
+            GetClassNameW(okno, trida, 16);
+            if (std::wstring(trida) == L"#32770" && IsWindowVisible(okno)) {
+                *reinterpret_cast<HWND*>(data) = okno;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&dialog));
+    if (dialog != nullptr) {
+        KillTimer(nullptr, casovac);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    }
+}
+
+std::vector<Vrbatec::Zdroj> TriZdroje() {
+    return {{L"Černá stanice", L"http://c.example/", -1, true},
+            {L"Alfa rádio", L"http://a.example/", 40, true},
+            {L"Bílé vlny", L"http://b.example/", -1, false}};
+}
+
+class HlavniOkno : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_EQ(Vrbatec::AplikaceInstance().PripravitOkenniProstredky(GetModuleHandleW(nullptr)),
+                  S_OK);
+    }
+
+    void SetUp() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKoren);
+        wchar_t docasna[MAX_PATH];
+        GetTempPathW(MAX_PATH, docasna);
+        slozka_ = std::filesystem::path(docasna) /
+                  (L"zvukolet-okno-" + std::to_wstring(GetCurrentProcessId()));
+        std::filesystem::create_directories(slozka_);
+        NastaveniAplikace() = Vrbatec::Nastaveni{};
+        NastaveniAplikace().soubor = (slozka_ / L"Zvukolet.xml").wstring();
+    }
+
+    void TearDown() override {
+        okno_.reset();
+        ZpracovatZpravy();
+        MSG konec;
+        PeekMessageW(&konec, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        std::filesystem::remove_all(slozka_);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKoren);
+    }
+
+    void Vytvorit(std::vector<Vrbatec::Zdroj> zdroje = {}) {
+        Zdroje().Nahradit(std::move(zdroje));
+        okno_ = std::make_unique<OknoHlavni>();
+        okno_->Vytvorit();
+        ZpracovatZpravy();
+    }
+
+    HWND Hwnd() const { return okno_->Hwnd(); }
+    HWND Prvek(int id) const { return GetDlgItem(Hwnd(), id); }
+    HWND Rebar() const { return Prvek(IDC_REBAR); }
+    HWND Seznam() const { return Prvek(IDC_SEZNAM_ZDROJU); }
+    HWND Combo() const { return GetDlgItem(Rebar(), IDC_COMBO_ZDROJU); }
+    HWND Toolbar() const { return FindWindowExW(Rebar(), nullptr, TOOLBARCLASSNAMEW, nullptr); }
+
+    void Prikaz(UINT prikaz) {
+        SendMessageW(Hwnd(), WM_COMMAND, prikaz, 0);
+        ZpracovatZpravy();
+    }
+
+    UINT StavMenu(UINT prikaz) const { return GetMenuState(GetMenu(Hwnd()), prikaz, MF_BYCOMMAND); }
+    bool Povoleno(UINT prikaz) const { return (StavMenu(prikaz) & MF_GRAYED) == 0; }
+    bool Zaskrtnuto(UINT prikaz) const { return (StavMenu(prikaz) & MF_CHECKED) != 0; }
+
+    std::wstring TextStavu() const {
+        wchar_t text[256] = {};
+        SendMessageW(Prvek(IDC_STAVOVY_RADEK), SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    int VybranyRadek() const {
+        return static_cast<int>(
+            SendMessageW(Seznam(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+
+    bool PasViditelny(UINT idPasu) const {
+        const auto index = SendMessageW(Rebar(), RB_IDTOINDEX, idPasu, 0);
+        REBARBANDINFOW pas{};
+        pas.cbSize = sizeof(pas);
+        pas.fMask = RBBIM_STYLE;
+        SendMessageW(Rebar(), RB_GETBANDINFOW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&pas));
+        return (pas.fStyle & RBBS_HIDDEN) == 0;
+    }
+
+    std::filesystem::path slozka_;
+    std::unique_ptr<OknoHlavni> okno_;
+};
+
+TEST_F(HlavniOkno, OpensWithItsBarsListAndStatusBarOnTheLastPlayedSource) {
+    NastaveniAplikace().prehravanyIndex = 2;
+    Vytvorit(TriZdroje());
+
+    wchar_t titulek[64] = {};
+    GetWindowTextW(Hwnd(), titulek, 64);
+    EXPECT_EQ(std::wstring(titulek), L"Zvukolet");
+    EXPECT_EQ(GetMenuItemCount(GetMenu(Hwnd())), 6);
+    EXPECT_EQ(SendMessageW(Rebar(), RB_GETBANDCOUNT, 0, 0), 3);
+    EXPECT_NE(Toolbar(), nullptr);
+
+    int okraje[4] = {};
+    EXPECT_EQ(
+        SendMessageW(Prvek(IDC_STAVOVY_RADEK), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(okraje)),
+        3);
+    EXPECT_EQ(okraje[0], 24);
+    EXPECT_EQ(okraje[1], 48);
+    EXPECT_EQ(TextStavu(), L"Zvukolet - připraven");
+
+    wchar_t trida[32] = {};
+    GetClassNameW(Seznam(), trida, 32);
+    EXPECT_EQ(std::wstring(trida), L"LVSeznamZdroju");
+    EXPECT_EQ(SendMessageW(Seznam(), LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(VybranyRadek(), 2);
+    EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 2);
+
+    EXPECT_TRUE(Povoleno(ID_SPUSTIT_PRIJEM));
+    EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM)); // nothing plays
+    EXPECT_FALSE(Povoleno(ID_VLASTNOSTI_ZDROJE));
+    EXPECT_TRUE(Zaskrtnuto(ID_SEZNAM_ZDROJU));
+    EXPECT_TRUE(Zaskrtnuto(ID_MALE_IKONY));
+    EXPECT_FALSE(Zaskrtnuto(ID_VELKE_IKONY));
+}
+
+TEST_F(HlavniOkno, ListFillsTheAreaBetweenTheRebarAndTheStatusBar) {
+    Vytvorit(TriZdroje());
+    SetWindowPos(Hwnd(), nullptr, 0, 0, 640, 420, SWP_NOZORDER | SWP_NOMOVE);
+    ZpracovatZpravy();
+
+    RECT klient{}, rebar{}, stav{}, seznam{};
+    GetClientRect(Hwnd(), &klient);
+    GetWindowRect(Rebar(), &rebar);
+    GetWindowRect(Prvek(IDC_STAVOVY_RADEK), &stav);
+    GetWindowRect(Seznam(), &seznam);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&seznam), 2);
+    EXPECT_EQ(seznam.top, rebar.bottom - rebar.top);
+    EXPECT_EQ(seznam.bottom, klient.bottom - (stav.bottom - stav.top));
+    EXPECT_EQ(seznam.left, 0);
+    EXPECT_EQ(seznam.right, klient.right);
+}
+
+TEST_F(HlavniOkno, AddingToAnEmptyListSelectsTheNewSourceInBothViewsAndWritesTheFile) {
+    Vytvorit();
+    EXPECT_FALSE(Povoleno(ID_SPUSTIT_PRIJEM));
+
+    SetTimer(nullptr, 0, 50, PotvrditDialog);
+    Prikaz(ID_PRIDAT_ZDROJ);
+
+    ASSERT_EQ(Zdroje().Pocet(), 1u);
+    EXPECT_EQ(Zdroje().Polozka(0).nazev, L"Nový zdroj");
+    EXPECT_EQ(VybranyRadek(), 0);
+    EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 0);
+    EXPECT_TRUE(Povoleno(ID_SPUSTIT_PRIJEM));
+
+    Vrbatec::SeznamZdroju zeSouboru([](std::int32_t) { FAIL(); });
+    Vrbatec::UlozisteZdroju soubor(zeSouboru);
+    ASSERT_EQ(soubor.Nacist(NastaveniAplikace().soubor), S_OK);
+    ASSERT_EQ(zeSouboru.Pocet(), 1u);
+    EXPECT_EQ(zeSouboru.Polozka(0).url, L"http://");
+}
+
+TEST_F(HlavniOkno, RecordingLocksTheSettingsAndSwapsTheRecordingButtons) {
+    Vytvorit(TriZdroje());
+    const auto skryto = [&](UINT prikaz) {
+        return SendMessageW(Toolbar(), TB_ISBUTTONHIDDEN, prikaz, 0) != 0;
+    };
+    EXPECT_FALSE(skryto(ID_SPUSTIT_ZAZNAM));
+    EXPECT_TRUE(skryto(ID_UKONCIT_ZAZNAM));
+
+    okno_->NastavitNahravani(true);
+    EXPECT_FALSE(Povoleno(ID_NASTAVENI));
+    EXPECT_FALSE(Povoleno(ID_SPUSTIT_ZAZNAM));
+    EXPECT_TRUE(Povoleno(ID_UKONCIT_ZAZNAM));
+    EXPECT_TRUE(skryto(ID_SPUSTIT_ZAZNAM));
+    EXPECT_FALSE(skryto(ID_UKONCIT_ZAZNAM));
+    EXPECT_EQ(SendMessageW(Toolbar(), TB_ISBUTTONENABLED, ID_NASTAVENI, 0), 0);
+
+    okno_->NastavitNahravani(false);
+    EXPECT_TRUE(Povoleno(ID_NASTAVENI));
+    EXPECT_FALSE(skryto(ID_SPUSTIT_ZAZNAM));
+}
+
+TEST_F(HlavniOkno, SourceListCommandSwapsListAndPanelAndKeepsTheSelection) {
+    NastaveniAplikace().prehravanyIndex = 2;
+    Vytvorit(TriZdroje());
+    SendMessageW(Combo(), CB_SETCURSEL, 0, 0);
+    NastaveniAplikace().spustitZmenouCB = false;
+    SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_COMBO_ZDROJU, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Combo()));
+    ASSERT_EQ(okno_->VybranyIndex(), 0);
+
+    Prikaz(ID_SEZNAM_ZDROJU);
+    EXPECT_EQ(Seznam(), nullptr);
+    EXPECT_NE(FindWindowExW(Hwnd(), nullptr, L"ZvukoletKlientObl", nullptr), nullptr);
+    EXPECT_FALSE(Zaskrtnuto(ID_SEZNAM_ZDROJU));
+
+    Prikaz(ID_SEZNAM_ZDROJU);
+    ASSERT_NE(Seznam(), nullptr);
+    EXPECT_EQ(FindWindowExW(Hwnd(), nullptr, L"ZvukoletKlientObl", nullptr), nullptr);
+    EXPECT_EQ(VybranyRadek(), 0); // not the last played one
+    EXPECT_TRUE(Zaskrtnuto(ID_SEZNAM_ZDROJU));
+}
+
+TEST_F(HlavniOkno, BandCommandsShowAndHideBandsAndKeepTheChoiceInTheSettings) {
+    Vytvorit(TriZdroje());
+    EXPECT_TRUE(Zaskrtnuto(ID_PANEL_ZDROJU));
+
+    Prikaz(ID_PANEL_ZDROJU);
+    EXPECT_FALSE(PasViditelny(2));
+    EXPECT_FALSE(Zaskrtnuto(ID_PANEL_ZDROJU));
+    EXPECT_FALSE(NastaveniAplikace().cbSeznamZdroju);
+    EXPECT_TRUE(PasViditelny(0));
+
+    Prikaz(ID_PANEL_TLACITEK);
+    EXPECT_FALSE(PasViditelny(0));
+    EXPECT_FALSE(NastaveniAplikace().toolBarHlavni);
+
+    Prikaz(ID_PANEL_ZDROJU);
+    EXPECT_TRUE(PasViditelny(2));
+    EXPECT_TRUE(Zaskrtnuto(ID_PANEL_ZDROJU));
+}
+
+TEST_F(HlavniOkno, IconSizeCommandsRebuildTheToolbarAndSaveTheChoiceAtOnce) {
+    NastaveniAplikace().toolBar = 7; // not a size: small icons, and corrected
+    Vytvorit(TriZdroje());
+    EXPECT_EQ(NastaveniAplikace().toolBar, 1u);
+    int sirka = 0, vyska = 0;
+    ImageList_GetIconSize(
+        reinterpret_cast<HIMAGELIST>(SendMessageW(Toolbar(), TB_GETIMAGELIST, 0, 0)), &sirka,
+        &vyska);
+    EXPECT_EQ(sirka, 16);
+
+    Prikaz(ID_VELKE_IKONY);
+    ImageList_GetIconSize(
+        reinterpret_cast<HIMAGELIST>(SendMessageW(Toolbar(), TB_GETIMAGELIST, 0, 0)), &sirka,
+        &vyska);
+    EXPECT_EQ(sirka, 32);
+    EXPECT_TRUE(Zaskrtnuto(ID_VELKE_IKONY));
+    EXPECT_FALSE(Zaskrtnuto(ID_MALE_IKONY));
+    EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 3); // the new combo is filled too
+
+    DWORD ulozeno = 0, velikost = sizeof(ulozeno);
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Zobrazit",
+                           L"toolBar", RRF_RT_REG_DWORD, nullptr, &ulozeno, &velikost),
+              ERROR_SUCCESS);
+    EXPECT_EQ(ulozeno, 2u);
+}
+
+TEST_F(HlavniOkno, MenuHintsShowInTheStatusBarAndGiveWayToTheReadyText) {
+    Vytvorit(TriZdroje());
+    const HMENU menu = GetMenu(Hwnd());
+    SendMessageW(Hwnd(), WM_MENUSELECT, MAKEWPARAM(ID_PRIDAT_ZDROJ, MF_STRING),
+                 reinterpret_cast<LPARAM>(menu));
+    EXPECT_EQ(TextStavu(), L"Přidat nový zdroj do seznamu");
+    SendMessageW(Hwnd(), WM_MENUSELECT, MAKEWPARAM(2, MF_POPUP), reinterpret_cast<LPARAM>(menu));
+    EXPECT_EQ(TextStavu(), L"Zvukolet - připraven");
+    SendMessageW(Hwnd(), WM_MENUSELECT, MAKEWPARAM(ID_PANEL_OVLADANI, MF_STRING),
+                 reinterpret_cast<LPARAM>(menu));
+    EXPECT_EQ(TextStavu(), L"Zvukolet - připraven"); // an item without a hint
+}
+
+TEST_F(HlavniOkno, CommandsStillToComeSayThatInsteadOfPretending) {
+    Vytvorit(TriZdroje());
+    Prikaz(ID_SPUSTIT_PRIJEM);
+    EXPECT_EQ(TextStavu(), L"Spustit příjem zvuku: tato funkce zatím není k dispozici.");
+    Prikaz(51001);
+    EXPECT_EQ(TextStavu(), L"Spustit příjem zvuku: tato funkce zatím není k dispozici.");
+    Prikaz(ID_NASTAVENI);
+    EXPECT_EQ(TextStavu(), L"Zobrazit okno předvoleb: tato funkce zatím není k dispozici.");
+    EXPECT_TRUE(IsWindow(Hwnd()));
+}
+
+TEST_F(HlavniOkno, MinimisingWithoutTheIconSettingKeepsTheTaskbarButton) {
+    NastaveniAplikace().ikona = Vrbatec::kIkonaNikdy;
+    Vytvorit(TriZdroje());
+    SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(Hwnd()));
+    EXPECT_TRUE(IsWindowVisible(Hwnd()));
+    SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(Hwnd()));
+}
+
+TEST_F(HlavniOkno, EndOfSessionSavesAndTearsDownButCloseAloneDestroys) {
+    Vytvorit(TriZdroje());
+    NastaveniAplikace().ovladaciPanel = false;
+    SendMessageW(Hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(IsWindow(Hwnd()));
+    EXPECT_EQ(Seznam(), nullptr);
+    EXPECT_EQ(Rebar(), nullptr);
+    EXPECT_EQ(Prvek(IDC_STAVOVY_RADEK), nullptr);
+    DWORD ulozeno = 1, velikost = sizeof(ulozeno);
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Zobrazit",
+                           L"ovladaciPanel", RRF_RT_REG_DWORD, nullptr, &ulozeno, &velikost),
+              ERROR_SUCCESS);
+    EXPECT_EQ(ulozeno, 0u);
+
+    const HWND okno = Hwnd();
+    SendMessageW(okno, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(okno));
+    MSG konec{};
+    EXPECT_TRUE(PeekMessageW(&konec, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(konec.wParam, 0u);
+}
+
+} // namespace
