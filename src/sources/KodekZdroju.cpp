@@ -59,28 +59,53 @@ void PridatPole(std::u16string& text, Pole pole, std::u16string_view hodnota) {
 // Room for a record's tags and line ends, so that the text grows once per record at most.
 constexpr std::size_t kRezieZaznamu = 96;
 
-// The position of the next '<' at or after od; every tag starts with one. Most of the time
-// spent reading a file goes into this search, so where the processor allows, eight units are
-// compared at once.
-std::size_t DalsiZobacek(std::u16string_view text, std::size_t od) {
+bool JeNahradni(char16_t u) {
+    return (u & 0xF800) == 0xD800;
+}
+
+// The next '<' at or after a position, and whether a surrogate stands between the two: the
+// one search the reading spends most of its time in, which also spares values without a
+// surrogate another pass when they are converted.
+struct Zobacek {
+    std::size_t pozice = std::u16string_view::npos;
+    bool nahradniPred = false;
+};
+
+Zobacek NajitZobacek(std::u16string_view text, std::size_t od) {
     std::size_t i = od;
+    unsigned nahradni = 0;
 #if defined(__SSE2__) || defined(_M_X64)
+    // Eight units at a time, where the processor allows.
     const __m128i zobacky = _mm_set1_epi16(u'<');
+    const __m128i maskaNahradnich = _mm_set1_epi16(static_cast<short>(0xF800));
+    const __m128i vzorNahradnich = _mm_set1_epi16(static_cast<short>(0xD800));
     for (; i + 8 <= text.size(); i += 8) {
         const __m128i jednotky = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-        const auto shody =
+        const auto zobackyBity =
             static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(jednotky, zobacky)));
-        if (shody != 0) {
-            return i + static_cast<std::size_t>(std::countr_zero(shody)) / 2;
+        const auto nahradniBity = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_cmpeq_epi16(_mm_and_si128(jednotky, maskaNahradnich), vzorNahradnich)));
+        if (zobackyBity != 0) {
+            // Of this block, only the units before the '<' count.
+            const unsigned predZobackem = (zobackyBity & (0u - zobackyBity)) - 1;
+            return {i + static_cast<std::size_t>(std::countr_zero(zobackyBity)) / 2,
+                    (nahradni | (nahradniBity & predZobackem)) != 0};
         }
+        nahradni |= nahradniBity;
     }
 #endif
     for (; i < text.size(); ++i) {
         if (text[i] == u'<') {
-            return i;
+            return {i, nahradni != 0};
         }
+        nahradni |= static_cast<unsigned>(JeNahradni(text[i]));
     }
-    return std::u16string_view::npos;
+    return {std::u16string_view::npos, nahradni != 0};
+}
+
+// The position of the next '<' at or after od; every tag starts with one.
+std::size_t DalsiZobacek(std::u16string_view text, std::size_t od) {
+    return NajitZobacek(text, od).pozice;
 }
 
 // Tags are a few units long: a plain loop beats a call to the library's comparison.
@@ -115,6 +140,8 @@ struct PoleZaznamu {
     std::array<std::size_t, kPocetPoli> konec{};
     std::array<bool, kPocetPoli> otevreno{};
     std::array<bool, kPocetPoli> nalezeno{};
+    // Known only where the value was searched as a whole.
+    std::array<bool, kPocetPoli> bezNahradnich{};
 };
 
 // The field whose tags begin with this letter after "<" or "</".
@@ -185,15 +212,16 @@ bool CastRamceNaMiste(std::u16string_view text, std::size_t pozice) {
 // p then moves past that piece of the frame.
 template <Pole Ktere>
 bool PrecistHodnotuVRamci(std::u16string_view text, std::size_t& p, PoleZaznamu& pole) {
-    const std::size_t konecHodnoty = DalsiZobacek(text, p);
-    if (konecHodnoty == std::u16string_view::npos ||
-        !CastRamceNaMiste<Ktere + 1>(text, konecHodnoty)) {
+    const Zobacek konecHodnoty = NajitZobacek(text, p);
+    if (konecHodnoty.pozice == std::u16string_view::npos ||
+        !CastRamceNaMiste<Ktere + 1>(text, konecHodnoty.pozice)) {
         return false;
     }
     pole.otevreno[Ktere] = pole.nalezeno[Ktere] = true;
+    pole.bezNahradnich[Ktere] = !konecHodnoty.nahradniPred;
     pole.zacatek[Ktere] = p;
-    pole.konec[Ktere] = konecHodnoty;
-    p = konecHodnoty + kRamecZaznamu[Ktere + 1].size();
+    pole.konec[Ktere] = konecHodnoty.pozice;
+    p = konecHodnoty.pozice + kRamecZaznamu[Ktere + 1].size();
     return true;
 }
 
@@ -236,29 +264,40 @@ std::size_t PrecistZaznam(std::u16string_view text, std::size_t zacatek, PoleZaz
 
 // A field missing from a record leaves its slot as the previous record left it; files
 // edited by hand have always read that way. Volume and menu flag share one slot.
+struct Prihradka {
+    std::u16string_view text;
+    bool bezNahradnich = false;
+};
+
 struct Prihradky {
-    std::u16string_view nazev;
-    std::u16string_view url;
-    std::u16string_view cislo;
+    Prihradka nazev;
+    Prihradka url;
+    Prihradka cislo;
 };
 
 void PrevzitPole(std::u16string_view text, const PoleZaznamu& pole, Pole ktere,
-                 std::u16string_view& prihradka) {
+                 Prihradka& prihradka) {
     if (pole.nalezeno[ktere]) {
-        prihradka = text.substr(pole.zacatek[ktere], pole.konec[ktere] - pole.zacatek[ktere]);
+        prihradka.text = text.substr(pole.zacatek[ktere], pole.konec[ktere] - pole.zacatek[ktere]);
+        prihradka.bezNahradnich = pole.bezNahradnich[ktere];
     }
+}
+
+std::wstring SirokyText(const Prihradka& prihradka) {
+    return prihradka.bezNahradnich ? Utf16::NaWStringBezNahradnich(prihradka.text)
+                                   : Utf16::NaWString(prihradka.text);
 }
 
 Zdroj ZaznamZPrihradek(std::u16string_view text, const PoleZaznamu& pole, Prihradky& prihradky) {
     Zdroj zdroj;
     PrevzitPole(text, pole, kNazev, prihradky.nazev);
     PrevzitPole(text, pole, kUrl, prihradky.url);
-    zdroj.nazev = Utf16::NaWString(prihradky.nazev);
-    zdroj.url = Utf16::NaWString(prihradky.url);
+    zdroj.nazev = SirokyText(prihradky.nazev);
+    zdroj.url = SirokyText(prihradky.url);
     PrevzitPole(text, pole, kHlasitost, prihradky.cislo);
-    zdroj.hlasitost = HodnotyPoli::CisloZTextu(prihradky.cislo);
+    zdroj.hlasitost = HodnotyPoli::CisloZTextu(prihradky.cislo.text);
     PrevzitPole(text, pole, kMenu, prihradky.cislo);
-    zdroj.menu = HodnotyPoli::PriznakZTextu(prihradky.cislo);
+    zdroj.menu = HodnotyPoli::PriznakZTextu(prihradky.cislo.text);
     return zdroj;
 }
 
@@ -312,11 +351,12 @@ std::vector<Zdroj> Dekodovat(std::u16string_view text) {
             break;
         }
         PoleZaznamu pole;
-        p = PrecistZaznam(text, zacatek, pole);
-        if (p == std::u16string_view::npos) {
+        const std::size_t konec = PrecistZaznam(text, zacatek, pole);
+        if (konec == std::u16string_view::npos) {
             break;
         }
         zdroje.push_back(ZaznamZPrihradek(text, pole, prihradky));
+        p = konec + kZaviraciZdroj.size();
     }
     return zdroje;
 }

@@ -29,9 +29,13 @@ bool MaNahradni(std::u16string_view text) {
 
 } // namespace
 
+std::wstring NaWStringBezNahradnich(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
 std::wstring NaWString(std::u16string_view text) {
     if (sizeof(wchar_t) == sizeof(char16_t) || !MaNahradni(text)) {
-        return std::wstring(text.begin(), text.end());
+        return NaWStringBezNahradnich(text);
     }
     std::wstring vysledek;
     vysledek.reserve(text.size());

@@ -9,6 +9,8 @@
 namespace Vrbatec::Utf16 {
 
 std::wstring NaWString(std::u16string_view text);
+// For a text known to hold no surrogate: the same result, without looking for one.
+std::wstring NaWStringBezNahradnich(std::u16string_view text);
 
 // On UTF-32 platforms a value above U+10FFFF has no UTF-16 form and becomes U+FFFD; a
 // surrogate value stays one unit. Texts that came from NaWString convert back unchanged.

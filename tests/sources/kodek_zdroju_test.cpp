@@ -3,9 +3,11 @@
 
 #include <climits>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "CteniPodlePravidel.h"
 #include "sources/KodekZdroju.h"
 
 namespace {
@@ -152,6 +154,108 @@ TEST(KodekZdroju, OnlyLittleEndianUtf16IsRecognised) {
         std::swap(velkyKonec[i], velkyKonec[i + 1]);
     }
     EXPECT_TRUE(KodekZdroju::DekodovatBajty(velkyKonec).empty());
+}
+
+// Pieces that texts of the tests below are made of: every tag, parts of tags, the frame's
+// line ends and indent, surrogates paired and alone, a NUL, and plain text.
+constexpr std::u16string_view kKousky[] = {
+    u"<zdroj>",     u"</zdroj>",
+    u"<nazev>",     u"</nazev>",
+    u"<url>",       u"</url>",
+    u"<hlasitost>", u"</hlasitost>",
+    u"<menu>",      u"</menu>",
+    u"\r\n",        u" ",
+    u"<",           u">",
+    u"</",          u"<zdro",
+    u"</nazev",     u"a",
+    u"Rádio",       u"1",
+    u"-7",          u"\U0001F4FB",
+    u"\xD83D",      u"\xDCFB",
+    {u"\0", 1},     u"0123456789abcdef",
+};
+
+// Text made of random pieces; plain values, whose lengths cross the eight-unit blocks the
+// reader searches in, are more likely than others.
+std::u16string NahodnyText(std::mt19937& nahoda, std::size_t nejvic) {
+    std::u16string text;
+    const std::size_t pocet = std::uniform_int_distribution<std::size_t>(0, nejvic)(nahoda);
+    for (std::size_t i = 0; i < pocet; ++i) {
+        if (nahoda() % 2 == 0) {
+            text.append(nahoda() % 12, u'x');
+        } else {
+            text += kKousky[nahoda() % std::size(kKousky)];
+        }
+    }
+    return text;
+}
+
+// Records as save writes them, some with tag text in their values, then changed in a few
+// places: a piece put in, a stretch taken out, or the end cut off.
+std::u16string NahodnySoubor(std::mt19937& nahoda) {
+    std::u16string text = NahodnyText(nahoda, 2);
+    const unsigned zaznamu = nahoda() % 5;
+    for (unsigned i = 0; i < zaznamu; ++i) {
+        const bool zvlastni = nahoda() % 4 == 0;
+        text += Zaznam(NahodnyText(nahoda, zvlastni ? 4 : 1), NahodnyText(nahoda, zvlastni ? 4 : 1),
+                       zvlastni ? NahodnyText(nahoda, 2) : u"-1",
+                       zvlastni ? NahodnyText(nahoda, 1) : u"1");
+    }
+    for (unsigned zmen = nahoda() % 3; zmen > 0 && !text.empty(); --zmen) {
+        const std::size_t kde = nahoda() % text.size();
+        switch (nahoda() % 3) {
+        case 0:
+            text.insert(kde, kKousky[nahoda() % std::size(kKousky)]);
+            break;
+        case 1:
+            text.erase(kde, nahoda() % 20);
+            break;
+        default:
+            text.resize(kde);
+            break;
+        }
+    }
+    return text;
+}
+
+TEST(KodekZdroju, AnyTextReadsAsTheRulesSay) {
+    std::mt19937 nahoda(20240611);
+    std::size_t zaznamu = 0;
+    for (int i = 0; i < 4000; ++i) {
+        const std::u16string text = i % 4 == 0 ? NahodnyText(nahoda, 30) : NahodnySoubor(nahoda);
+        // A buffer of exactly the text's size, so that the address sanitizer sees any read
+        // past its end.
+        const std::vector<char16_t> presne(text.begin(), text.end());
+        const std::u16string_view pohled(presne.data(), presne.size());
+        const std::vector<Zdroj> precteno = KodekZdroju::Dekodovat(pohled);
+        ASSERT_EQ(precteno, CteniPodlePravidel::Precist(pohled)) << "text number " << i;
+        zaznamu += precteno.size();
+    }
+    // The texts must have held records for the comparison to mean anything.
+    EXPECT_GT(zaznamu, 4000u);
+}
+
+TEST(KodekZdroju, EveryCutOfAWrittenFileReadsAsTheRulesSay) {
+    const std::u16string text =
+        KodekZdroju::Zakodovat(std::vector<Zdroj>{{L"Rádio \U0001F4FB", L"http://a/b", 42, true},
+                                                  {L"", L"x", -1, false},
+                                                  {L"0123456789abcdef", L"", 7, true}});
+    for (std::size_t delka = 0; delka <= text.size(); ++delka) {
+        const std::vector<char16_t> presne(text.begin(), text.begin() + delka);
+        const std::u16string_view pohled(presne.data(), presne.size());
+        ASSERT_EQ(KodekZdroju::Dekodovat(pohled), CteniPodlePravidel::Precist(pohled))
+            << "cut after " << delka << " units";
+    }
+}
+
+TEST(KodekZdroju, SurrogatePairAtAnyPlaceOfAValueReadsBackAsItsCharacter) {
+    std::vector<Zdroj> zdroje;
+    for (std::size_t pred = 0; pred < 20; ++pred) {
+        zdroje.push_back({std::wstring(pred, L'a') + L"\U0001F4FB", std::wstring(pred, L'b'),
+                          static_cast<std::int32_t>(pred), true});
+        zdroje.push_back(
+            {std::wstring(pred, L'c'), L"\U0010FFFF" + std::wstring(pred, L'd'), -1, false});
+    }
+    EXPECT_EQ(KodekZdroju::Dekodovat(KodekZdroju::Zakodovat(zdroje)), zdroje);
 }
 
 TEST(KodekZdroju, ValuesWithTagTextAreRecognised) {
