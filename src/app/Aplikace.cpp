@@ -21,6 +21,7 @@
 #include "sources/UlozisteZdroju.h"
 #include "ui/ObrazkovyPruh.h"
 #include "ui/OknoHlavni.h"
+#include "winapi/OtviracOdkazu.h"
 
 namespace Vrbatec {
 
@@ -369,12 +370,16 @@ void Aplikace::NastavitPrioritu() {
 }
 
 void Aplikace::OtevritUrl(const std::wstring& cil) {
-    std::lock_guard<std::mutex> zamek(zamek_);
-    const auto vysledek = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteW(nullptr, L"open", cil.c_str(), nullptr, nullptr, SW_MAXIMIZE));
-    if (vysledek <= 32) {
-        SystemHlaseni().ZobrazitOkno(PopisHResult(HResultPosledniChyby()), nazevProduktu_,
-                                     DiagnostikaText::kTypChyba);
+    HRESULT hr = S_OK;
+    {
+        std::lock_guard<std::mutex> zamek(zamek_);
+        if (!WinApi::OtevritOdkaz(cil, SW_MAXIMIZE)) {
+            hr = HResultPosledniChyby();
+        }
+    }
+    // Shown outside the lock: the box waits for the user.
+    if (FAILED(hr)) {
+        SystemHlaseni().ZobrazitOkno(PopisHResult(hr), nazevProduktu_, DiagnostikaText::kTypChyba);
     }
 }
 

@@ -64,13 +64,15 @@ void OknoHlavni::Vytvorit() {
     if (WinApi::RegistrovatTriduOkna(trida) == 0) {
         FatalniPosledniChyba();
     }
+    // The first size is for 100 %; on a denser screen the window grows with the text in it.
+    const int dpi = static_cast<int>(::GetDpiForSystem());
     const HWND okno = OknoImpl::Vytvorit({.trida = kTrida,
                                           .text = aplikace.NazevProduktu().c_str(),
                                           .styl = WS_OVERLAPPEDWINDOW,
                                           .x = 0,
                                           .y = 0,
-                                          .sirka = 520,
-                                          .vyska = 280,
+                                          .sirka = ::MulDiv(520, dpi, USER_DEFAULT_SCREEN_DPI),
+                                          .vyska = ::MulDiv(280, dpi, USER_DEFAULT_SCREEN_DPI),
                                           .instance = aplikace.Instance()});
     if (okno == nullptr) {
         FatalniPosledniChyba();

@@ -154,7 +154,7 @@ bool DlgKlientskaOblast::NaOdkaz(const NMHDR& oznameni) {
     case IDC_ODKAZ_APLIKACE_1:
     case IDC_ODKAZ_APLIKACE_2: {
         const std::size_t i = oznameni.idFrom == IDC_ODKAZ_APLIKACE_1 ? 0 : 1;
-        PrikazyOdkazu::OtevritSHlasenimChyby(Odkazy::WebJineAplikace(Odkazy::kJineAplikace[i]));
+        AplikaceInstance().OtevritUrl(Odkazy::WebJineAplikace(Odkazy::kJineAplikace[i]));
         return true;
     }
     default:
