@@ -108,16 +108,9 @@ void PohledyZdroju::VybratIndex(int index) {
 bool PohledyZdroju::PriOznameniSeznamu(const NMHDR& oznameni, LRESULT& vysledek) {
     vysledek = 0;
     switch (oznameni.code) {
-    case LVN_ITEMCHANGED: {
-        // With owner data the row is the source's index; -1 speaks of all rows at once.
-        const int radek = reinterpret_cast<const NMLISTVIEW&>(oznameni).iItem;
-        if (radek >= 0) {
-            vybrany_ = radek;
-            VybratVCombu(radek);
-            okoli_.ZmenilSeVyber();
-        }
+    case LVN_ITEMCHANGED:
+        PriZmenePolozky(reinterpret_cast<const NMLISTVIEW&>(oznameni));
         return true;
-    }
     case NM_DBLCLK:
     case NM_RETURN:
         okoli_.PrehratVybrany();
@@ -128,6 +121,18 @@ bool PohledyZdroju::PriOznameniSeznamu(const NMHDR& oznameni, LRESULT& vysledek)
     default:
         return false;
     }
+}
+
+void PohledyZdroju::PriZmenePolozky(const NMLISTVIEW& zmena) {
+    // With owner data the row is the source's index; -1 speaks of all rows at once. A row that
+    // only lost the focus says nothing about the selection and may come after the new one.
+    const bool zmenaVyberu = ((zmena.uOldState | zmena.uNewState) & LVIS_SELECTED) != 0;
+    if (zmena.iItem < 0 || !zmenaVyberu) {
+        return;
+    }
+    vybrany_ = zmena.iItem;
+    VybratVCombu(vybrany_);
+    okoli_.ZmenilSeVyber();
 }
 
 void PohledyZdroju::PriZmeneCombo() {

@@ -74,6 +74,7 @@ public:
     void SeraditPodleSloupce(int sloupec);
 
 private:
+    void PriZmenePolozky(const NMLISTVIEW& zmena);
     bool OveritVyber() const;
     void VybratVSeznamu(int index);
     void VybratVCombu(int index);

@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "OknoPohleduTestu.h"
 #include "res/resource.h"
 #include "sources/NabidkaZdroju.h"
 #include "winapi/Handle.h"
@@ -15,62 +15,44 @@ namespace {
 
 using namespace Vrbatec;
 
-void ChybaIndexu(std::int32_t kod) {
-    throw static_cast<HRESULT>(kod);
-}
-
-struct Polozka {
-    UINT id;
-    std::wstring text;
-    bool radio;
-    bool zaskrtnuta;
-
-    friend bool operator==(const Polozka&, const Polozka&) = default;
-};
-
-std::vector<Polozka> Polozky(HMENU nabidka) {
-    std::vector<Polozka> polozky;
+// Each item as "id text", with "*" for a check mark and "o" for the radio look.
+std::vector<std::wstring> Polozky(HMENU nabidka) {
+    std::vector<std::wstring> polozky;
     for (int i = 0; i < ::GetMenuItemCount(nabidka); ++i) {
         wchar_t text[64] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = 64;
+        MENUITEMINFOW info{.cbSize = sizeof(info),
+                           .fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING,
+                           .dwTypeData = text,
+                           .cch = 64};
         ::GetMenuItemInfoW(nabidka, static_cast<UINT>(i), TRUE, &info);
-        polozky.push_back(
-            {info.wID, text, (info.fType & MFT_RADIOCHECK) != 0, (info.fState & MFS_CHECKED) != 0});
+        polozky.push_back(std::to_wstring(info.wID) + L" " + text +
+                          ((info.fType & MFT_RADIOCHECK) != 0 ? L" o" : L"") +
+                          ((info.fState & MFS_CHECKED) != 0 ? L" *" : L""));
     }
     return polozky;
 }
 
 class NabidkaZdrojuTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ::AppendMenuW(popup.Get(), MF_STRING, ID_ZOBRAZIT_SKRYT_OKNO, L"Zobrazit");
-        ::AppendMenuW(popup.Get(), MF_STRING, ID_ZDROJE_VYSILANI, L"x");
-    }
+    void SetUp() override { ::AppendMenuW(popup.Get(), MF_STRING, ID_ZDROJE_VYSILANI, L"x"); }
 
-    MENUITEMINFOW PolozkaZdroju() const {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
-        info.dwTypeData = const_cast<wchar_t*>(text_);
-        info.cch = 64;
+    // The item's text, submenu and whether it is disabled and grey.
+    std::wstring Polozka(HMENU* podnabidka = nullptr) const {
+        wchar_t text[64] = {};
+        MENUITEMINFOW info{.cbSize = sizeof(info),
+                           .fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_STRING,
+                           .dwTypeData = text,
+                           .cch = 64};
         ::GetMenuItemInfoW(popup.Get(), ID_ZDROJE_VYSILANI, FALSE, &info);
-        return info;
-    }
-    std::wstring TextPolozky() const { return text_; }
-    bool PolozkaSeda() const {
-        return (PolozkaZdroju().fState & (MFS_DISABLED | MFS_GRAYED)) ==
-               static_cast<UINT>(MFS_DISABLED | MFS_GRAYED);
+        if (podnabidka != nullptr) {
+            *podnabidka = info.hSubMenu;
+        }
+        const UINT seda = MFS_DISABLED | MFS_GRAYED;
+        return text + std::wstring((info.fState & seda) == seda ? L" (šedá)" : L"");
     }
 
     WinApi::UniqueMenu popup{::CreatePopupMenu()};
-    SeznamZdroju seznam{ChybaIndexu};
-
-private:
-    wchar_t text_[64] = {};
+    SeznamZdroju seznam{Testy::ChybaIndexu};
 };
 
 TEST_F(NabidkaZdrojuTest, MarkedSourcesInListOrderWithThePlayingOneChecked) {
@@ -80,51 +62,36 @@ TEST_F(NabidkaZdrojuTest, MarkedSourcesInListOrderWithThePlayingOneChecked) {
     seznam.Pridat(L"Country", L"http://d.example/", true);
     NabidkaZdroju nabidka(popup.Get(), seznam, 2, true);
 
-    const std::vector<Polozka> ocekavane{{51000, L"Rádio Wien", true, false},
-                                         {51002, L"Jazz", true, true},
-                                         {51003, L"Country", true, false}};
-    EXPECT_EQ(Polozky(nabidka.Podnabidka()), ocekavane);
-    const MENUITEMINFOW polozka = PolozkaZdroju();
-    EXPECT_EQ(polozka.hSubMenu, nabidka.Podnabidka());
-    EXPECT_EQ(TextPolozky(), L"Zdroj vysílání");
-    EXPECT_FALSE(PolozkaSeda());
+    EXPECT_EQ(
+        Polozky(nabidka.Podnabidka()),
+        (std::vector<std::wstring>{L"51000 Rádio Wien o", L"51002 Jazz o *", L"51003 Country o"}));
+    HMENU podnabidka = nullptr;
+    EXPECT_EQ(Polozka(&podnabidka), L"Zdroj vysílání");
+    EXPECT_EQ(podnabidka, nabidka.Podnabidka());
 }
 
 TEST_F(NabidkaZdrojuTest, ItemIsGreyWithoutMarkedSourcesOrWhenTheSettingIsOff) {
-    struct Pripad {
-        std::vector<bool> menu;
-        bool zobrazit;
-        bool podnabidka;
-    };
-    const Pripad pripady[] = {
-        {{}, true, false}, {{false, false}, true, false}, {{true, false}, false, true}};
-    for (const Pripad& p : pripady) {
-        SeznamZdroju zdroje(ChybaIndexu);
-        for (const bool menu : p.menu) {
-            zdroje.Pridat(L"Zdroj", L"http://a.example/", menu);
-        }
-        NabidkaZdroju nabidka(popup.Get(), zdroje, -1, p.zobrazit);
-        EXPECT_EQ(nabidka.Podnabidka() != nullptr, p.podnabidka);
-        EXPECT_EQ(PolozkaZdroju().hSubMenu, nullptr);
-        EXPECT_TRUE(PolozkaSeda());
-        EXPECT_EQ(TextPolozky(), L"Zdroj vysílání");
+    for (const bool zobrazit : {true, false}) {
+        NabidkaZdroju prazdna(popup.Get(), seznam, -1, true);
+        EXPECT_EQ(Polozka(), L"Zdroj vysílání (šedá)");
+        seznam.Pridat(L"Jazz", L"http://c.example/", !zobrazit);
+        NabidkaZdroju nabidka(popup.Get(), seznam, -1, zobrazit);
+        HMENU podnabidka = nullptr;
+        EXPECT_EQ(Polozka(&podnabidka), L"Zdroj vysílání (šedá)") << zobrazit;
+        EXPECT_EQ(podnabidka, nullptr);
     }
 }
 
 TEST_F(NabidkaZdrojuTest, PopupAndSubmenuCanGoInEitherOrder) {
     seznam.Pridat(L"Jazz", L"http://c.example/", true);
-    {
-        NabidkaZdroju nabidka(popup.Get(), seznam, -1, true);
-        ASSERT_TRUE(nabidka.JePripojena());
-    }
-    EXPECT_EQ(PolozkaZdroju().hSubMenu, nullptr);
-    EXPECT_TRUE(::IsMenu(popup.Get()));
-
+    { NabidkaZdroju nabidka(popup.Get(), seznam, -1, true); }
     HMENU podnabidka = nullptr;
+    Polozka(&podnabidka);
+    EXPECT_EQ(podnabidka, nullptr);
     {
         NabidkaZdroju nabidka(popup.Get(), seznam, -1, true);
         podnabidka = nabidka.Podnabidka();
-        popup.Reset(); // the popup takes its attached submenu with it
+        popup.Reset(); // takes its attached submenu with it
     }
     EXPECT_FALSE(::IsMenu(podnabidka));
 }
