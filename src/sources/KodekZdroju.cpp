@@ -288,8 +288,9 @@ std::wstring SirokyText(const Prihradka& prihradka) {
                                    : Utf16::NaWString(prihradka.text);
 }
 
-Zdroj ZaznamZPrihradek(std::u16string_view text, const PoleZaznamu& pole, Prihradky& prihradky) {
-    Zdroj zdroj;
+// Fills the record in place: the vector's storage is its final home.
+void VyplnitZPrihradek(std::u16string_view text, const PoleZaznamu& pole, Prihradky& prihradky,
+                       Zdroj& zdroj) {
     PrevzitPole(text, pole, kNazev, prihradky.nazev);
     PrevzitPole(text, pole, kUrl, prihradky.url);
     zdroj.nazev = SirokyText(prihradky.nazev);
@@ -298,7 +299,6 @@ Zdroj ZaznamZPrihradek(std::u16string_view text, const PoleZaznamu& pole, Prihra
     zdroj.hlasitost = HodnotyPoli::CisloZTextu(prihradky.cislo.text);
     PrevzitPole(text, pole, kMenu, prihradky.cislo);
     zdroj.menu = HodnotyPoli::PriznakZTextu(prihradky.cislo.text);
-    return zdroj;
 }
 
 } // namespace
@@ -355,8 +355,13 @@ std::vector<Zdroj> Dekodovat(std::u16string_view text) {
         if (konec == std::u16string_view::npos) {
             break;
         }
-        zdroje.push_back(ZaznamZPrihradek(text, pole, prihradky));
+        VyplnitZPrihradek(text, pole, prihradky, zdroje.emplace_back());
         p = konec + kZaviraciZdroj.size();
+    }
+    // Text that is mostly not records, or records with long values, leaves most of the room
+    // unused; a list keeps its vector for the life of the program.
+    if (zdroje.size() < zdroje.capacity() / 4) {
+        zdroje.shrink_to_fit();
     }
     return zdroje;
 }

@@ -1,12 +1,15 @@
-// Any bytes may stand in a list file. Reading them must not fail, and what is read must be
-// written and read again as the same records, within what the format can express: a value
-// holding the text of a tag is written verbatim and does not read back as itself.
+// Any bytes may stand in a list file. Reading them must not fail, must give the records that
+// the reading rules followed step by step give, and what is read must be written and read
+// again as the same records, within what the format can express: a value holding the text
+// of a tag is written verbatim and does not read back as itself.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
+#include <string>
 #include <vector>
 
+#include "../CteniPodlePravidel.h"
 #include "sources/KodekZdroju.h"
 #include "sources/Utf16.h"
 
@@ -36,6 +39,11 @@ bool MaKonecZaznamu(const Zdroj& zdroj) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<Zdroj> zdroje = KodekZdroju::DekodovatBajty({data, size});
+    std::u16string text(size / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    }
+    Pozadovat(zdroje == CteniPodlePravidel::Precist(text), "records read as the rules say");
     const std::vector<std::uint8_t> bajty = KodekZdroju::ZakodovatNaBajty(zdroje);
     const std::vector<Zdroj> znovu = KodekZdroju::DekodovatBajty(bajty);
 
