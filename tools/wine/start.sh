@@ -75,6 +75,20 @@ if [ ! -e "$WINEPREFIX/dosdevices/r:" ]; then
     "$WINESERVER" -w </dev/null >/dev/null 2>&1 9>&- || true
 fi
 
+# The virtual display has no window manager; a window Wine hands to one waits for its answers
+# (every closing dialog stalls for two seconds). The test programs that open and close many
+# windows and dialogs let Wine manage their windows itself. Everything else keeps the managed
+# windows, whose minimised rectangle lies at (-32000, -32000) as on Windows.
+unmanaged="ui_okno_hlavni_tests.exe sources_view_tests.exe"
+if ! grep -q 'AppDefaults\\\\ui_okno_hlavni_tests.exe\\\\X11 Driver' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    for exe in $unmanaged; do
+        "$WINE" reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" /v Managed /d N /f \
+            </dev/null >/dev/null 2>&1 9>&- || true
+    done
+    "$WINESERVER" -k </dev/null >/dev/null 2>&1 9>&- || true
+    "$WINESERVER" -w </dev/null >/dev/null 2>&1 9>&- || true
+fi
+
 # Background Wine processes inherit the output of whoever starts them first: start them
 # here, detached from every pipe, before any test does.
 # The lock must not be inherited either, or it stays held for as long as they run.
