@@ -251,6 +251,17 @@ std::size_t NejvyssiPocetZapsanychZaznamu(std::size_t delkaTextu) {
     return delkaTextu / nejkratsi;
 }
 
+// Save puts the next record right after a line end.
+std::size_t NajitZacatekZaznamu(std::u16string_view text, std::size_t od) {
+    constexpr std::u16string_view kKonecRadkuAZacatek = u"\r\n<zdroj>";
+    if (text.size() - od >= kKonecRadkuAZacatek.size() &&
+        std::memcmp(text.data() + od, kKonecRadkuAZacatek.data(),
+                    sizeof(char16_t) * kKonecRadkuAZacatek.size()) == 0) {
+        return od + kKonecRadku.size();
+    }
+    return NajitZnacku(text, kOteviraciZdroj, od);
+}
+
 // Reads the record whose opening tag starts at zacatek; returns the position of its closing
 // tag, or npos when the record never ends.
 std::size_t PrecistZaznam(std::u16string_view text, std::size_t zacatek, PoleZaznamu& pole) {
@@ -346,7 +357,7 @@ std::vector<Zdroj> Dekodovat(std::u16string_view text) {
     Prihradky prihradky;
     std::size_t p = 0;
     while (true) {
-        const std::size_t zacatek = NajitZnacku(text, kOteviraciZdroj, p);
+        const std::size_t zacatek = NajitZacatekZaznamu(text, p);
         if (zacatek == std::u16string_view::npos) {
             break;
         }
