@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include "app/Diagnostika.h"
+#include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
+#include "winapi/OdrazitOznameni.h"
 
 namespace Vrbatec {
 
@@ -14,21 +17,67 @@ HWND DlgOvladaciPanel::Vytvorit(HINSTANCE instance, HWND rodic) {
     return VytvoritNemodalne(instance, MAKEINTRESOURCEW(IDD_OVLADACI_PANEL), rodic);
 }
 
-bool DlgOvladaciPanel::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM, LPARAM, LRESULT& vysledek) {
-    if (zprava != WM_INITDIALOG) {
+void DlgOvladaciPanel::UkazatHlasitost(int hlasitost) {
+    posuvnik_.NastavitPozici(hlasitost);
+    ZobrazitCislo(hlasitost);
+}
+
+void DlgOvladaciPanel::UkazatZtlumeni(bool ztlumeno) {
+    ::CheckDlgButton(PlatneOkno(), IDC_ZTLUMIT, ztlumeno ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool DlgOvladaciPanel::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
+                                       LRESULT& vysledek) {
+    switch (zprava) {
+    case WM_INITDIALOG:
+        Pripravit(okno);
+        vysledek = FALSE; // the panel must not take the focus from the main window
+        return true;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek);
+    case Knihovna::TrackBarImpl::kZpravaPosunu:
+        PriPosunu();
+        return true;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_ZTLUMIT && HIWORD(wParam) == BN_CLICKED) {
+            PriZtlumeni();
+            return true;
+        }
+        return false;
+    default:
         return false;
     }
-    Pripravit(okno);
-    vysledek = FALSE; // the panel must not take the focus from the main window
-    return true;
 }
 
 void DlgOvladaciPanel::Pripravit(HWND okno) {
-    const HWND posuvnik = ::GetDlgItem(okno, IDC_HLASITOST);
-    ::SendMessageW(posuvnik, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
-    for (const int id : {IDC_HLASITOST, IDC_HLASITOST_CISLO, IDC_ZTLUMIT}) {
-        ::EnableWindow(::GetDlgItem(okno, id), FALSE);
+    // A stored volume above 100 is shown as 0: the player never gets such a value either.
+    const auto hlasitost = static_cast<int>(NastaveniAplikace().hlasitost);
+    const HRESULT hr = posuvnik_.PripojitPosuvnik(::GetDlgItem(okno, IDC_HLASITOST), hlasitost, 0);
+    if (FAILED(hr)) {
+        FatalniHResult(hr);
     }
+    posuvnik_.DoplnitStyl(TBS_NOTICKS);
+    ZobrazitCislo(posuvnik_.Pozice());
+}
+
+void DlgOvladaciPanel::PriPosunu() {
+    const int hlasitost = posuvnik_.Pozice();
+    ZobrazitCislo(hlasitost);
+    if (ovladani_ != nullptr) {
+        ovladani_->PriZmeneHlasitosti(hlasitost);
+    }
+}
+
+void DlgOvladaciPanel::PriZtlumeni() {
+    const bool ztlumit = ::IsDlgButtonChecked(Hwnd(), IDC_ZTLUMIT) == BST_CHECKED;
+    if (ovladani_ != nullptr) {
+        ovladani_->PriZmeneZtlumeni(ztlumit);
+    }
+}
+
+void DlgOvladaciPanel::ZobrazitCislo(int hlasitost) {
+    ::SetDlgItemInt(PlatneOkno(), IDC_HLASITOST_CISLO, static_cast<UINT>(hlasitost), TRUE);
 }
 
 } // namespace Vrbatec

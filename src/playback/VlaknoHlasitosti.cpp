@@ -1,0 +1,61 @@
+#include "playback/VlaknoHlasitosti.h"
+
+#include <memory>
+
+#include "app/Aplikace.h"
+#include "app/Diagnostika.h"
+#include "playback/DlgHlasitost.h"
+#include "winapi/HraniceVyjimek.h"
+
+namespace Vrbatec {
+
+namespace {
+
+// How long the destructor waits for a pop-up asked to close; its loop answers at once.
+constexpr DWORD kCekaniNaKonec = 5000;
+
+} // namespace
+
+struct VlaknoHlasitosti::Zadani {
+    HINSTANCE instance;
+    HWND prijemce;
+    int hlasitost;
+    std::atomic<HWND>* okno;
+};
+
+VlaknoHlasitosti::~VlaknoHlasitosti() {
+    if (!Bezi()) {
+        return;
+    }
+    if (HWND okno = okno_.load(); okno != nullptr) {
+        ::PostMessageW(okno, WM_COMMAND, IDCANCEL, 0);
+    }
+    ::WaitForSingleObject(vlakno_.Get(), kCekaniNaKonec);
+}
+
+bool VlaknoHlasitosti::Otevrit(HWND hlavniOkno, int hlasitost) {
+    if (Bezi()) {
+        return false;
+    }
+    vlakno_.Reset();
+    auto zadani = std::make_unique<Zadani>(
+        Zadani{AplikaceInstance().Instance(), hlavniOkno, hlasitost, &okno_});
+    vlakno_.Reset(::CreateThread(nullptr, 0, &Vlakno, zadani.get(), 0, nullptr));
+    OveritVolani(static_cast<bool>(vlakno_));
+    zadani.release(); // the thread owns it now
+    return true;
+}
+
+bool VlaknoHlasitosti::Bezi() const {
+    return vlakno_ && ::WaitForSingleObject(vlakno_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+DWORD WINAPI VlaknoHlasitosti::Vlakno(void* parametr) {
+    const std::unique_ptr<Zadani> zadani(static_cast<Zadani*>(parametr));
+    return static_cast<DWORD>(WinApi::BezVyjimek([&]() -> INT_PTR {
+        DlgHlasitost dialog(zadani->prijemce, zadani->hlasitost, zadani->okno);
+        return dialog.Spustit(zadani->instance);
+    }));
+}
+
+} // namespace Vrbatec

@@ -1,0 +1,41 @@
+// Starts the pop-up volume slider (DlgHlasitost) on a thread of its own, one at a time: while
+// the thread of the last one runs, a new request does nothing. The main window owns one
+// object and calls it on its own thread.
+//
+// Destroying the object ends a pop-up that is still open and waits for its thread, so the
+// thread never outlives the program's windows.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "winapi/Handle.h"
+
+namespace Vrbatec {
+
+class VlaknoHlasitosti {
+public:
+    VlaknoHlasitosti() = default;
+    ~VlaknoHlasitosti();
+    VlaknoHlasitosti(const VlaknoHlasitosti&) = delete;
+    VlaknoHlasitosti& operator=(const VlaknoHlasitosti&) = delete;
+
+    // Opens the pop-up at the cursor with the current volume; its movements arrive in
+    // hlavniOkno as WM_HLASITOST_Z_POPUPU. False when one is open already; a thread that
+    // cannot be started is thrown as HRESULT.
+    bool Otevrit(HWND hlavniOkno, int hlasitost);
+
+    bool Bezi() const;
+    // The pop-up's window while it is shown, else nullptr.
+    HWND Okno() const noexcept { return okno_.load(); }
+
+private:
+    struct Zadani;
+    static DWORD WINAPI Vlakno(void* parametr);
+
+    WinApi::UniqueHandle vlakno_;
+    std::atomic<HWND> okno_{nullptr};
+};
+
+} // namespace Vrbatec
