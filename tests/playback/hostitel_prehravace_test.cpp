@@ -1,0 +1,123 @@
+// The ActiveX host with the real control under Wine: the window it lives in, its lifetime,
+// and the event connection. Opening a file needs no sound device; playing does, and is tested
+// apart.
+#include "playback/HostitelPrehravace.h"
+
+#include <wmp.h>
+
+#include <memory>
+
+#include "res/resource.h"
+#include "playback/PrehravacTestu.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace Vrbatec::Testy {
+namespace {
+
+constexpr wchar_t kProgId[] = L"WMPlayer.OCX";
+
+class HostitelTest : public PrehravacTest {
+protected:
+    static void OtevritTon(const HostitelPrehravace& hostitel) {
+        ComPtr<IWMPPlayer4> prehravac;
+        ASSERT_EQ(S_OK, hostitel.Dotaz(prehravac));
+        const std::unique_ptr<OLECHAR, decltype(&::SysFreeString)> cesta(
+            ::SysAllocString(CestaTonu().c_str()), &::SysFreeString);
+        ASSERT_EQ(S_OK, prehravac->put_URL(cesta.get()));
+    }
+};
+
+TEST_F(HostitelTest, HostWindowIsAnInvisibleEmptyChildThatGoesWithTheHost) {
+    {
+        HostitelPrehravace hostitel(Instance(), Rodic(), kProgId);
+        const HWND okno = hostitel.Okno();
+        ASSERT_EQ(okno, ::GetDlgItem(Rodic(), IDC_PREHRAVAC));
+        EXPECT_EQ(static_cast<LONG>(WS_CHILD),
+                  ::GetWindowLongW(okno, GWL_STYLE) & ~WS_CLIPSIBLINGS);
+        EXPECT_FALSE(::IsWindowVisible(okno));
+        RECT obdelnik{1, 1, 1, 1};
+        ::GetWindowRect(okno, &obdelnik);
+        EXPECT_EQ(0, obdelnik.right - obdelnik.left);
+        EXPECT_EQ(0, obdelnik.bottom - obdelnik.top);
+        EXPECT_TRUE(hostitel.JeAktivniNaMiste());
+
+        ComPtr<IWMPPlayer4> prehravac;
+        EXPECT_EQ(S_OK, hostitel.Dotaz(prehravac));
+    }
+    EXPECT_EQ(nullptr, PrvniPotomek());
+}
+
+TEST_F(HostitelTest, FailedCreationThrowsItsCodeAndLeavesNoWindow) {
+    HRESULT chyba = S_OK;
+    try {
+        HostitelPrehravace hostitel(Instance(), Rodic(), L"Zvukolet.NeexistujiciPrvek");
+    } catch (HRESULT hr) {
+        chyba = hr;
+    }
+    EXPECT_EQ(CO_E_CLASSSTRING, chyba);
+    EXPECT_EQ(nullptr, PrvniPotomek());
+}
+
+TEST_F(HostitelTest, ConnectedListenerHearsOpeningUntilDisconnected) {
+    HostitelPrehravace hostitel(Instance(), Rodic(), kProgId);
+    ZaznamStavu posluchac;
+    hostitel.PripojitUdalosti(posluchac);
+    OtevritTon(hostitel);
+    ASSERT_TRUE(CekatNa([&] { return posluchac.Obsahuje(10); }, 5000));
+    EXPECT_TRUE(posluchac.Obsahuje(9));
+
+    hostitel.OdpojitUdalosti();
+    posluchac.stavy.clear();
+    OtevritTon(hostitel);
+    Pumpovat(500);
+    EXPECT_TRUE(posluchac.stavy.empty());
+}
+
+TEST_F(HostitelTest, ReconnectingReplacesTheListener) {
+    HostitelPrehravace hostitel(Instance(), Rodic(), kProgId);
+    ZaznamStavu prvni;
+    ZaznamStavu druhy;
+    hostitel.PripojitUdalosti(prvni);
+    hostitel.PripojitUdalosti(druhy);
+    OtevritTon(hostitel);
+    ASSERT_TRUE(CekatNa([&] { return druhy.Obsahuje(10); }, 5000));
+    EXPECT_TRUE(prvni.stavy.empty());
+}
+
+// The state travels as the one argument, signed or unsigned 32 bits; anything else is not a
+// state and must not reach the listener as one.
+TEST(StavZArgumentu, TakesOneSignedOrUnsignedIntegerOnly) {
+    VARIANT hodnota{};
+    DISPPARAMS argumenty{&hodnota, nullptr, 1, 0};
+    std::int32_t stav = -7;
+
+    hodnota.vt = VT_UI4;
+    hodnota.ulVal = 3;
+    ASSERT_TRUE(StavZArgumentu(&argumenty, stav));
+    EXPECT_EQ(3, stav);
+
+    hodnota.ulVal = 0xFFFFFFFFu;
+    ASSERT_TRUE(StavZArgumentu(&argumenty, stav));
+    EXPECT_EQ(-1, stav);
+
+    hodnota.vt = VT_I4;
+    hodnota.lVal = 11;
+    ASSERT_TRUE(StavZArgumentu(&argumenty, stav));
+    EXPECT_EQ(11, stav);
+
+    stav = -7;
+    hodnota.vt = VT_I2;
+    hodnota.iVal = 3;
+    EXPECT_FALSE(StavZArgumentu(&argumenty, stav));
+    hodnota.vt = VT_I4;
+    argumenty.cArgs = 0;
+    EXPECT_FALSE(StavZArgumentu(&argumenty, stav));
+    argumenty.cArgs = 2;
+    EXPECT_FALSE(StavZArgumentu(&argumenty, stav));
+    EXPECT_FALSE(StavZArgumentu(nullptr, stav));
+    EXPECT_EQ(-7, stav);
+}
+
+} // namespace
+} // namespace Vrbatec::Testy

@@ -1,0 +1,117 @@
+// The program's player over the real control under Wine, with a sound device of its own
+// (se_zvukem.sh): what the rest of the program relies on — the order of play states, the
+// media queries, and that operations the control lacks leave the player working.
+#include "playback/PrehravacWmp.h"
+
+#include <cwctype>
+
+#include "config/UlozisteNastaveni.h"
+#include "playback/PrehravacTestu.h"
+#include "res/resource.h"
+#include "support/ZaznamHlaseni.h"
+
+namespace Vrbatec::Testy {
+namespace {
+
+constexpr std::int32_t kZastaveno = 1;
+constexpr std::int32_t kPrehrava = 3;
+constexpr std::int32_t kPrechod = 9;
+constexpr std::int32_t kPripraven = 10;
+
+class PrehravacWmpTest : public PrehravacTest {
+protected:
+    void SetUp() override {
+        PrehravacTest::SetUp();
+        NastaveniAplikace().hlasitost = 100;
+        prehravac_ = VytvoritPrehravacWmp(Instance(), Rodic(), posluchac_);
+        ASSERT_NE(nullptr, prehravac_);
+    }
+    void TearDown() override { prehravac_.reset(); }
+
+    void OtevritTon() {
+        ASSERT_EQ(S_OK, prehravac_->OtevritUrl(CestaTonu()));
+        ASSERT_TRUE(CekatNa([&] { return posluchac_.Obsahuje(kPripraven); }, 5000));
+    }
+    void Spustit() {
+        posluchac_.stavy.clear();
+        ASSERT_EQ(S_OK, prehravac_->Prehrat());
+        ASSERT_TRUE(CekatNa([&] { return posluchac_.Obsahuje(kPrehrava); }, 5000));
+    }
+
+    ZaznamStavu posluchac_;
+    std::unique_ptr<Prehravac> prehravac_;
+};
+
+TEST_F(PrehravacWmpTest, HostSitsAtTheOriginAndGoesWithThePlayer) {
+    const HWND hostitel = ::GetDlgItem(Rodic(), IDC_PREHRAVAC);
+    ASSERT_NE(nullptr, hostitel);
+    RECT obdelnik{};
+    ::GetWindowRect(hostitel, &obdelnik);
+    ::MapWindowPoints(HWND_DESKTOP, Rodic(), reinterpret_cast<POINT*>(&obdelnik), 2);
+    EXPECT_EQ(0, obdelnik.left);
+    EXPECT_EQ(0, obdelnik.top);
+
+    prehravac_.reset();
+    EXPECT_EQ(nullptr, ::GetDlgItem(Rodic(), IDC_PREHRAVAC));
+    EXPECT_EQ(nullptr, PrvniPotomek());
+}
+
+TEST_F(PrehravacWmpTest, PlayStatesReachTheListenerInOrder) {
+    OtevritTon();
+    Spustit();
+    // Transitioning comes before Playing, and nothing after Playing until we act again.
+    ASSERT_GE(posluchac_.stavy.size(), 2u);
+    EXPECT_EQ(kPrechod, posluchac_.stavy.front());
+    EXPECT_EQ(kPrehrava, posluchac_.stavy.back());
+
+    posluchac_.stavy.clear();
+    ASSERT_EQ(S_OK, prehravac_->Zastavit());
+    ASSERT_TRUE(CekatNa([&] { return posluchac_.Obsahuje(kZastaveno); }, 5000));
+    EXPECT_FALSE(posluchac_.Obsahuje(kPrehrava));
+}
+
+TEST_F(PrehravacWmpTest, MediaQueriesFailWithNothingOpenAndAnswerForTheOpenFile) {
+    std::wstring nazev = L"-";
+    EXPECT_TRUE(FAILED(prehravac_->NazevMedia(nazev)));
+    std::wstring hodnota = L"-";
+    EXPECT_TRUE(FAILED(prehravac_->InformaceMedia(L"Title", hodnota)));
+
+    OtevritTon();
+    ASSERT_EQ(S_OK, prehravac_->NazevMedia(nazev));
+    EXPECT_EQ(L"ton440", nazev);
+
+    // The bit rate is a number of bits per second where the control knows it.
+    std::wstring bitrate = L"-";
+    if (SUCCEEDED(prehravac_->InformaceMedia(L"Bitrate", bitrate))) {
+        for (const wchar_t znak : bitrate) {
+            EXPECT_TRUE(std::iswdigit(znak)) << "bit rate: " << bitrate;
+        }
+    }
+    for (const wchar_t* atribut : {L"Title", L"Author", L"Copyright"}) {
+        std::wstring text;
+        prehravac_->InformaceMedia(atribut, text);
+    }
+    Spustit();
+}
+
+TEST_F(PrehravacWmpTest, OperationsTheControlLacksLeaveThePlayerWorking) {
+    ZaznamHlaseni hlaseni;
+    ASSERT_TRUE(prehravac_->MaNastaveni());
+    bool ztlumeno = true;
+    const HRESULT ztlumeni = prehravac_->NastavitZtlumeni(true);
+    if (SUCCEEDED(ztlumeni) && SUCCEEDED(prehravac_->Ztlumeno(ztlumeno))) {
+        EXPECT_TRUE(ztlumeno);
+    }
+    if (prehravac_->MaSit()) {
+        prehravac_->NastavitDobuBufferu(60000);
+    }
+    EXPECT_EQ(S_OK, prehravac_->NastavitHlasitost(80));
+
+    OtevritTon();
+    Spustit();
+    EXPECT_TRUE(hlaseni.okna.empty());
+    EXPECT_TRUE(hlaseni.udalosti.empty());
+}
+
+} // namespace
+} // namespace Vrbatec::Testy
