@@ -5,11 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
 #include <vector>
 
 #include "../winapi/OknaTestu.h"
-#include "app/Aplikace.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/DlgOvladaciPanel.h"
 #include "res/resource.h"
@@ -18,91 +16,63 @@ namespace {
 
 using namespace Vrbatec;
 
-class ZaznamOvladani final : public OvladaniHlasitosti {
-public:
+class OvladaciPanelTest : public ::testing::Test, public OvladaniHlasitosti {
+protected:
     void PriZmeneHlasitosti(int hlasitost) override { hlasitosti.push_back(hlasitost); }
     void PriZmeneZtlumeni(bool ztlumit) override { ztlumeni.push_back(ztlumit); }
-
-    std::vector<int> hlasitosti;
-    std::vector<bool> ztlumeni;
-};
-
-void Kliknout(HWND dialog, int id) {
-    ::SendMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-class OvladaciPanelTest : public ::testing::Test {
-protected:
     void TearDown() override { NastaveniAplikace().hlasitost = puvodniHlasitost_; }
 
-    HWND Otevrit(std::uint32_t hlasitost) {
+    void Otevrit(std::uint32_t hlasitost) {
         NastaveniAplikace().hlasitost = hlasitost;
-        HWND okno = panel_.Vytvorit(::GetModuleHandleW(nullptr), rodic_.Hwnd());
-        EXPECT_NE(okno, nullptr);
-        panel_.NastavitOvladani(&ovladani_);
-        return okno;
+        ASSERT_NE(panel_.Vytvorit(::GetModuleHandleW(nullptr), rodic_.Hwnd()), nullptr);
+        panel_.NastavitOvladani(this);
     }
-    int Pozice() const {
-        return static_cast<int>(
-            ::SendDlgItemMessageW(panel_.Hwnd(), IDC_HLASITOST, TBM_GETPOS, 0, 0));
+    LRESULT Poslat(int id, UINT zprava, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return ::SendDlgItemMessageW(panel_.Hwnd(), id, zprava, wParam, lParam);
     }
     std::wstring Cislo() const {
         return Testy::TextOkna(::GetDlgItem(panel_.Hwnd(), IDC_HLASITOST_CISLO));
     }
-    bool Zaskrtnuto() const {
-        return ::IsDlgButtonChecked(panel_.Hwnd(), IDC_ZTLUMIT) == BST_CHECKED;
-    }
     void Posunout(int pozice) {
-        HWND posuvnik = ::GetDlgItem(panel_.Hwnd(), IDC_HLASITOST);
-        ::SendMessageW(posuvnik, TBM_SETPOS, TRUE, pozice);
+        Poslat(IDC_HLASITOST, TBM_SETPOS, TRUE, pozice);
         ::SendMessageW(panel_.Hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, pozice),
-                       reinterpret_cast<LPARAM>(posuvnik));
+                       reinterpret_cast<LPARAM>(::GetDlgItem(panel_.Hwnd(), IDC_HLASITOST)));
     }
 
     const std::uint32_t puvodniHlasitost_ = NastaveniAplikace().hlasitost;
     Testy::RodicTestu rodic_;
-    ZaznamOvladani ovladani_;
     DlgOvladaciPanel panel_;
+    std::vector<int> hlasitosti;
+    std::vector<bool> ztlumeni;
 };
 
-TEST_F(OvladaciPanelTest, OpensAtTheCurrentVolumeUnmutedAndAVolumeAbove100ShowsZero) {
-    HWND okno = Otevrit(30);
-    EXPECT_EQ(Pozice(), 30);
+TEST_F(OvladaciPanelTest, OpensAtTheCurrentVolumeAndSliderAndBoxReachTheOwner) {
+    Otevrit(30);
+    EXPECT_EQ(Poslat(IDC_HLASITOST, TBM_GETPOS), 30);
     EXPECT_EQ(Cislo(), L"30");
-    EXPECT_FALSE(Zaskrtnuto());
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(okno, IDC_HLASITOST)));
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(okno, IDC_ZTLUMIT)));
-    panel_.Zrusit();
+    EXPECT_EQ(Poslat(IDC_ZTLUMIT, BM_GETCHECK), BST_UNCHECKED);
 
-    Otevrit(150);
-    EXPECT_EQ(Pozice(), 0);
-    EXPECT_EQ(Cislo(), L"0");
-    EXPECT_TRUE(ovladani_.hlasitosti.empty());
-}
-
-TEST_F(OvladaciPanelTest, SliderAndBoxReachTheOwner) {
-    Otevrit(50);
     Posunout(64);
     Posunout(12);
-    EXPECT_EQ(ovladani_.hlasitosti, (std::vector<int>{64, 12}));
+    EXPECT_EQ(hlasitosti, (std::vector<int>{64, 12}));
     EXPECT_EQ(Cislo(), L"12");
-
-    Kliknout(panel_.Hwnd(), IDC_ZTLUMIT);
-    Kliknout(panel_.Hwnd(), IDC_ZTLUMIT);
-    EXPECT_EQ(ovladani_.ztlumeni, (std::vector<bool>{true, false}));
+    Poslat(IDC_ZTLUMIT, BM_CLICK);
+    Poslat(IDC_ZTLUMIT, BM_CLICK);
+    EXPECT_EQ(ztlumeni, (std::vector<bool>{true, false}));
 }
 
-TEST_F(OvladaciPanelTest, CommandsMoveSliderNumberAndBoxWithoutReportingBack) {
-    Otevrit(50);
+TEST_F(OvladaciPanelTest, AStoredVolumeAbove100ShowsZeroAndCommandsMoveItWithoutReportingBack) {
+    Otevrit(150);
+    EXPECT_EQ(Poslat(IDC_HLASITOST, TBM_GETPOS), 0);
+    EXPECT_EQ(Cislo(), L"0");
+
     panel_.UkazatHlasitost(81);
-    EXPECT_EQ(Pozice(), 81);
+    EXPECT_EQ(Poslat(IDC_HLASITOST, TBM_GETPOS), 81);
     EXPECT_EQ(Cislo(), L"81");
     panel_.UkazatZtlumeni(true);
-    EXPECT_TRUE(Zaskrtnuto());
-    panel_.UkazatZtlumeni(false);
-    EXPECT_FALSE(Zaskrtnuto());
-    EXPECT_TRUE(ovladani_.hlasitosti.empty());
-    EXPECT_TRUE(ovladani_.ztlumeni.empty());
+    EXPECT_EQ(Poslat(IDC_ZTLUMIT, BM_GETCHECK), BST_CHECKED);
+    EXPECT_TRUE(hlasitosti.empty());
+    EXPECT_TRUE(ztlumeni.empty());
 }
 
 } // namespace

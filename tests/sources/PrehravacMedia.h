@@ -30,11 +30,8 @@ public:
         return S_OK;
     }
     HRESULT NazevMedia(std::wstring& nazev) const override {
-        if (!otevreno) {
-            return E_POINTER;
-        }
         nazev = L"stream";
-        return S_OK;
+        return otevreno ? S_OK : E_POINTER;
     }
 
     bool otevreno = true;

@@ -12,11 +12,10 @@
 namespace {
 
 using namespace Vrbatec;
-
-constexpr int kIdEditu = 1031;
+using WinApi::EditSoubor;
 
 // Counts the browses instead of showing the system's dialog.
-class EditSouborTestu final : public WinApi::EditSoubor {
+class EditSouborTestu final : public EditSoubor {
 public:
     int prochazeni = 0;
 
@@ -24,56 +23,34 @@ protected:
     void Prochazet() override { ++prochazeni; }
 };
 
-std::wstring DocasnySoubor() {
-    wchar_t slozka[MAX_PATH] = {};
-    wchar_t soubor[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, slozka);
-    ::GetTempFileNameW(slozka, L"zv", 0, soubor);
-    return soubor;
-}
-
 class EditSouborTest : public ::testing::Test {
 protected:
-    EditSouborTest() { edit_ = rodic_.VytvoritDite(L"EDIT", kIdEditu, WS_BORDER); }
+    EditSouborTest() {
+        edit_ = rodic_.VytvoritDite(L"EDIT", 1031, WS_BORDER);
+        wchar_t soubor[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, slozka_);
+        ::GetTempFileNameW(slozka_, L"zv", 0, soubor);
+        soubor_ = soubor;
+    }
     ~EditSouborTest() override { ::DeleteFileW(soubor_.c_str()); }
-
-    void Kliknout(int x) {
-        ::SendMessageW(edit_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
-        ::SendMessageW(edit_, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
-    }
-    int SirkaKlienta() const {
-        RECT klient{};
-        ::GetClientRect(edit_, &klient);
-        return klient.right;
-    }
 
     Testy::RodicTestu rodic_;
     HWND edit_ = nullptr;
-    const std::wstring soubor_ = DocasnySoubor();
+    wchar_t slozka_[MAX_PATH] = {};
+    std::wstring soubor_;
 };
 
-TEST_F(EditSouborTest, AttachShowsTheTextKeepsRoomForTheButtonAndTellsWhetherItIsAFile) {
+TEST_F(EditSouborTest, AFileCountsAsAPathOnAttachAndOnEveryChangeAFolderDoesNot) {
     EditSouborTestu edit;
     EXPECT_TRUE(edit.PripojitEdit(edit_, soubor_.c_str(), nullptr, -1));
     EXPECT_EQ(Testy::TextOkna(edit_), soubor_);
-    const auto okraje = ::SendMessageW(edit_, EM_GETMARGINS, 0, 0);
-    EXPECT_EQ(HIWORD(okraje), WinApi::EditSoubor::kSirkaTlacitka + 4);
+    EXPECT_EQ(HIWORD(::SendMessageW(edit_, EM_GETMARGINS, 0, 0)), EditSoubor::kSirkaTlacitka + 4);
+    EXPECT_FALSE(EditSouborTestu().PripojitEdit(edit_, slozka_, nullptr, -1));
 
-    wchar_t slozka[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, slozka);
-    EditSouborTestu editSlozky;
-    EXPECT_FALSE(editSlozky.PripojitEdit(edit_, slozka, nullptr, -1));
-    EditSouborTestu bezTextu;
-    EXPECT_FALSE(bezTextu.PripojitEdit(edit_, L"C:\\neni\\takovy.mp3", nullptr, -1));
-}
-
-TEST_F(EditSouborTest, TypingRechecksThePathThroughTheReflectedChange) {
-    EditSouborTestu edit;
-    ASSERT_FALSE(edit.PripojitEdit(edit_, L"", nullptr, -1));
-    ::SetWindowTextW(edit_, soubor_.c_str());
-    EXPECT_TRUE(edit.CestaExistuje());
     ::SetWindowTextW(edit_, (soubor_ + L"x").c_str());
     EXPECT_FALSE(edit.CestaExistuje());
+    ::SetWindowTextW(edit_, soubor_.c_str());
+    EXPECT_TRUE(edit.CestaExistuje());
     // The parent still hears of the changes, as of a plain edit's.
     EXPECT_GE(rodic_.neodrazenePrikazy, 2);
 }
@@ -81,11 +58,14 @@ TEST_F(EditSouborTest, TypingRechecksThePathThroughTheReflectedChange) {
 TEST_F(EditSouborTest, OnlyAClickOnTheButtonAreaBrowses) {
     EditSouborTestu edit;
     edit.PripojitEdit(edit_, L"", nullptr, -1);
-    const int sirka = SirkaKlienta();
-    Kliknout(sirka - WinApi::EditSoubor::kSirkaTlacitka - 3);
-    EXPECT_EQ(edit.prochazeni, 0);
-    Kliknout(sirka - WinApi::EditSoubor::kSirkaTlacitka);
-    Kliknout(sirka - 1);
+    RECT klient{};
+    ::GetClientRect(edit_, &klient);
+    for (const int x : {0, 50, static_cast<int>(klient.right) - EditSoubor::kSirkaTlacitka - 1,
+                        static_cast<int>(klient.right) - EditSoubor::kSirkaTlacitka,
+                        static_cast<int>(klient.right) - 1}) {
+        ::SendMessageW(edit_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
+        ::SendMessageW(edit_, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+    }
     EXPECT_EQ(edit.prochazeni, 2);
 }
 

@@ -27,14 +27,12 @@ protected:
         EXPECT_TRUE(zpravyRodice_.Pripojit(rodic_.Hwnd()));
     }
 
-    LRESULT Rozsah(UINT zprava) const { return ::SendMessageW(posuvnik_, zprava, 0, 0); }
-
     std::wstring Popisek() const {
         return Testy::TextOkna(::GetDlgItem(rodic_.Hwnd(), kIdPopisku));
     }
 
     // A drag that ended at the position, as the parent hears of it.
-    void Posunout(int pozice, UINT posun = WM_HSCROLL) {
+    void Posunout(int pozice, UINT posun) {
         ::SendMessageW(posuvnik_, TBM_SETPOS, TRUE, pozice);
         ::SendMessageW(rodic_.Hwnd(), posun, MAKEWPARAM(TB_THUMBPOSITION, pozice),
                        reinterpret_cast<LPARAM>(posuvnik_));
@@ -45,66 +43,47 @@ protected:
     HWND posuvnik_ = nullptr;
 };
 
-TEST_F(TrackBarImplTest, AttachSetsTheRangeThePositionAndTheLabelAndRefusesAMissingWindow) {
-    TrackBarImpl posuvnik;
+TEST_F(TrackBarImplTest, AttachSetsRangePositionAndLabelWithOutOfRangeAsZero) {
     ::SendMessageW(posuvnik_, TBM_SETRANGE, TRUE, MAKELPARAM(5, 20));
-    ASSERT_EQ(posuvnik.PripojitPosuvnik(posuvnik_, 42, kIdPopisku), S_OK);
-    EXPECT_EQ(Rozsah(TBM_GETRANGEMIN), 0);
-    EXPECT_EQ(Rozsah(TBM_GETRANGEMAX), 100);
-    EXPECT_EQ(posuvnik.Pozice(), 42);
-    EXPECT_EQ(Popisek(), L"42");
-    EXPECT_EQ(posuvnik.ZpravaPosunu(), 32769u);
-
-    posuvnik.NastavitPozici(9);
-    EXPECT_EQ(Rozsah(TBM_GETPOS), 9);
-
+    for (const auto& [hodnota, pozice] : {std::pair{42, 42}, {101, 0}, {-1, 0}}) {
+        TrackBarImpl posuvnik;
+        ASSERT_EQ(posuvnik.PripojitPosuvnik(posuvnik_, hodnota, kIdPopisku), S_OK);
+        EXPECT_EQ(::SendMessageW(posuvnik_, TBM_GETRANGEMAX, 0, 0), 100);
+        EXPECT_EQ(::SendMessageW(posuvnik_, TBM_GETRANGEMIN, 0, 0), 0);
+        EXPECT_EQ(posuvnik.Pozice(), pozice) << hodnota;
+        EXPECT_EQ(Popisek(), std::to_wstring(pozice)) << hodnota;
+        posuvnik.Odpojit();
+    }
     TrackBarImpl chybny;
     EXPECT_EQ(chybny.PripojitPosuvnik(nullptr, 10, 0), E_INVALIDARG);
     EXPECT_EQ(chybny.PripojitPosuvnik(reinterpret_cast<HWND>(0x7ff0), 10, 0), E_INVALIDARG);
 }
 
-TEST_F(TrackBarImplTest, AValueOutsideTheRangeStartsAtZero) {
-    for (const int hodnota : {101, 150, -1}) {
-        TrackBarImpl posuvnik;
-        ::SendMessageW(posuvnik_, TBM_SETPOS, TRUE, 50);
-        ASSERT_EQ(posuvnik.PripojitPosuvnik(posuvnik_, hodnota, kIdPopisku), S_OK);
-        EXPECT_EQ(posuvnik.Pozice(), 0) << hodnota;
-        EXPECT_EQ(Popisek(), L"0") << hodnota;
-        posuvnik.Odpojit();
-    }
-}
-
 TEST_F(TrackBarImplTest, EachMovementUpdatesTheLabelThenTellsTheParentWithIdAndWindow) {
     TrackBarImpl posuvnik;
     ASSERT_EQ(posuvnik.PripojitPosuvnik(posuvnik_, 0, kIdPopisku), S_OK);
-    // The label already shows the new position when the parent hears of it.
     std::wstring popisekPriOznameni;
-    zpravyRodice_.akce[TrackBarImpl::kZpravaPosunu] = [&](HWND) { popisekPriOznameni = Popisek(); };
+    zpravyRodice_.akce[32769] = [&](HWND) { popisekPriOznameni = Popisek(); };
 
-    Posunout(37);
+    Posunout(37, WM_HSCROLL);
     Posunout(64, WM_VSCROLL);
 
-    ASSERT_EQ(zpravyRodice_.Pocet(TrackBarImpl::kZpravaPosunu), 2);
-    const MSG* oznameni = zpravyRodice_.Posledni(TrackBarImpl::kZpravaPosunu);
+    ASSERT_EQ(zpravyRodice_.Pocet(32769), 2);
+    const MSG* oznameni = zpravyRodice_.Posledni(32769);
     EXPECT_EQ(oznameni->wParam, static_cast<WPARAM>(kIdPosuvniku));
     EXPECT_EQ(oznameni->lParam, reinterpret_cast<LPARAM>(posuvnik_));
     EXPECT_EQ(popisekPriOznameni, L"64");
-    EXPECT_EQ(Popisek(), L"64");
 }
 
-TEST_F(TrackBarImplTest, WithoutALabelOrAProgramMessageNothingElseChanges) {
-    TrackBarImpl posuvnik;
-    ASSERT_EQ(posuvnik.PripojitPosuvnik(posuvnik_, 20, 0), S_OK);
-    posuvnik.NastavitZpravuPosunu(32768);
-    Posunout(70);
-    EXPECT_EQ(Popisek(), L"000");
-    EXPECT_EQ(zpravyRodice_.Pocet(32768), 0);
-    EXPECT_EQ(posuvnik.Pozice(), 70);
-}
-
-TEST_F(TrackBarImplTest, TheControlGoesWithItsObject) {
+TEST_F(TrackBarImplTest, WithoutLabelAndProgramMessageOnlyTheThumbMovesAndTheControlGoesWithIt) {
     auto posuvnik = std::make_unique<TrackBarImpl>();
     ASSERT_EQ(posuvnik->PripojitPosuvnik(posuvnik_, 20, 0), S_OK);
+    posuvnik->NastavitZpravuPosunu(32768);
+    Posunout(70, WM_HSCROLL);
+    posuvnik->NastavitPozici(9);
+    EXPECT_EQ(posuvnik->Pozice(), 9);
+    EXPECT_EQ(Popisek(), L"000");
+    EXPECT_EQ(zpravyRodice_.Pocet(32768), 0);
     posuvnik.reset();
     EXPECT_FALSE(::IsWindow(posuvnik_));
 }
