@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
@@ -62,12 +63,56 @@ ComPtr<Rozhrani> NepovinnyObjekt(Vlastnik* vlastnik, Getter getter) {
     return objekt;
 }
 
+// Passes every play state on, and watches the states that the control reports while a URL is
+// being opened. Some versions of the control try to start the media at once, within the open,
+// and when that fails they keep the half-built playback of the attempt: a play on top of it
+// crashes them, a stop first clears it. Such an attempt shows as Transitioning followed, still
+// within the open, by Stopped or by an undefined state. Where the control reports its states
+// later, as it does on Windows, nothing is noted and nothing changes.
+class HlidacOtevirani final : public PosluchacPrehravace {
+public:
+    explicit HlidacOtevirani(PosluchacPrehravace& posluchac) noexcept : posluchac_(posluchac) {}
+
+    void PriZmeneStavu(std::int32_t stav) override {
+        if (otevira_) {
+            startovalo_ = startovalo_ || stav == kPrechod;
+            posledni_ = stav;
+        }
+        posluchac_.PriZmeneStavu(stav);
+    }
+
+    template <class Otevreni>
+    HRESULT Otevrit(Otevreni otevreni) {
+        startovalo_ = false;
+        posledni_ = kPrechod;
+        otevira_ = true;
+        const HRESULT hr = otevreni();
+        otevira_ = false;
+        neuspesnyStart_ = startovalo_ && (posledni_ == kNedefinovano || posledni_ == kZastaveno);
+        return hr;
+    }
+
+    // Whether a stop must come before the next play; asking clears the note.
+    bool VyzvednoutNeuspesnyStart() noexcept { return std::exchange(neuspesnyStart_, false); }
+
+private:
+    static constexpr std::int32_t kNedefinovano = 0;
+    static constexpr std::int32_t kZastaveno = static_cast<std::int32_t>(StavPrehravace::Zastaveno);
+    static constexpr std::int32_t kPrechod = static_cast<std::int32_t>(StavPrehravace::Prechod);
+
+    PosluchacPrehravace& posluchac_;
+    bool otevira_ = false;
+    bool startovalo_ = false;
+    std::int32_t posledni_ = kPrechod;
+    bool neuspesnyStart_ = false;
+};
+
 class PrehravacWmp final : public Prehravac {
 public:
     // Throws the HRESULT of a step the player cannot do without.
     PrehravacWmp(HINSTANCE instance, HWND rodic, PosluchacPrehravace& posluchac,
                  std::uint32_t sekundBufferu, std::uint32_t hlasitost)
-        : hostitel_(instance, rodic, kProgIdPrehravace) {
+        : hlidac_(posluchac), hostitel_(instance, rodic, kProgIdPrehravace) {
         OveritHResult(hostitel_.Dotaz(prehravac_));
         OveritHResult(prehravac_->get_controls(&ovladani_));
         if (!ovladani_) {
@@ -81,7 +126,7 @@ public:
         if (const auto pocatecni = HlasitostPriVytvoreni(hlasitost); nastaveni_ && pocatecni) {
             nastaveni_->put_volume(*pocatecni);
         }
-        hostitel_.PripojitUdalosti(posluchac);
+        hostitel_.PripojitUdalosti(hlidac_);
         hostitel_.PresunoutNaPocatek();
         const Bstr bezRozhrani(L"none");
         prehravac_->put_uiMode(bezRozhrani.Get());
@@ -96,12 +141,21 @@ public:
         nastaveni_.Reset();
     }
 
-    HRESULT Zastavit() override { return ovladani_->stop(); }
-    HRESULT Prehrat() override { return ovladani_->play(); }
+    HRESULT Zastavit() override {
+        hlidac_.VyzvednoutNeuspesnyStart();
+        return ovladani_->stop();
+    }
+
+    HRESULT Prehrat() override {
+        if (hlidac_.VyzvednoutNeuspesnyStart()) {
+            ovladani_->stop();
+        }
+        return ovladani_->play();
+    }
 
     HRESULT OtevritUrl(const std::wstring& url) override {
         const Bstr adresa(url);
-        return prehravac_->put_URL(adresa.Get());
+        return hlidac_.Otevrit([&] { return prehravac_->put_URL(adresa.Get()); });
     }
 
     bool MaNastaveni() const override { return nastaveni_ != nullptr; }
@@ -171,6 +225,8 @@ private:
         return media ? S_OK : E_POINTER;
     }
 
+    // Declared first: the host's event connection refers to it until the host is gone.
+    HlidacOtevirani hlidac_;
     HostitelPrehravace hostitel_;
     ComPtr<IWMPPlayer4> prehravac_;
     ComPtr<IWMPControls> ovladani_;

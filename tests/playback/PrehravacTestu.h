@@ -1,14 +1,16 @@
 // What the tests of the hosted player share: COM on the test thread, a hidden parent window,
 // a listener that records the play states it is told, waiting with the messages pumped (the
-// control delivers its events through them), and the tone that the build puts next to the
-// test program.
+// control delivers its events through them), and a tone to play.
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -56,13 +58,57 @@ inline void Pumpovat(DWORD milisekund) {
     CekatNa([] { return false; }, milisekund);
 }
 
-// The generated tone: 440 Hz, stereo, a few seconds.
+// A tone of 440 Hz, 16-bit stereo at 44.1 kHz, half of full scale, for six seconds, written
+// once per process next to the test program. Each process writes its own copy and puts it in
+// place in one step, so parallel runs never see half a file.
 inline std::wstring CestaTonu() {
-    wchar_t cesta[MAX_PATH];
-    const DWORD delka = ::GetModuleFileNameW(nullptr, cesta, MAX_PATH);
-    std::wstring slozka(cesta, delka);
-    slozka.erase(slozka.find_last_of(L"\\/") + 1);
-    return slozka + L"ton440.wav";
+    static const std::wstring cesta = [] {
+        wchar_t modul[MAX_PATH];
+        const DWORD delka = ::GetModuleFileNameW(nullptr, modul, MAX_PATH);
+        const std::filesystem::path slozka =
+            std::filesystem::path(modul, modul + delka).parent_path();
+        const std::filesystem::path cil = slozka / L"ton440.wav";
+        const std::filesystem::path docasny =
+            slozka / (L"ton440-" + std::to_wstring(::GetCurrentProcessId()) + L".tmp");
+
+        constexpr std::uint32_t kVzorkovani = 44100;
+        constexpr std::uint32_t kSnimku = kVzorkovani * 6;
+        constexpr std::uint32_t kDat = kSnimku * 4;
+        std::vector<std::uint8_t> wav;
+        const auto pridat = [&wav](std::uint32_t hodnota, int bajtu) {
+            for (int i = 0; i < bajtu; ++i) {
+                wav.push_back(static_cast<std::uint8_t>(hodnota >> (8 * i)));
+            }
+        };
+        const auto pridatText = [&wav](const char* text) { wav.insert(wav.end(), text, text + 4); };
+        pridatText("RIFF");
+        pridat(36 + kDat, 4);
+        pridatText("WAVE");
+        pridatText("fmt ");
+        pridat(16, 4);
+        pridat(1, 2);
+        pridat(2, 2);
+        pridat(kVzorkovani, 4);
+        pridat(kVzorkovani * 4, 4);
+        pridat(4, 2);
+        pridat(16, 2);
+        pridatText("data");
+        pridat(kDat, 4);
+        for (std::uint32_t n = 0; n < kSnimku; ++n) {
+            const double faze = 2 * 3.14159265358979323846 * 440.0 * n / kVzorkovani;
+            const auto vzorek = static_cast<std::int16_t>(std::lround(16383 * std::sin(faze)));
+            pridat(static_cast<std::uint16_t>(vzorek), 2);
+            pridat(static_cast<std::uint16_t>(vzorek), 2);
+        }
+        {
+            std::ofstream soubor(docasny, std::ios::binary | std::ios::trunc);
+            soubor.write(reinterpret_cast<const char*>(wav.data()),
+                         static_cast<std::streamsize>(wav.size()));
+        }
+        ::MoveFileExW(docasny.c_str(), cil.c_str(), MOVEFILE_REPLACE_EXISTING);
+        return cil.wstring();
+    }();
+    return cesta;
 }
 
 class PrehravacTest : public testing::Test {

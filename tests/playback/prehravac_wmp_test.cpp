@@ -113,5 +113,19 @@ TEST_F(PrehravacWmpTest, OperationsTheControlLacksLeaveThePlayerWorking) {
     EXPECT_TRUE(hlaseni.udalosti.empty());
 }
 
+// A stream the control cannot reach does not play, and the player plays the next one.
+TEST_F(PrehravacWmpTest, UnreachableAddressDoesNotPlayAndLeavesThePlayerUsable) {
+    prehravac_->OtevritUrl(L"http://127.0.0.1:9/proud");
+    Pumpovat(200);
+    posluchac_.stavy.clear();
+    prehravac_->Prehrat();
+    Pumpovat(500);
+    EXPECT_FALSE(posluchac_.Obsahuje(kPrehrava));
+
+    prehravac_->Zastavit();
+    OtevritTon();
+    Spustit();
+}
+
 } // namespace
 } // namespace Vrbatec::Testy
