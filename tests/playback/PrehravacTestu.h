@@ -73,37 +73,30 @@ inline std::wstring CestaTonu() {
 
         constexpr std::uint32_t kVzorkovani = 44100;
         constexpr std::uint32_t kSnimku = kVzorkovani * 6;
-        constexpr std::uint32_t kDat = kSnimku * 4;
-        std::vector<std::uint8_t> wav;
-        const auto pridat = [&wav](std::uint32_t hodnota, int bajtu) {
-            for (int i = 0; i < bajtu; ++i) {
-                wav.push_back(static_cast<std::uint8_t>(hodnota >> (8 * i)));
-            }
-        };
-        const auto pridatText = [&wav](const char* text) { wav.insert(wav.end(), text, text + 4); };
-        pridatText("RIFF");
-        pridat(36 + kDat, 4);
-        pridatText("WAVE");
-        pridatText("fmt ");
-        pridat(16, 4);
-        pridat(1, 2);
-        pridat(2, 2);
-        pridat(kVzorkovani, 4);
-        pridat(kVzorkovani * 4, 4);
-        pridat(4, 2);
-        pridat(16, 2);
-        pridatText("data");
-        pridat(kDat, 4);
+        // Every field falls on its natural alignment: the struct is the 44 bytes of the file.
+        struct {
+            char riff[4] = {'R', 'I', 'F', 'F'};
+            std::uint32_t velikost = 36 + kSnimku * 4;
+            char hlavicky[8] = {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+            std::uint32_t delkaFormatu = 16;
+            std::uint16_t kodovani = 1, kanalu = 2;
+            std::uint32_t vzorkovani = kVzorkovani, bajtuZaSekundu = kVzorkovani * 4;
+            std::uint16_t snimek = 4, bitu = 16;
+            char data[4] = {'d', 'a', 't', 'a'};
+            std::uint32_t delkaDat = kSnimku * 4;
+        } hlavicka;
+        static_assert(sizeof(hlavicka) == 44);
+        std::vector<std::int16_t> vzorky;
         for (std::uint32_t n = 0; n < kSnimku; ++n) {
             const double faze = 2 * 3.14159265358979323846 * 440.0 * n / kVzorkovani;
-            const auto vzorek = static_cast<std::int16_t>(std::lround(16383 * std::sin(faze)));
-            pridat(static_cast<std::uint16_t>(vzorek), 2);
-            pridat(static_cast<std::uint16_t>(vzorek), 2);
+            vzorky.insert(vzorky.end(), 2,
+                          static_cast<std::int16_t>(std::lround(16383 * std::sin(faze))));
         }
         {
             std::ofstream soubor(docasny, std::ios::binary | std::ios::trunc);
-            soubor.write(reinterpret_cast<const char*>(wav.data()),
-                         static_cast<std::streamsize>(wav.size()));
+            soubor.write(reinterpret_cast<const char*>(&hlavicka), sizeof(hlavicka));
+            soubor.write(reinterpret_cast<const char*>(vzorky.data()),
+                         static_cast<std::streamsize>(vzorky.size() * sizeof(std::int16_t)));
         }
         ::MoveFileExW(docasny.c_str(), cil.c_str(), MOVEFILE_REPLACE_EXISTING);
         return cil.wstring();
