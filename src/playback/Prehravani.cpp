@@ -159,6 +159,22 @@ void Prehravani::SnizitHlasitost() {
     PouzitHlasitost(PravidlaHlasitosti::Snizit(nastaveni.hlasitost, nastaveni.krokZmenyHlasitosti));
 }
 
+void Prehravani::NastavitHlasitostOvladanim(std::uint32_t hlasitost) {
+    if (!prehravac_ || !prehravac_->MaNastaveni()) {
+        return;
+    }
+    prostredi_.nastaveni.hlasitost = hlasitost;
+    prehravac_->NastavitHlasitost(static_cast<std::int32_t>(hlasitost));
+}
+
+void Prehravani::NastavitZtlumeniOvladanim(bool ztlumit) {
+    if (prehravac_ && prehravac_->MaNastaveni()) {
+        prehravac_->NastavitZtlumeni(ztlumit);
+        ztlumeno_ = ztlumit;
+    }
+    okoli_.NastavitTextZtlumeni(ztlumit);
+}
+
 void Prehravani::PriZmeneStavu(std::int32_t stav) {
     const TextStavu::UcinekStavu ucinek = TextStavu::PodleStavu(stav);
     if (ucinek.zapomenoutAdresu) {

@@ -96,6 +96,12 @@ public:
     void ZvysitHlasitost();
     void SnizitHlasitost();
 
+    // A volume slider moved by the user (control panel, pop-up): the current volume and the
+    // player follow, only while the player has its settings object.
+    void NastavitHlasitostOvladanim(std::uint32_t hlasitost);
+    // The control panel's mute box: the player follows when it can; the menu says it anyway.
+    void NastavitZtlumeniOvladanim(bool ztlumit);
+
     // PosluchacPrehravace
     void PriZmeneStavu(std::int32_t stav) override;
 

@@ -7,7 +7,12 @@
 #include "app/Diagnostika.h"
 #include "app/VzorTextu.h"
 #include "config/UlozisteNastaveni.h"
+#include "playback/DlgHlasitost.h"
+#include "playback/DlgOvladaciPanel.h"
+#include "playback/PrehravacWmp.h"
 #include "res/resource.h"
+#include "sources/DlgVstupUrl.h"
+#include "sources/DlgZdrojInfo.h"
 #include "sources/UlozisteZdroju.h"
 #include "ui/NabidkyHlavnihoOkna.h"
 #include "ui/ObrazkovyPruh.h"
@@ -41,7 +46,15 @@ int PasPrikazu(UINT prikaz) {
 
 } // namespace
 
-OknoHlavni::OknoHlavni() : zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this) {}
+Prehravani::TovarnaPrehravace OknoHlavni::TovarnaPrehravaceAplikace() {
+    return [](HWND rodic, PosluchacPrehravace& posluchac) {
+        return VytvoritPrehravacWmp(AplikaceInstance().Instance(), rodic, posluchac);
+    };
+}
+
+OknoHlavni::OknoHlavni(Prehravani::TovarnaPrehravace tovarna)
+    : zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this),
+      prehravani_(*this, std::move(tovarna), ProstrediAplikace()) {}
 
 OknoHlavni::~OknoHlavni() {
     // The window's last messages must still reach this object, so it goes down here.
@@ -54,6 +67,7 @@ void OknoHlavni::Vytvorit() {
     Aplikace& aplikace = AplikaceInstance();
     NastavitKlicRegistru(kKorenNastaveni);
     textPripraven_ = FormatovatTextPripraven(aplikace.NazevProduktu());
+    textStavu_ = textPripraven_;
 
     WNDCLASSEXW trida{};
     trida.hInstance = aplikace.Instance();
@@ -88,7 +102,8 @@ void OknoHlavni::Vytvorit() {
     Nastaveni& nastaveni = NastaveniAplikace();
     nastaveni.toolBar = PravidlaOkna::VelikostPanelu(nastaveni.toolBar);
     SestavitPanely(nastaveni.toolBar == kPanelVelkeIkony);
-    // The player host and the global hotkeys join here once the program has them.
+    prehravani_.VytvoritPrehravac();
+    // The global hotkeys join here once the program has them.
     if (nastaveni.ikona >= kIkonaVzdy) {
         ZajistitIkonuOznameni();
     }
@@ -123,15 +138,18 @@ void OknoHlavni::SestavitPanely(bool velke) {
                      velke ? aplikace.VelkyPruh() : aplikace.MalyPruh(), velke,
                      {nastaveni.toolBarHlavni, nastaveni.ovladaciPanel, nastaveni.cbSeznamZdroju});
     zdroje_.PripojitCombo(panely_.Combo());
+    if (DlgOvladaciPanel* panel = panely_.OvladaciPanel()) {
+        panel->NastavitOvladani(this);
+    }
 }
 
 void OknoHlavni::AktualizovatStavPrikazu() {
     PravidlaPrikazu::Stav stav;
     stav.vybranyIndex = zdroje_.VybranyIndex();
     stav.pocetZdroju = Zdroje().Pocet();
-    stav.prehravanyIndex = prehravanyIndex_;
+    stav.prehravanyIndex = prehravani_.PrehravanyIndex();
     stav.nahravani = nahravani_;
-    stav.ztlumeno = ztlumeno_;
+    stav.ztlumeno = prehravani_.Ztlumeno();
     StavPrikazu::Pouzit(menu_, panely_, stav, zdroje_.SeznamHwnd() != nullptr,
                         NastaveniAplikace().toolBar);
     // The jump list and the thumbnail buttons follow here once the program has them.
@@ -143,11 +161,6 @@ void OknoHlavni::ZobrazitOkno() {
     ::ShowWindow(okno, SW_SHOW);
     ::SetForegroundWindow(okno);
     PoslatZmenuVelikosti();
-}
-
-void OknoHlavni::NastavitPrehravanyIndex(int index) {
-    prehravanyIndex_ = index;
-    AktualizovatStavPrikazu();
 }
 
 void OknoHlavni::NastavitNahravani(bool nahrava) {
@@ -190,6 +203,10 @@ bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM l
                                            AplikaceInstance().VerzeWindows());
         ::DrawMenuBar(okno);
         return false;
+    case WM_HLASITOST_Z_POPUPU:
+        PriHlasitostiZPopupu(static_cast<int>(wParam));
+        vysledek = 0;
+        return true;
     case WM_ZNOVU_POUZIT:
         ZnovuPouzitNastaveni();
         vysledek = 0;
@@ -238,6 +255,7 @@ void OknoHlavni::PriUkonceni() {
     // has them.
     panelInformaci_.reset();
     stavovyRadek_.Zrusit();
+    prehravani_.ZrusitPrehravac();
     zdroje_.OdpojitCombo();
     panely_.Zrusit();
     zdroje_.ZrusitSeznam();
@@ -246,7 +264,8 @@ void OknoHlavni::PriUkonceni() {
 
 void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
     if (prikaz >= kPrvniZdrojNabidky && prikaz <= kPosledniZdrojNabidky) {
-        PrehratZdrojIndexem(static_cast<int>(prikaz - kPrvniZdrojNabidky));
+        // A number past the list is no source; nothing is said.
+        prehravani_.PrehratZdroj(static_cast<int>(prikaz - kPrvniZdrojNabidky));
         return;
     }
     switch (prikaz) {
@@ -266,10 +285,10 @@ void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
         PrikazyOdkazu::OtevritPodporu();
         break;
     case ID_SPUSTIT_PRIJEM:
-        SpustitPrijem();
+        prehravani_.Spustit();
         break;
     case ID_ZASTAVIT_PRIJEM:
-        ZastavitPrijem();
+        prehravani_.Zastavit();
         break;
     case ID_VLASTNOSTI_ZDROJE:
         ZobrazitVlastnostiZdroje();
@@ -284,7 +303,7 @@ void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
         zdroje_.Upravit();
         break;
     case ID_ZTLUMIT:
-        PrepnoutZtlumeni();
+        prehravani_.PrepnoutZtlumeni();
         break;
     case ID_OTEVRIT_URL:
         OtevritUrlNeboSoubor();
@@ -298,10 +317,10 @@ void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
         PrepnoutPas(prikaz);
         break;
     case ID_ZVYSIT_HLASITOST:
-        ZmenitHlasitost(+1);
+        prehravani_.ZvysitHlasitost();
         break;
     case ID_SNIZIT_HLASITOST:
-        ZmenitHlasitost(-1);
+        prehravani_.SnizitHlasitost();
         break;
     case ID_PLOVOUCI_NABIDKA:
         ZobrazitPlovouciNabidku();
@@ -427,8 +446,9 @@ bool OknoHlavni::PriKontextoveNabidce(HWND okno) {
         return true;
     }
     if (okno == zdroje_.SeznamHwnd()) {
-        NabidkyHlavnihoOkna::Otevrit(IDR_MENU_SEZNAM, Hwnd(),
-                                     {.prehravanyIndex = prehravanyIndex_, .ztlumeno = ztlumeno_});
+        NabidkyHlavnihoOkna::Otevrit(
+            IDR_MENU_SEZNAM, Hwnd(),
+            {.prehravanyIndex = prehravani_.PrehravanyIndex(), .ztlumeno = prehravani_.Ztlumeno()});
         return true;
     }
     return false;
@@ -526,11 +546,99 @@ void OknoHlavni::ZmenilSeVyber() {
 }
 
 void OknoHlavni::PrehratVybrany() {
-    SpustitPrijem();
+    prehravani_.Spustit();
 }
 
 void OknoHlavni::Zastavit() {
-    ZastavitPrijem();
+    prehravani_.Zastavit();
+}
+
+// Prehravani::Okoli
+
+void OknoHlavni::NastavitTitulek(const std::wstring& titulek) {
+    ::SetWindowTextW(PlatneOkno(), titulek.c_str());
+}
+
+void OknoHlavni::NastavitIkonuPrehravani(bool prehrava) {
+    if (stavovyRadek_.Existuje()) {
+        stavovyRadek_.NastavitIkonu(StavovyRadek::kCastIkonyPrehravani,
+                                    AplikaceInstance().StavIkona(prehrava
+                                                                     ? StavovaIkona::Prehravani
+                                                                     : StavovaIkona::Zastaveno));
+    }
+}
+
+void OknoHlavni::NastavitTextStavu(const std::wstring& text) {
+    textStavu_ = text;
+    ZnovuZobrazitTextStavu();
+}
+
+void OknoHlavni::ZnovuZobrazitTextStavu() {
+    if (stavovyRadek_.Existuje()) {
+        stavovyRadek_.NastavitText(textStavu_);
+    }
+}
+
+void OknoHlavni::NastavitTextZtlumeni(bool ztlumeno) {
+    if (menu_ == nullptr) {
+        return;
+    }
+    std::wstring text = ztlumeno ? L"Zapnout zvuk" : L"Ztlumit zvuk";
+    MENUITEMINFOW polozka{};
+    polozka.cbSize = sizeof(polozka);
+    polozka.fMask = MIIM_STRING;
+    polozka.dwTypeData = text.data();
+    // A menu text is cosmetic: a refusal leaves the old one.
+    ::SetMenuItemInfoW(menu_, ID_ZTLUMIT, FALSE, &polozka);
+}
+
+void OknoHlavni::ObnovitTlacitkaNahledu() {
+    // The taskbar's thumbnail buttons follow here once the program has them.
+}
+
+void OknoHlavni::UkazatHlasitostNaPanelu(std::uint32_t hlasitost) {
+    if (DlgOvladaciPanel* panel = panely_.OvladaciPanel()) {
+        panel->UkazatHlasitost(static_cast<int>(hlasitost));
+    }
+}
+
+void OknoHlavni::UkazatZtlumeniNaPanelu(bool ztlumeno) {
+    if (DlgOvladaciPanel* panel = panely_.OvladaciPanel()) {
+        panel->UkazatZtlumeni(ztlumeno);
+    }
+}
+
+// OvladaniHlasitosti
+
+void OknoHlavni::PriZmeneHlasitosti(int hlasitost) {
+    prehravani_.NastavitHlasitostOvladanim(static_cast<std::uint32_t>(hlasitost));
+}
+
+void OknoHlavni::PriZmeneZtlumeni(bool ztlumit) {
+    prehravani_.NastavitZtlumeniOvladanim(ztlumit);
+}
+
+void OknoHlavni::ZobrazitVlastnostiZdroje() {
+    DlgZdrojInfo dialog(prehravani_.AktualniPrehravac(), Zdroje(), prehravani_.PrehravanyIndex());
+    dialog.Spustit(::GetActiveWindow());
+}
+
+void OknoHlavni::OtevritUrlNeboSoubor() {
+    DlgVstupUrl dialog;
+    dialog.url = prehravani_.OtevrenaAdresa();
+    if (dialog.Spustit(::GetActiveWindow(), AplikaceInstance().MalyPruh().Seznam()) == IDOK) {
+        prehravani_.PrehratAdresu(dialog.url);
+    }
+}
+
+void OknoHlavni::OtevritHlasitost() {
+    // A second drop-down while the pop-up is open does nothing.
+    popupHlasitosti_.Otevrit(Hwnd(), static_cast<int>(NastaveniAplikace().hlasitost));
+}
+
+void OknoHlavni::PriHlasitostiZPopupu(int hlasitost) {
+    prehravani_.NastavitHlasitostOvladanim(static_cast<std::uint32_t>(hlasitost));
+    UkazatHlasitostNaPanelu(static_cast<std::uint32_t>(hlasitost));
 }
 
 // Commands of parts still to come.
@@ -541,38 +649,6 @@ void OknoHlavni::OtevritNastaveni(LPARAM) {
 
 void OknoHlavni::ZobrazitOProgramu() {
     FunkceZatimNeni(ID_O_PROGRAMU);
-}
-
-void OknoHlavni::SpustitPrijem() {
-    FunkceZatimNeni(ID_SPUSTIT_PRIJEM);
-}
-
-void OknoHlavni::ZastavitPrijem() {
-    FunkceZatimNeni(ID_ZASTAVIT_PRIJEM);
-}
-
-void OknoHlavni::PrehratZdrojIndexem(int) {
-    FunkceZatimNeni(ID_SPUSTIT_PRIJEM);
-}
-
-void OknoHlavni::ZobrazitVlastnostiZdroje() {
-    FunkceZatimNeni(ID_VLASTNOSTI_ZDROJE);
-}
-
-void OknoHlavni::OtevritUrlNeboSoubor() {
-    FunkceZatimNeni(ID_OTEVRIT_URL);
-}
-
-void OknoHlavni::PrepnoutZtlumeni() {
-    FunkceZatimNeni(ID_ZTLUMIT);
-}
-
-void OknoHlavni::ZmenitHlasitost(int smer) {
-    FunkceZatimNeni(smer > 0 ? ID_ZVYSIT_HLASITOST : ID_SNIZIT_HLASITOST);
-}
-
-void OknoHlavni::OtevritHlasitost() {
-    FunkceZatimNeni(ID_HLASITOST);
 }
 
 void OknoHlavni::SpustitKontroluAktualizaci(LPARAM) {

@@ -6,9 +6,11 @@
 // and after every change of selection, playback, recording or bars it brings the enabled and
 // checked state of its commands up to date in one pass (AktualizovatStavPrikazu).
 //
-// Commands whose work belongs to parts of the program that are not there yet (playback,
-// recording, settings, notification icon, update check, About) reach a handler of their own
-// name that says so in the status bar instead of pretending to work.
+// Playback runs through Prehravani, with the player made by a factory (the hosted control in
+// the program, a scripted player in tests). Commands whose work belongs to parts of the
+// program that are not there yet (recording, settings, notification icon, update check,
+// About) reach a handler of their own name that says so in the status bar instead of
+// pretending to work.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +20,9 @@
 #include <memory>
 #include <string>
 
+#include "playback/OvladaniHlasitosti.h"
+#include "playback/Prehravani.h"
+#include "playback/VlaknoHlasitosti.h"
 #include "sources/PohledyZdroju.h"
 #include "ui/PanelyNastroju.h"
 #include "ui/StavovyRadek.h"
@@ -36,11 +41,17 @@ inline constexpr LPARAM kVynucenaMinimalizace = static_cast<LPARAM>(0xFFFFFFFF);
 // Blinks the recording icon while the recorder records.
 inline constexpr UINT_PTR kCasovacZaznamu = 1;
 
-class OknoHlavni final : public WinApi::Okno, private PohledyZdroju::Okoli {
+class OknoHlavni final : public WinApi::Okno,
+                         private PohledyZdroju::Okoli,
+                         private Prehravani::Okoli,
+                         private OvladaniHlasitosti {
 public:
     static constexpr wchar_t kTrida[] = L"ZvukoletHlavni";
 
-    OknoHlavni();
+    // The hosted media player control.
+    static Prehravani::TovarnaPrehravace TovarnaPrehravaceAplikace();
+
+    explicit OknoHlavni(Prehravani::TovarnaPrehravace tovarna = TovarnaPrehravaceAplikace());
     ~OknoHlavni() override;
 
     // Registers the class, creates the window with its bars and views and shows it;
@@ -48,15 +59,15 @@ public:
     void Vytvorit();
 
     // The one pass over the command states of the menu bar and the toolbar.
-    void AktualizovatStavPrikazu();
+    void AktualizovatStavPrikazu() override;
     // Restores, shows and brings the window to the front.
     void ZobrazitOkno();
 
-    // What playback and recording report; the window's commands follow.
-    void NastavitPrehravanyIndex(int index);
+    // What recording reports; the window's commands follow.
     void NastavitNahravani(bool nahrava);
 
-    int VybranyIndex() const { return zdroje_.VybranyIndex(); }
+    int VybranyIndex() const override { return zdroje_.VybranyIndex(); }
+    Vrbatec::Prehravani& PrehravaniOkna() { return prehravani_; }
     const std::wstring& TextPripraven() const { return textPripraven_; }
 
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -67,7 +78,24 @@ private:
     void ZmenilSeVyber() override;
     void PrehratVybrany() override;
     void Zastavit() override;
-    int PrehravanyIndex() const override { return prehravanyIndex_; }
+    int PrehravanyIndex() const override { return prehravani_.PrehravanyIndex(); }
+
+    // Prehravani::Okoli
+    HWND HlavniOkno() const override { return Hwnd(); }
+    void VybratIndex(int index) override { zdroje_.VybratIndex(index); }
+    void NastavitTitulek(const std::wstring& titulek) override;
+    void NastavitIkonuPrehravani(bool prehrava) override;
+    void NastavitTextStavu(const std::wstring& text) override;
+    void ZnovuZobrazitTextStavu() override;
+    void NastavitTextZtlumeni(bool ztlumeno) override;
+    void NastavitTipIkony(const std::wstring& tip) override { tipIkony_ = tip; }
+    void ObnovitTlacitkaNahledu() override;
+    void UkazatHlasitostNaPanelu(std::uint32_t hlasitost) override;
+    void UkazatZtlumeniNaPanelu(bool ztlumeno) override;
+
+    // OvladaniHlasitosti
+    void PriZmeneHlasitosti(int hlasitost) override;
+    void PriZmeneZtlumeni(bool ztlumit) override;
 
     void VytvoritStavovyRadek();
     void SestavitPanely(bool velke);
@@ -96,17 +124,14 @@ private:
     void ZajistitIkonuOznameni();
     bool IkonaOznameniExistuje() const { return false; }
 
+    void ZobrazitVlastnostiZdroje();
+    void OtevritUrlNeboSoubor();
+    void OtevritHlasitost();
+    void PriHlasitostiZPopupu(int hlasitost);
+
     // Handlers of commands whose work is not in the program yet.
     void OtevritNastaveni(LPARAM parametr);
     void ZobrazitOProgramu();
-    void SpustitPrijem();
-    void ZastavitPrijem();
-    void PrehratZdrojIndexem(int index);
-    void ZobrazitVlastnostiZdroje();
-    void OtevritUrlNeboSoubor();
-    void PrepnoutZtlumeni();
-    void ZmenitHlasitost(int smer);
-    void OtevritHlasitost();
     void SpustitKontroluAktualizaci(LPARAM parametr);
     void SpustitZaznam();
     void UkoncitZaznam();
@@ -119,9 +144,11 @@ private:
     StavovyRadek stavovyRadek_;
     PohledyZdroju zdroje_;
     std::unique_ptr<OknoKlientskaOblast> panelInformaci_;
-    int prehravanyIndex_ = -1;
+    Vrbatec::Prehravani prehravani_;
+    VlaknoHlasitosti popupHlasitosti_;
+    std::wstring textStavu_;
+    std::wstring tipIkony_; // for the notification icon once the program has it
     bool nahravani_ = false;
-    bool ztlumeno_ = false;
     UINT zpravaTlacitkaNaPanelu_ = 0;
 };
 

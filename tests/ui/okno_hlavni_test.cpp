@@ -12,6 +12,7 @@
 
 #include "app/Aplikace.h"
 #include "config/UlozisteNastaveni.h"
+#include "playback/SkriptovanyPrehravac.h"
 #include "res/resource.h"
 #include "sources/SeznamZdroju.h"
 #include "sources/UlozisteZdroju.h"
@@ -98,7 +99,13 @@ protected:
 
     void Vytvorit(std::vector<Vrbatec::Zdroj> zdroje = {}) {
         Zdroje().Nahradit(std::move(zdroje));
-        okno_ = std::make_unique<OknoHlavni>();
+        okno_ = std::make_unique<OknoHlavni>([this](HWND, Vrbatec::PosluchacPrehravace& posluchac) {
+            auto prehravac = std::make_unique<Vrbatec::Testy::SkriptovanyPrehravac>(
+                posluchac,
+                Vrbatec::Testy::SkriptovanyPrehravac::Skript{.bitovaRychlost = L"128000"});
+            prehravac_ = prehravac.get();
+            return prehravac;
+        });
         okno_->Vytvorit();
         ZpracovatZpravy();
     }
@@ -140,7 +147,14 @@ protected:
         return (pas.fStyle & RBBS_HIDDEN) == 0;
     }
 
+    std::wstring Titulek() const {
+        wchar_t text[128] = {};
+        GetWindowTextW(Hwnd(), text, 128);
+        return text;
+    }
+
     std::filesystem::path slozka_;
+    Vrbatec::Testy::SkriptovanyPrehravac* prehravac_ = nullptr;
     std::unique_ptr<OknoHlavni> okno_;
 };
 
@@ -316,12 +330,41 @@ TEST_F(HlavniOkno, MenuHintsShowInTheStatusBarAndGiveWayToTheReadyText) {
     EXPECT_EQ(TextStavu(), L"Zvukolet - připraven"); // an item without a hint
 }
 
+TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
+    NastaveniAplikace().prehravanyIndex = 1;
+    Vytvorit(TriZdroje());
+    ASSERT_NE(prehravac_, nullptr);
+
+    Prikaz(ID_SPUSTIT_PRIJEM);
+    EXPECT_EQ(prehravac_->volani.back(), L"play");
+    EXPECT_EQ(Titulek(), L"Alfa rádio - Zvukolet");
+    EXPECT_TRUE(Povoleno(ID_ZASTAVIT_PRIJEM));
+    EXPECT_TRUE(Povoleno(ID_VLASTNOSTI_ZDROJE));
+    prehravac_->Oznamit(3);
+    EXPECT_EQ(TextStavu(), L"Přehrávání - 128 kb/s - Alfa rádio");
+
+    const HWND panel = FindWindowExW(Rebar(), nullptr, L"#32770", nullptr); // control panel
+    Prikaz(ID_ZTLUMIT);
+    wchar_t text[32] = {};
+    GetMenuStringW(GetMenu(Hwnd()), ID_ZTLUMIT, text, 32, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(text), L"Zapnout zvuk");
+    EXPECT_EQ(IsDlgButtonChecked(panel, IDC_ZTLUMIT), BST_CHECKED);
+
+    // The submenu's sources play without becoming the last played one.
+    Prikaz(51002);
+    EXPECT_EQ(Titulek(), L"Bílé vlny - Zvukolet");
+    EXPECT_EQ(VybranyRadek(), 2);
+    EXPECT_EQ(NastaveniAplikace().prehravanyIndex, 1);
+
+    Prikaz(ID_ZASTAVIT_PRIJEM);
+    EXPECT_EQ(Titulek(), L"Zvukolet");
+    EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM));
+}
+
 TEST_F(HlavniOkno, CommandsStillToComeSayThatInsteadOfPretending) {
     Vytvorit(TriZdroje());
-    Prikaz(ID_SPUSTIT_PRIJEM);
-    EXPECT_EQ(TextStavu(), L"Spustit příjem zvuku: tato funkce zatím není k dispozici.");
-    Prikaz(51001);
-    EXPECT_EQ(TextStavu(), L"Spustit příjem zvuku: tato funkce zatím není k dispozici.");
+    Prikaz(ID_SPUSTIT_ZAZNAM);
+    EXPECT_EQ(TextStavu(), L"Spustit záznam zvuku do souboru: tato funkce zatím není k dispozici.");
     Prikaz(ID_NASTAVENI);
     EXPECT_EQ(TextStavu(), L"Zobrazit okno předvoleb: tato funkce zatím není k dispozici.");
     EXPECT_TRUE(IsWindow(Hwnd()));
