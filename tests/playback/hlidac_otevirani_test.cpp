@@ -1,0 +1,57 @@
+// When the player puts a stop before a play: only after an open within which the control
+// started the media itself and ended not playing.
+#include "playback/HlidacOtevirani.h"
+
+#include <initializer_list>
+
+#include "playback/PrehravacTestu.h"
+
+namespace Vrbatec::Testy {
+namespace {
+
+bool ChceZastaveni(std::initializer_list<std::int32_t> stavyBehemOtevreni) {
+    ZaznamStavu posluchac;
+    HlidacOtevirani hlidac(posluchac);
+    const HRESULT hr = hlidac.Otevrit([&] {
+        for (const auto stav : stavyBehemOtevreni) {
+            hlidac.PriZmeneStavu(stav);
+        }
+        return E_ABORT;
+    });
+    EXPECT_EQ(E_ABORT, hr);
+    EXPECT_EQ(std::vector<std::int32_t>(stavyBehemOtevreni), posluchac.stavy);
+    return hlidac.VyzvednoutNeuspesnyStart();
+}
+
+TEST(HlidacOtevirani, StopOnlyAfterAStartThatFailedWithinTheOpen) {
+    EXPECT_TRUE(ChceZastaveni({9, 10, 9, 0}));
+    EXPECT_TRUE(ChceZastaveni({9, 1}));
+
+    EXPECT_FALSE(ChceZastaveni({}));
+    EXPECT_FALSE(ChceZastaveni({9, 10}));
+    EXPECT_FALSE(ChceZastaveni({9, 3}));
+    EXPECT_FALSE(ChceZastaveni({9, 1, 9, 3}));
+    // The stop of the media that was open before is no failed start.
+    EXPECT_FALSE(ChceZastaveni({1}));
+}
+
+TEST(HlidacOtevirani, StatesAfterTheOpenAndASecondQueryChangeNothing) {
+    ZaznamStavu posluchac;
+    HlidacOtevirani hlidac(posluchac);
+    hlidac.Otevrit([] { return S_OK; });
+    hlidac.PriZmeneStavu(9);
+    hlidac.PriZmeneStavu(1);
+    EXPECT_FALSE(hlidac.VyzvednoutNeuspesnyStart());
+    EXPECT_EQ((std::vector<std::int32_t>{9, 1}), posluchac.stavy);
+
+    hlidac.Otevrit([&] {
+        hlidac.PriZmeneStavu(9);
+        hlidac.PriZmeneStavu(0);
+        return S_OK;
+    });
+    EXPECT_TRUE(hlidac.VyzvednoutNeuspesnyStart());
+    EXPECT_FALSE(hlidac.VyzvednoutNeuspesnyStart());
+}
+
+} // namespace
+} // namespace Vrbatec::Testy
