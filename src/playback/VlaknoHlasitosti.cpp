@@ -11,8 +11,10 @@ namespace Vrbatec {
 
 namespace {
 
-// How long the destructor waits for a pop-up asked to close; its loop answers at once.
-constexpr DWORD kCekaniNaKonec = 5000;
+// How long the destructor waits for a pop-up asked to close; its loop answers at once, but
+// hiding a window can take a while.
+constexpr ULONGLONG kCekaniNaKonec = 5000;
+constexpr DWORD kKrokCekani = 50;
 
 } // namespace
 
@@ -24,13 +26,14 @@ struct VlaknoHlasitosti::Zadani {
 };
 
 VlaknoHlasitosti::~VlaknoHlasitosti() {
-    if (!Bezi()) {
-        return;
+    // The pop-up may not have its window yet: ask again until the thread has ended.
+    const ULONGLONG konec = ::GetTickCount64() + kCekaniNaKonec;
+    while (Bezi() && ::GetTickCount64() < konec) {
+        if (HWND okno = okno_.load(); okno != nullptr) {
+            ::PostMessageW(okno, WM_COMMAND, IDCANCEL, 0);
+        }
+        ::WaitForSingleObject(vlakno_.Get(), kKrokCekani);
     }
-    if (HWND okno = okno_.load(); okno != nullptr) {
-        ::PostMessageW(okno, WM_COMMAND, IDCANCEL, 0);
-    }
-    ::WaitForSingleObject(vlakno_.Get(), kCekaniNaKonec);
 }
 
 bool VlaknoHlasitosti::Otevrit(HWND hlavniOkno, int hlasitost) {

@@ -132,6 +132,9 @@ void EditSoubor::Prochazet() {
     std::wstring cesta(kDelkaCesty, L'\0');
     const std::wstring text = Text();
     if (JeSoubor(text)) {
+        if (text.size() >= kDelkaCesty) {
+            FatalniHResult(HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER));
+        }
         std::copy(text.begin(), text.end(), cesta.begin());
     }
     soubor_.hwndOwner = ::GetParent(PlatneOkno());
@@ -139,6 +142,9 @@ void EditSoubor::Prochazet() {
     soubor_.nMaxFile = kDelkaCesty;
     const BOOL potvrzeno = ::GetOpenFileNameW(&soubor_);
     soubor_.lpstrFile = nullptr;
+    if (!potvrzeno && ::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+        FatalniHResult(HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER));
+    }
     if (potvrzeno) {
         cesta.resize(cesta.find(L'\0'));
         ::SetWindowTextW(PlatneOkno(), cesta.c_str());
