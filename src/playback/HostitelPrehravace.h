@@ -12,7 +12,6 @@
 #include <ole2.h>
 #include <wrl/client.h>
 
-#include <memory>
 #include <optional>
 
 #include "playback/MistoPrvku.h"
