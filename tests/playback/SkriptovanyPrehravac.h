@@ -1,11 +1,12 @@
-// A player for tests: writes every call into one log, answers as the test tells it, and
-// fires play states at whoever listens, as the control would.
+// A player for tests: logs every call, answers as its script says, and fires play states at
+// its listener as the control would.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "playback/Prehravac.h"
@@ -17,82 +18,60 @@ public:
     struct Skript {
         bool maNastaveni = true;
         bool maSit = true;
-        // What get_mute answers; the control here cannot say (E_NOTIMPL) under some hosts.
-        HRESULT cteniZtlumeni = S_OK;
-        // The "Bitrate" attribute of the open media, or the failure to give it.
-        HRESULT informaceMedia = S_OK;
+        HRESULT cteniZtlumeni = S_OK; // some hosts cannot say (E_NOTIMPL)
+        HRESULT bitRate = S_OK;
         std::wstring bitovaRychlost;
-        // Thrown by stop, as a host that lost its control would.
+        bool stavPriZastaveni = false; // "stopped" fired from inside stop
         HRESULT vyjimkaPriZastaveni = S_OK;
-        // Fired while stopping, as the control reports "stopped" from inside stop.
-        bool stavPriZastaveni = false;
     };
 
-    SkriptovanyPrehravac(PosluchacPrehravace& posluchac, Skript skript)
-        : posluchac_(posluchac), skript_(std::move(skript)) {}
+    SkriptovanyPrehravac(PosluchacPrehravace& posluchac, Skript s)
+        : skript(std::move(s)), posluchac_(posluchac) {}
 
     void Oznamit(std::int32_t stav) { posluchac_.PriZmeneStavu(stav); }
 
     HRESULT Zastavit() override {
-        if (FAILED(skript_.vyjimkaPriZastaveni)) {
-            throw skript_.vyjimkaPriZastaveni;
+        if (FAILED(skript.vyjimkaPriZastaveni)) {
+            throw skript.vyjimkaPriZastaveni;
         }
-        volani.push_back(L"stop");
-        if (skript_.stavPriZastaveni) {
+        Zapsat(L"stop");
+        if (skript.stavPriZastaveni) {
             Oznamit(1);
         }
         return S_OK;
     }
-    HRESULT Prehrat() override {
-        volani.push_back(L"play");
-        return S_OK;
-    }
-    HRESULT OtevritUrl(const std::wstring& url) override {
-        volani.push_back(L"url " + url);
-        return S_OK;
-    }
-    bool MaNastaveni() const override { return skript_.maNastaveni; }
-    HRESULT NastavitHlasitost(std::int32_t hlasitost) override {
-        volani.push_back(L"volume " + std::to_wstring(hlasitost));
-        return skript_.maNastaveni ? S_OK : E_POINTER;
-    }
+    HRESULT Prehrat() override { return Zapsat(L"play"); }
+    HRESULT OtevritUrl(const std::wstring& url) override { return Zapsat(L"url " + url); }
+    bool MaNastaveni() const override { return skript.maNastaveni; }
+    HRESULT NastavitHlasitost(std::int32_t h) override { return Zapsat(L"volume ", h); }
     HRESULT Ztlumeno(bool& ztlumeno) const override {
-        if (!skript_.maNastaveni) {
-            return E_POINTER;
+        if (SUCCEEDED(skript.cteniZtlumeni)) {
+            ztlumeno = ztlumeno_;
         }
-        if (FAILED(skript_.cteniZtlumeni)) {
-            return skript_.cteniZtlumeni;
-        }
-        ztlumeno = ztlumeno_;
-        return S_OK;
+        return skript.cteniZtlumeni;
     }
     HRESULT NastavitZtlumeni(bool ztlumit) override {
-        volani.push_back(ztlumit ? L"mute on" : L"mute off");
         ztlumeno_ = ztlumit;
-        return S_OK;
+        return Zapsat(ztlumit ? L"mute on" : L"mute off");
     }
-    bool MaSit() const override { return skript_.maSit; }
-    HRESULT NastavitDobuBufferu(std::int32_t milisekund) override {
-        volani.push_back(L"buffer " + std::to_wstring(milisekund));
-        return skript_.maSit ? S_OK : E_POINTER;
-    }
+    bool MaSit() const override { return skript.maSit; }
+    HRESULT NastavitDobuBufferu(std::int32_t ms) override { return Zapsat(L"buffer ", ms); }
     HRESULT InformaceMedia(const std::wstring& atribut, std::wstring& hodnota) const override {
-        if (atribut != L"Bitrate" || FAILED(skript_.informaceMedia)) {
-            return FAILED(skript_.informaceMedia) ? skript_.informaceMedia : E_INVALIDARG;
-        }
-        hodnota = skript_.bitovaRychlost;
-        return S_OK;
+        hodnota = atribut == L"Bitrate" ? skript.bitovaRychlost : L"?";
+        return skript.bitRate;
     }
-    HRESULT NazevMedia(std::wstring& nazev) const override {
-        nazev = L"media";
-        return S_OK;
-    }
+    HRESULT NazevMedia(std::wstring&) const override { return E_NOTIMPL; }
 
     std::vector<std::wstring> volani;
+    Skript skript;
 
 private:
+    HRESULT Zapsat(std::wstring co, std::optional<std::int32_t> cislo = std::nullopt) {
+        volani.push_back(cislo ? co + std::to_wstring(*cislo) : std::move(co));
+        return S_OK;
+    }
+
     PosluchacPrehravace& posluchac_;
-    Skript skript_;
     bool ztlumeno_ = false;
 };
 
