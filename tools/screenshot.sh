@@ -5,7 +5,9 @@
 #
 # BUILD_DIR is a cross build holding src/Zvukolet.exe (default build/windows); the PNGs go
 # to OUT_DIR (default BUILD_DIR/screenshots): okno-100.png, program-100.png (the "&Program"
-# menu open), and the same at 150 % (okno-150.png, program-150.png).
+# menu open), and the same at 150 % (okno-150.png, program-150.png); hraje-100.png shows the
+# window playing the sample list's local tone file, its sound going to a PulseAudio server of
+# the script's own with a null sink.
 #
 # The program runs in a Wine environment of its own (BUILD_DIR/screenshot-wine) with a
 # short list of sources (screenshot/Zvukolet.xml.txt), settings that say it has run before,
@@ -35,6 +37,14 @@ prepare_prefix() {
     # The root key present is what tells the program that it has run before.
     wine_cmd reg add 'HKCU\Software\Vrbatec\Zvukolet\2\Zdroje' /v soubor /t REG_SZ \
         /d 'C:\Zvukolet-ukazka\Zvukolet.xml' /f
+    # A ten-second 440 Hz tone, the last source of the sample list.
+    python3 - "$folder/ton.wav" <<'PY'
+import math, struct, sys, wave
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(1); w.setsampwidth(2); w.setframerate(44100)
+    w.writeframes(b"".join(struct.pack("<h", int(12000 * math.sin(2 * math.pi * 440 * i / 44100)))
+                           for i in range(441000)))
+PY
     wine_cmd reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f
     wine_cmd reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
 }
@@ -90,6 +100,42 @@ shoot() { # percent
     kill "$pid" 2>/dev/null || true
 }
 
+# The program plays the tone at start: the last played source is the tone, and the settings
+# ask for playing after start.
+shoot_playing() {
+    local win="" i pid T
+    . "$ZV_WINE_DIR/env"
+    T=$(mktemp -d)
+    mkdir -p "$T/pulse" "$T/xdg"
+    printf '%s\n' 'load-module module-null-sink sink_name=ukazka' \
+        "load-module module-native-protocol-unix socket=$T/pulse/native auth-anonymous=1" \
+        'set-default-sink ukazka' >"$T/pa.pa"
+    XDG_RUNTIME_DIR=$T/xdg HOME=$T timeout 120 pulseaudio -n -F "$T/pa.pa" --exit-idle-time=-1 \
+        --daemonize=no --use-pid-file=no --disable-shm=yes </dev/null >/dev/null 2>&1 &
+    local pulse=$!
+    for i in $(seq 1 100); do [ -S "$T/pulse/native" ] && break; sleep 0.05; done
+    wine_cmd reg add 'HKCU\Software\Vrbatec\Zvukolet\2\Stav aplikace' /v prehravanyIndex /t REG_DWORD /d 5 /f
+    wine_cmd reg add 'HKCU\Software\Vrbatec\Zvukolet\2\Po spusteni' /v spustitPrijem /t REG_DWORD /d 1 /f
+    PULSE_SERVER=unix:$T/pulse/native "$WINE" "$exe" </dev/null >/dev/null 2>&1 &
+    pid=$!
+    for i in $(seq 1 150); do
+        win=$(main_window)
+        [ -n "$win" ] && break
+        sleep 0.2
+    done
+    if [ -n "$win" ]; then
+        sleep 4 # the control opens the file and reports that it plays
+        capture "$win" "$out/hraje-100.png"
+        echo "$out/hraje-100.png"
+    else
+        echo "screenshot.sh: no main window appeared for the playing shot" >&2
+    fi
+    kill "$pid" 2>/dev/null || true
+    wine_cmd reg delete 'HKCU\Software\Vrbatec\Zvukolet\2\Po spusteni' /v spustitPrijem /f
+    kill "$pulse" 2>/dev/null || true
+    rm -rf "$T"
+}
+
 for dpi in 96:100 144:150; do
     "$here/wine/start.sh" "$ZV_WINE_DIR"
     prepare_prefix
@@ -98,5 +144,6 @@ for dpi in 96:100 144:150; do
     "$here/wine/stop.sh" "$ZV_WINE_DIR"
     "$here/wine/start.sh" "$ZV_WINE_DIR"
     shoot "${dpi##*:}"
+    [ "${dpi##*:}" = 100 ] && shoot_playing
     "$here/wine/stop.sh" "$ZV_WINE_DIR"
 done
