@@ -13,6 +13,9 @@ build/bench-native/bench/native/kodek_zdroju_bench
 
 echo "== start-up under Wine =="
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target bench_start >/dev/null
+cmake --build --preset windows --target bench_start bench_prehravani >/dev/null
 trap 'tools/wine/stop.sh build/windows/wine' EXIT
 tools/wine/run.sh build/windows/bench/bench_start.exe "$@"
+
+echo "== start command to playing under Wine (sound to a private null sink) =="
+tests/playback/se_zvukem.sh build/windows/bench/bench_prehravani.exe
