@@ -5,104 +5,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "Spolecne.h"
 #include "playback/PrehravacWmp.h"
-#include "sources/KodekZdroju.h"
 
 namespace {
 
-using Hodiny = std::chrono::steady_clock;
-constexpr int kPrehravaStav = 3;
-
-double Median(std::vector<double> hodnoty) {
-    std::sort(hodnoty.begin(), hodnoty.end());
-    const size_t n = hodnoty.size();
-    return n % 2 ? hodnoty[n / 2] : (hodnoty[n / 2 - 1] + hodnoty[n / 2]) / 2;
-}
-
-double Ms(Hodiny::time_point od) {
-    return std::chrono::duration<double, std::milli>(Hodiny::now() - od).count();
-}
-
-bool ZapsatTon(const std::wstring& cesta) {
-    constexpr std::uint32_t kVzorku = 44100 * 5;
-    std::vector<std::int16_t> vzorky(kVzorku);
-    for (std::uint32_t i = 0; i < kVzorku; ++i) {
-        vzorky[i] = static_cast<std::int16_t>(12000 * std::sin(2 * 3.14159265 * 440 * i / 44100));
-    }
-    struct {
-        char riff[4] = {'R', 'I', 'F', 'F'};
-        std::uint32_t velikost = 36 + kVzorku * 2;
-        char wave[4] = {'W', 'A', 'V', 'E'};
-        char fmt[4] = {'f', 'm', 't', ' '};
-        std::uint32_t delkaFmt = 16;
-        std::uint16_t format = 1, kanaly = 1;
-        std::uint32_t frekvence = 44100, bajtuZaSekundu = 88200;
-        std::uint16_t zarovnani = 2, bitu = 16;
-        char data[4] = {'d', 'a', 't', 'a'};
-        std::uint32_t delkaDat = kVzorku * 2;
-    } hlavicka;
-    static_assert(sizeof(hlavicka) == 44);
-    HANDLE soubor = CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (soubor == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD zapsano = 0;
-    bool ok = WriteFile(soubor, &hlavicka, sizeof(hlavicka), &zapsano, nullptr) != FALSE;
-    ok = ok && WriteFile(soubor, vzorky.data(), kVzorku * 2, &zapsano, nullptr) != FALSE;
-    CloseHandle(soubor);
-    return ok;
-}
-
-bool ZapsatSeznam(const std::wstring& cesta, const std::wstring& ton) {
-    const std::vector<Vrbatec::Zdroj> zdroje{{L"Tón", ton, -1, true}};
-    const auto bajty = Vrbatec::KodekZdroju::ZakodovatNaBajty(zdroje);
-    HANDLE soubor = CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (soubor == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD zapsano = 0;
-    const BOOL ok =
-        WriteFile(soubor, bajty.data(), static_cast<DWORD>(bajty.size()), &zapsano, nullptr);
-    CloseHandle(soubor);
-    return ok != FALSE;
-}
-
-bool NastavitHodnotu(const wchar_t* klic, const wchar_t* nazev, DWORD typ, const void* data,
-                     DWORD velikost) {
-    return RegSetKeyValueW(HKEY_CURRENT_USER, klic, nazev, typ, data, velikost) == ERROR_SUCCESS;
-}
-
-// The bare side: the control in a window of this program.
-class Posluchac final : public Vrbatec::PosluchacPrehravace {
-public:
-    void PriZmeneStavu(std::int32_t stav) override { posledni = stav; }
-    std::int32_t posledni = 0;
-};
-
-bool Pockat(const Posluchac& posluchac, std::int32_t stav) {
-    const auto zacatek = Hodiny::now();
-    MSG zprava;
-    while (posluchac.posledni != stav) {
-        if (Ms(zacatek) > 10000) {
-            return false;
-        }
-        while (PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&zprava);
-        }
-        Sleep(1);
-    }
-    return true;
-}
+using namespace Mereni;
 
 std::vector<double> ZmeritHolyProgram(const std::wstring& ton, int opakovani) {
     HWND okno = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
@@ -126,27 +38,6 @@ std::vector<double> ZmeritHolyProgram(const std::wstring& ton, int opakovani) {
     prehravac.reset();
     DestroyWindow(okno);
     return casy;
-}
-
-// The program's side: its status text, read from its memory.
-std::wstring TextStavu(HWND radek, HANDLE proces, void* vzdaleny) {
-    wchar_t text[256] = {};
-    if (SendMessageTimeoutW(radek, SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(vzdaleny), SMTO_BLOCK,
-                            2000, nullptr) != 0) {
-        ReadProcessMemory(proces, vzdaleny, text, sizeof(text) - sizeof(wchar_t), nullptr);
-    }
-    return text;
-}
-
-bool PockatNaText(HWND radek, HANDLE proces, void* vzdaleny, const std::wstring& zacatek) {
-    const auto od = Hodiny::now();
-    while (TextStavu(radek, proces, vzdaleny).rfind(zacatek, 0) != 0) {
-        if (Ms(od) > 10000) {
-            return false;
-        }
-        Sleep(1);
-    }
-    return true;
 }
 
 std::vector<double> ZmeritZvukolet(const std::wstring& program, int opakovani) {
@@ -198,14 +89,6 @@ std::vector<double> ZmeritZvukolet(const std::wstring& program, int opakovani) {
     return casy;
 }
 
-std::wstring CestaWindows(std::wstring cesta) {
-    if (!cesta.empty() && cesta[0] == L'/') {
-        cesta.insert(0, L"Z:");
-    }
-    std::replace(cesta.begin(), cesta.end(), L'/', L'\\');
-    return cesta;
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -217,7 +100,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring ton = std::wstring(docasna) + L"zvukolet-mereni-ton.wav";
     const std::wstring seznam = std::wstring(docasna) + L"zvukolet-mereni-ton.xml";
     const DWORD nula = 0;
-    if (!ZapsatTon(ton) || !ZapsatSeznam(seznam, ton) ||
+    if (!ZapsatTon(ton, 5) || !ZapsatSeznam(seznam, ton) ||
         !NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor", REG_SZ,
                          seznam.c_str(), static_cast<DWORD>((seznam.size() + 1) * 2)) ||
         !NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace", L"prehravanyIndex",

@@ -1,0 +1,139 @@
+// What the playback benchmarks share: a tone file, a one-source list pointing at it, the
+// settings that make the program use it, the control's states in this program, and the
+// program's status text read from its memory.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "playback/Prehravac.h"
+#include "sources/KodekZdroju.h"
+
+namespace Mereni {
+
+using Hodiny = std::chrono::steady_clock;
+constexpr int kPrehravaStav = 3;
+
+inline double Median(std::vector<double> hodnoty) {
+    std::sort(hodnoty.begin(), hodnoty.end());
+    const size_t n = hodnoty.size();
+    return n % 2 ? hodnoty[n / 2] : (hodnoty[n / 2 - 1] + hodnoty[n / 2]) / 2;
+}
+
+inline double Ms(Hodiny::time_point od) {
+    return std::chrono::duration<double, std::milli>(Hodiny::now() - od).count();
+}
+
+// A mono 16-bit 440 Hz tone of the given length.
+inline bool ZapsatTon(const std::wstring& cesta, std::uint32_t sekund) {
+    const std::uint32_t kVzorku = 44100 * sekund;
+    std::vector<std::int16_t> vzorky(kVzorku);
+    for (std::uint32_t i = 0; i < kVzorku; ++i) {
+        vzorky[i] = static_cast<std::int16_t>(12000 * std::sin(2 * 3.14159265 * 440 * i / 44100));
+    }
+    struct {
+        char riff[4] = {'R', 'I', 'F', 'F'};
+        std::uint32_t velikost = 0;
+        char wave[4] = {'W', 'A', 'V', 'E'};
+        char fmt[4] = {'f', 'm', 't', ' '};
+        std::uint32_t delkaFmt = 16;
+        std::uint16_t format = 1, kanaly = 1;
+        std::uint32_t frekvence = 44100, bajtuZaSekundu = 88200;
+        std::uint16_t zarovnani = 2, bitu = 16;
+        char data[4] = {'d', 'a', 't', 'a'};
+        std::uint32_t delkaDat = 0;
+    } hlavicka;
+    static_assert(sizeof(hlavicka) == 44);
+    hlavicka.delkaDat = kVzorku * 2;
+    hlavicka.velikost = 36 + hlavicka.delkaDat;
+    HANDLE soubor = CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (soubor == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD zapsano = 0;
+    bool ok = WriteFile(soubor, &hlavicka, sizeof(hlavicka), &zapsano, nullptr) != FALSE;
+    ok = ok && WriteFile(soubor, vzorky.data(), kVzorku * 2, &zapsano, nullptr) != FALSE;
+    CloseHandle(soubor);
+    return ok;
+}
+
+inline bool ZapsatSeznam(const std::wstring& cesta, const std::wstring& ton) {
+    const std::vector<Vrbatec::Zdroj> zdroje{{L"Tón", ton, -1, true}};
+    const auto bajty = Vrbatec::KodekZdroju::ZakodovatNaBajty(zdroje);
+    HANDLE soubor = CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (soubor == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD zapsano = 0;
+    const BOOL ok =
+        WriteFile(soubor, bajty.data(), static_cast<DWORD>(bajty.size()), &zapsano, nullptr);
+    CloseHandle(soubor);
+    return ok != FALSE;
+}
+
+inline bool NastavitHodnotu(const wchar_t* klic, const wchar_t* nazev, DWORD typ, const void* data,
+                            DWORD velikost) {
+    return RegSetKeyValueW(HKEY_CURRENT_USER, klic, nazev, typ, data, velikost) == ERROR_SUCCESS;
+}
+
+// The bare side: the control in a window of this program.
+class Posluchac final : public Vrbatec::PosluchacPrehravace {
+public:
+    void PriZmeneStavu(std::int32_t stav) override { posledni = stav; }
+    std::int32_t posledni = 0;
+};
+
+inline bool Pockat(const Posluchac& posluchac, std::int32_t stav) {
+    const auto zacatek = Hodiny::now();
+    MSG zprava;
+    while (posluchac.posledni != stav) {
+        if (Ms(zacatek) > 10000) {
+            return false;
+        }
+        while (PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&zprava);
+        }
+        Sleep(1);
+    }
+    return true;
+}
+
+// The program's side: its status text, read from its memory.
+inline std::wstring TextStavu(HWND radek, HANDLE proces, void* vzdaleny) {
+    wchar_t text[256] = {};
+    if (SendMessageTimeoutW(radek, SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(vzdaleny), SMTO_BLOCK,
+                            2000, nullptr) != 0) {
+        ReadProcessMemory(proces, vzdaleny, text, sizeof(text) - sizeof(wchar_t), nullptr);
+    }
+    return text;
+}
+
+inline bool PockatNaText(HWND radek, HANDLE proces, void* vzdaleny, const std::wstring& zacatek) {
+    const auto od = Hodiny::now();
+    while (TextStavu(radek, proces, vzdaleny).rfind(zacatek, 0) != 0) {
+        if (Ms(od) > 10000) {
+            return false;
+        }
+        Sleep(1);
+    }
+    return true;
+}
+
+inline std::wstring CestaWindows(std::wstring cesta) {
+    if (!cesta.empty() && cesta[0] == L'/') {
+        cesta.insert(0, L"Z:");
+    }
+    std::replace(cesta.begin(), cesta.end(), L'/', L'\\');
+    return cesta;
+}
+
+} // namespace Mereni

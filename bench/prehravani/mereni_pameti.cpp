@@ -1,0 +1,140 @@
+// Memory of Zvukolet.exe while it plays a long local file: its private bytes after the first
+// minute and at the end (30 minutes unless the first argument gives other minutes), against the
+// same player control playing the same file in this program during the same time.
+#include <windows.h>
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <string>
+
+#include "Spolecne.h"
+#include "playback/PrehravacWmp.h"
+
+namespace {
+
+using namespace Mereni;
+
+double PrivatniKiB(HANDLE proces) {
+    PROCESS_MEMORY_COUNTERS_EX citace{};
+    citace.cb = sizeof(citace);
+    if (!GetProcessMemoryInfo(proces, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&citace),
+                              sizeof(citace))) {
+        return -1;
+    }
+    // The commit charge: what the process has reserved backing for, its private bytes.
+    return static_cast<double>(citace.PagefileUsage) / 1024;
+}
+
+// Keeps this program's control fed with its messages until the time has passed.
+void ZpracovavatDo(Hodiny::time_point konec) {
+    MSG zprava;
+    while (Hodiny::now() < konec) {
+        while (PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&zprava);
+        }
+        Sleep(20);
+    }
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int minut = argc > 1 ? _wtoi(argv[1]) : 30;
+    CoInitialize(nullptr);
+    wchar_t docasna[MAX_PATH];
+    GetTempPathW(MAX_PATH, docasna);
+    const std::wstring ton = std::wstring(docasna) + L"zvukolet-pamet-ton.wav";
+    const std::wstring seznam = std::wstring(docasna) + L"zvukolet-pamet-ton.xml";
+    const DWORD nula = 0;
+    if (!ZapsatTon(ton, static_cast<std::uint32_t>(minut + 1) * 60) || !ZapsatSeznam(seznam, ton) ||
+        !NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor", REG_SZ,
+                         seznam.c_str(), static_cast<DWORD>((seznam.size() + 1) * 2)) ||
+        !NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace", L"prehravanyIndex",
+                         REG_DWORD, &nula, sizeof(nula))) {
+        std::fprintf(stderr, "the tone or the list could not be prepared\n");
+        return 1;
+    }
+
+    // The bare side: the control in a window of this program.
+    HWND holeOkno = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+    Posluchac posluchac;
+    auto prehravac = Vrbatec::VytvoritPrehravacWmp(GetModuleHandleW(nullptr), holeOkno, posluchac);
+    prehravac->OtevritUrl(ton);
+    prehravac->Prehrat();
+    if (!Pockat(posluchac, kPrehravaStav)) {
+        std::fprintf(stderr, "the control in this program did not play\n");
+        return 1;
+    }
+
+    const std::wstring program = CestaWindows(ZV_CESTA_PROGRAMU);
+    std::wstring prikaz = L"\"" + program + L"\"";
+    STARTUPINFOW start{};
+    start.cb = sizeof(start);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(program.c_str(), prikaz.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &start, &info)) {
+        std::fprintf(stderr, "cannot start the program\n");
+        return 1;
+    }
+    HWND okno = nullptr;
+    for (int i = 0; i < 3000 && (okno == nullptr || !IsWindowVisible(okno)); ++i) {
+        Sleep(10);
+        okno = FindWindowW(L"ZvukoletHlavni", nullptr);
+    }
+    HWND radek = okno ? FindWindowExW(okno, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
+    HANDLE proces = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION | PROCESS_VM_READ |
+                                    PROCESS_VM_WRITE,
+                                FALSE, info.dwProcessId);
+    void* vzdaleny =
+        proces ? VirtualAllocEx(proces, nullptr, 512, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (radek == nullptr || vzdaleny == nullptr) {
+        std::fprintf(stderr, "the program's window did not come up\n");
+        TerminateProcess(info.hProcess, 1);
+        return 1;
+    }
+    PostMessageW(okno, WM_COMMAND, 40006, 0);
+    if (!PockatNaText(radek, proces, vzdaleny, L"Přehrávání")) {
+        std::fprintf(stderr, "the program did not play\n");
+        TerminateProcess(info.hProcess, 1);
+        return 1;
+    }
+
+    const auto zacatek = Hodiny::now();
+    ZpracovavatDo(zacatek + std::chrono::minutes(1));
+    const double programPo1 = PrivatniKiB(proces);
+    const double holyPo1 = PrivatniKiB(GetCurrentProcess());
+    ZpracovavatDo(zacatek + std::chrono::minutes(minut));
+    const double programNaKonci = PrivatniKiB(proces);
+    const double holyNaKonci = PrivatniKiB(GetCurrentProcess());
+    const bool stalePrehrava = TextStavu(radek, proces, vzdaleny).rfind(L"Přehrávání", 0) == 0 &&
+                               posluchac.posledni == kPrehravaStav;
+
+    PostMessageW(okno, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(info.hProcess, 1);
+    }
+    VirtualFreeEx(proces, vzdaleny, 0, MEM_RELEASE);
+    CloseHandle(proces);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    prehravac.reset();
+    DestroyWindow(holeOkno);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor");
+    DeleteFileW(ton.c_str());
+    DeleteFileW(seznam.c_str());
+
+    const double rustProgramu = programNaKonci - programPo1;
+    const double rustHoly = holyNaKonci - holyPo1;
+    std::printf("private memory while playing a local file for %d minutes (%s the whole time)\n",
+                minut, stalePrehrava ? "playing" : "NOT playing");
+    std::printf("  Zvukolet.exe:                  %9.0f KiB after 1 minute, growth %+8.0f KiB "
+                "(limit +1024 KiB)\n",
+                programPo1, rustProgramu);
+    std::printf("  the control in a bare program: %9.0f KiB after 1 minute, growth %+8.0f KiB\n",
+                holyPo1, rustHoly);
+    std::printf("  growth of the program per growth of the bare control: %.2f\n",
+                rustHoly > 0 ? rustProgramu / rustHoly : 0.0);
+    return stalePrehrava ? 0 : 1;
+}
