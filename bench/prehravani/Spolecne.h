@@ -86,6 +86,18 @@ inline bool NastavitHodnotu(const wchar_t* klic, const wchar_t* nazev, DWORD typ
 }
 
 // The bare side: the control in a window of this program.
+// The tone, a list with it as the only source, and the settings that make the program read
+// that list and select the source.
+inline bool PripravitTonASeznam(const std::wstring& ton, const std::wstring& seznam,
+                                std::uint32_t sekund) {
+    const DWORD nula = 0;
+    return ZapsatTon(ton, sekund) && ZapsatSeznam(seznam, ton) &&
+           NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor", REG_SZ,
+                           seznam.c_str(), static_cast<DWORD>((seznam.size() + 1) * 2)) &&
+           NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace", L"prehravanyIndex",
+                           REG_DWORD, &nula, sizeof(nula));
+}
+
 class Posluchac final : public Vrbatec::PosluchacPrehravace {
 public:
     void PriZmeneStavu(std::int32_t stav) override { posledni = stav; }

@@ -46,12 +46,7 @@ int wmain(int argc, wchar_t** argv) {
     GetTempPathW(MAX_PATH, docasna);
     const std::wstring ton = std::wstring(docasna) + L"zvukolet-pamet-ton.wav";
     const std::wstring seznam = std::wstring(docasna) + L"zvukolet-pamet-ton.xml";
-    const DWORD nula = 0;
-    if (!ZapsatTon(ton, static_cast<std::uint32_t>(minut + 1) * 60) || !ZapsatSeznam(seznam, ton) ||
-        !NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor", REG_SZ,
-                         seznam.c_str(), static_cast<DWORD>((seznam.size() + 1) * 2)) ||
-        !NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace", L"prehravanyIndex",
-                         REG_DWORD, &nula, sizeof(nula))) {
+    if (!PripravitTonASeznam(ton, seznam, static_cast<std::uint32_t>(minut + 1) * 60)) {
         std::fprintf(stderr, "the tone or the list could not be prepared\n");
         return 1;
     }
