@@ -9,5 +9,8 @@ minutes=${1:-30}
 tools/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target bench_pamet >/dev/null
-trap 'tools/wine/stop.sh build/windows/wine' EXIT
+# A Wine environment of its own: a test run in the same build folder ends its environment when
+# it finishes, which would end this half hour with it.
+export ZV_WINE_DIR=$PWD/build/windows/pamet-wine
+trap 'tools/wine/stop.sh "$ZV_WINE_DIR"' EXIT
 ZV_ZVUK_SEKUND=$((minutes * 60 + 120)) tests/playback/se_zvukem.sh build/windows/bench/bench_pamet.exe "$minutes"

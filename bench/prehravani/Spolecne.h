@@ -8,13 +8,13 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "playback/Prehravac.h"
 #include "sources/KodekZdroju.h"
+#include "support/TonWav.h"
 
 namespace Mereni {
 
@@ -29,40 +29,6 @@ inline double Median(std::vector<double> hodnoty) {
 
 inline double Ms(Hodiny::time_point od) {
     return std::chrono::duration<double, std::milli>(Hodiny::now() - od).count();
-}
-
-// A mono 16-bit 440 Hz tone of the given length.
-inline bool ZapsatTon(const std::wstring& cesta, std::uint32_t sekund) {
-    const std::uint32_t kVzorku = 44100 * sekund;
-    std::vector<std::int16_t> vzorky(kVzorku);
-    for (std::uint32_t i = 0; i < kVzorku; ++i) {
-        vzorky[i] = static_cast<std::int16_t>(12000 * std::sin(2 * 3.14159265 * 440 * i / 44100));
-    }
-    struct {
-        char riff[4] = {'R', 'I', 'F', 'F'};
-        std::uint32_t velikost = 0;
-        char wave[4] = {'W', 'A', 'V', 'E'};
-        char fmt[4] = {'f', 'm', 't', ' '};
-        std::uint32_t delkaFmt = 16;
-        std::uint16_t format = 1, kanaly = 1;
-        std::uint32_t frekvence = 44100, bajtuZaSekundu = 88200;
-        std::uint16_t zarovnani = 2, bitu = 16;
-        char data[4] = {'d', 'a', 't', 'a'};
-        std::uint32_t delkaDat = 0;
-    } hlavicka;
-    static_assert(sizeof(hlavicka) == 44);
-    hlavicka.delkaDat = kVzorku * 2;
-    hlavicka.velikost = 36 + hlavicka.delkaDat;
-    HANDLE soubor = CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (soubor == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD zapsano = 0;
-    bool ok = WriteFile(soubor, &hlavicka, sizeof(hlavicka), &zapsano, nullptr) != FALSE;
-    ok = ok && WriteFile(soubor, vzorky.data(), kVzorku * 2, &zapsano, nullptr) != FALSE;
-    CloseHandle(soubor);
-    return ok;
 }
 
 inline bool ZapsatSeznam(const std::wstring& cesta, const std::wstring& ton) {
@@ -91,7 +57,7 @@ inline bool NastavitHodnotu(const wchar_t* klic, const wchar_t* nazev, DWORD typ
 inline bool PripravitTonASeznam(const std::wstring& ton, const std::wstring& seznam,
                                 std::uint32_t sekund) {
     const DWORD nula = 0;
-    return ZapsatTon(ton, sekund) && ZapsatSeznam(seznam, ton) &&
+    return Vrbatec::Testy::ZapsatTonWav(ton, sekund) && ZapsatSeznam(seznam, ton) &&
            NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor", REG_SZ,
                            seznam.c_str(), static_cast<DWORD>((seznam.size() + 1) * 2)) &&
            NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace", L"prehravanyIndex",

@@ -128,6 +128,15 @@ std::wstring TextPrvku(HWND okno, int id) {
     return text;
 }
 
+HWND OvladaciPanel(HWND okno) {
+    const HWND rebar = FindWindowExW(okno, nullptr, L"ReBarWindow32", nullptr);
+    return FindWindowExW(rebar, nullptr, L"#32770", nullptr);
+}
+
+std::wstring CisloHlasitosti(HWND okno) {
+    return TextPrvku(OvladaciPanel(okno), 1014);
+}
+
 std::wstring TextStavovehoRadku(HWND okno) {
     const HWND radek = FindWindowExW(okno, nullptr, STATUSCLASSNAMEW, nullptr);
     DWORD id = 0;

@@ -36,6 +36,9 @@ private:
 
 // The text of a child control of a window in another process.
 std::wstring TextPrvku(HWND okno, int id);
+// The control panel in the main window's rebar, and the number beside its volume slider.
+HWND OvladaciPanel(HWND okno);
+std::wstring CisloHlasitosti(HWND okno);
 // The text of the main window's status bar (its last part), read from the program's memory.
 std::wstring TextStavovehoRadku(HWND okno);
 

@@ -11,6 +11,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using Vrbatec::Testy::CisloHlasitosti;
 using Vrbatec::Testy::Proces;
 using Vrbatec::Testy::TextPrvku;
 using Vrbatec::Testy::TextStavovehoRadku;
@@ -148,12 +149,6 @@ std::wstring PrijatyPrikaz(HWND okno) {
 // Recording is not in the program yet; the window names its commands by their hint.
 std::wstring NeniKDispozici(const std::wstring& napoveda) {
     return napoveda + L": tato funkce zatím není k dispozici.";
-}
-
-// The number beside the volume slider of the control panel in the rebar.
-std::wstring CisloHlasitosti(HWND okno) {
-    const HWND rebar = FindWindowExW(okno, nullptr, L"ReBarWindow32", nullptr);
-    return TextPrvku(FindWindowExW(rebar, nullptr, L"#32770", nullptr), 1014);
 }
 
 // Start with the empty list of a fresh prefix has no source to play and says so in a box;

@@ -11,26 +11,14 @@
 #include "app/Aplikace.h"
 #include "playback/DlgHlasitost.h"
 #include "playback/VlaknoHlasitosti.h"
+#include "support/Cekani.h"
 #include "res/resource.h"
 
 namespace {
 
 using namespace Vrbatec;
 
-// Pumps this thread's messages until the condition holds or five seconds have passed. Without
-// a window manager a closing window can take two of them.
-template <class Podminka>
-bool CekatNa(Podminka podminka) {
-    const ULONGLONG konec = ::GetTickCount64() + 5000;
-    while (!podminka() && ::GetTickCount64() < konec) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG zprava;
-        while (::PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE)) {
-            ::DispatchMessageW(&zprava);
-        }
-    }
-    return podminka();
-}
+using Testy::CekatNa;
 
 class HlasitostPopupTest : public ::testing::Test {
 protected:
