@@ -6,39 +6,31 @@ namespace ds = Vrbatec::DatovaSlozka;
 
 namespace {
 
-TEST(DatovaSlozka, RemovableDriveKeepsDataBesideTheProgramAndCreatesNothing) {
-    const auto plan = ds::Naplanovat(L"E:\\Zvukolet", 2, L"C:\\Users\\u\\AppData\\Local");
-    EXPECT_EQ(plan.cesta, L"E:\\Zvukolet");
-    EXPECT_TRUE(plan.vytvorit.empty());
-    EXPECT_FALSE(plan.potrebujeLocalAppData);
-}
+TEST(DatovaSlozka, RemovableDriveKeepsDataBesideTheProgramOthersUseLocalAppDataStepByStep) {
+    const auto vymenna = ds::Naplanovat(L"E:\\Zvukolet", 2, L"C:\\Users\\u\\AppData\\Local");
+    EXPECT_EQ(vymenna.cesta, L"E:\\Zvukolet");
+    EXPECT_TRUE(vymenna.vytvorit.empty());
+    EXPECT_FALSE(vymenna.potrebujeLocalAppData);
 
-TEST(DatovaSlozka, OtherDrivesUseLocalApplicationDataCreatedStepByStep) {
-    for (std::uint32_t typ : {0u, 1u, 3u, 4u, 5u, 6u}) {
-        const auto plan = ds::Naplanovat(L"C:\\Program Files\\Zvukolet", typ, L"C:\\L");
-        EXPECT_EQ(plan.cesta, L"C:\\L\\Vrbatec\\Zvukolet\\2") << typ;
-        ASSERT_EQ(plan.vytvorit.size(), 3u) << typ;
-        EXPECT_EQ(plan.vytvorit[0], L"C:\\L\\Vrbatec");
-        EXPECT_EQ(plan.vytvorit[1], L"C:\\L\\Vrbatec\\Zvukolet");
-        EXPECT_EQ(plan.vytvorit[2], L"C:\\L\\Vrbatec\\Zvukolet\\2");
+    for (const std::uint32_t typ : {0u, 3u, 6u}) {
+        // A trailing backslash of the known folder is not doubled.
+        const auto plan =
+            ds::Naplanovat(L"C:\\Program Files\\Zvukolet", typ, typ == 3 ? L"C:\\L\\" : L"C:\\L");
+        EXPECT_EQ(plan.vytvorit,
+                  (std::vector<std::wstring>{L"C:\\L\\Vrbatec", L"C:\\L\\Vrbatec\\Zvukolet",
+                                             L"C:\\L\\Vrbatec\\Zvukolet\\2"}))
+            << typ;
+        EXPECT_EQ(plan.cesta, plan.vytvorit.back()) << typ;
         EXPECT_TRUE(plan.potrebujeLocalAppData);
     }
 }
 
-TEST(DatovaSlozka, TrailingBackslashOfTheKnownFolderIsNotDoubled) {
-    EXPECT_EQ(ds::Naplanovat(L"C:\\P", 3, L"C:\\L\\").cesta, L"C:\\L\\Vrbatec\\Zvukolet\\2");
-}
-
-TEST(DatovaSlozka, DriveTypesOutsideTwoToFiveCountAsUnknown) {
-    EXPECT_EQ(ds::NormalizovatTypJednotky(1), 0u);
-    EXPECT_EQ(ds::NormalizovatTypJednotky(6), 0u);
-    EXPECT_EQ(ds::NormalizovatTypJednotky(0xFFFFFFFFu), 0u);
-    for (std::uint32_t typ = 2; typ <= 5; ++typ) {
-        EXPECT_EQ(ds::NormalizovatTypJednotky(typ), typ);
+TEST(DatovaSlozka, DriveTypesOutsideTwoToFiveAreUnknownAndAFilesFolderKeepsTheRoot) {
+    for (const std::uint32_t typ : {1u, 6u, 0xFFFFFFFFu}) {
+        EXPECT_EQ(ds::NormalizovatTypJednotky(typ), 0u) << typ;
     }
-}
-
-TEST(DatovaSlozka, FolderOfAFileKeepsTheRootBackslash) {
+    EXPECT_EQ(ds::NormalizovatTypJednotky(2), 2u);
+    EXPECT_EQ(ds::NormalizovatTypJednotky(5), 5u);
     EXPECT_EQ(ds::SlozkaSouboru(L"C:\\Program Files\\Zvukolet\\Zvukolet.exe"),
               L"C:\\Program Files\\Zvukolet");
     EXPECT_EQ(ds::SlozkaSouboru(L"E:\\Zvukolet.exe"), L"E:\\");

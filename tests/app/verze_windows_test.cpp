@@ -6,22 +6,17 @@ using Vrbatec::KodVerzeWindows;
 
 namespace {
 
-TEST(KodVerzeWindows, MapsNtVersions) {
-    EXPECT_EQ(KodVerzeWindows(true, 4, 0, 0x502), 0u);
-    EXPECT_EQ(KodVerzeWindows(true, 5, 0, 0x502), 0x500u);
-    EXPECT_EQ(KodVerzeWindows(true, 5, 1, 0x502), 0x501u);
-    EXPECT_EQ(KodVerzeWindows(true, 5, 2, 0x502), 0x502u);
-    EXPECT_EQ(KodVerzeWindows(true, 5, 9, 0x502), 0x502u);
-    EXPECT_EQ(KodVerzeWindows(true, 6, 0, 0x502), 0x600u);
-    EXPECT_EQ(KodVerzeWindows(true, 6, 1, 0x502), 0x601u);
-    EXPECT_EQ(KodVerzeWindows(true, 6, 2, 0x502), 0x602u);
-    EXPECT_EQ(KodVerzeWindows(true, 6, 3, 0x502), 0x602u);
-    EXPECT_EQ(KodVerzeWindows(true, 10, 0, 0x502), 0xFFFFu);
-}
-
-TEST(KodVerzeWindows, OtherPlatformsKeepTheCodeTheyHad) {
-    EXPECT_EQ(KodVerzeWindows(false, 10, 0, 0x502), 0x502u);
-    EXPECT_EQ(KodVerzeWindows(false, 4, 10, 0x123), 0x123u);
+TEST(KodVerzeWindows, MapsNtVersionsAndOtherPlatformsKeepTheCodeTheyHad) {
+    const struct {
+        bool nt;
+        unsigned hlavni, vedlejsi, kod;
+    } pripady[] = {{true, 4, 0, 0u},       {true, 5, 0, 0x500u},  {true, 5, 2, 0x502u},
+                   {true, 5, 9, 0x502u},   {true, 6, 1, 0x601u},  {true, 6, 3, 0x602u},
+                   {true, 10, 0, 0xFFFFu}, {false, 10, 0, 0x123u}};
+    for (const auto& p : pripady) {
+        EXPECT_EQ(KodVerzeWindows(p.nt, p.hlavni, p.vedlejsi, 0x123), p.kod)
+            << p.hlavni << "." << p.vedlejsi;
+    }
 }
 
 } // namespace

@@ -11,14 +11,11 @@ namespace Vrbatec::Testy {
 
 namespace {
 
-WinApi::UniqueKey Otevrit(const std::wstring& cesta, bool vytvorit) {
+WinApi::UniqueKey OtevritKCteni(const std::wstring& cesta) {
     WinApi::UniqueKey klic;
-    const LSTATUS stav =
-        vytvorit ? ::RegCreateKeyExW(HKEY_CURRENT_USER, cesta.c_str(), 0, nullptr, 0,
-                                     KEY_ALL_ACCESS, nullptr, klic.Adresa(), nullptr)
-                 : ::RegOpenKeyExW(HKEY_CURRENT_USER, cesta.c_str(), 0, KEY_READ, klic.Adresa());
-    if (stav != ERROR_SUCCESS) {
-        klic.Odevzdat();
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, cesta.c_str(), 0, KEY_READ, klic.Adresa()) !=
+        ERROR_SUCCESS) {
+        klic.Odevzdat(); // whatever the failed call left there is no key to close
     }
     return klic;
 }
@@ -43,28 +40,25 @@ std::wstring TestovaciKoren::Cesta(const std::wstring& podklic) const {
 }
 
 bool TestovaciKoren::Existuje(const std::wstring& podklic) const {
-    return static_cast<bool>(Otevrit(Cesta(podklic), false));
+    return static_cast<bool>(OtevritKCteni(Cesta(podklic)));
 }
 
 void TestovaciKoren::Zapsat(const std::wstring& podklic, const wchar_t* nazev, DWORD typ,
                             const Bajty& data) const {
-    const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), true);
-    ASSERT_TRUE(klic);
-    ASSERT_EQ(
-        ::RegSetValueExW(klic.Get(), nazev, 0, typ, data.data(), static_cast<DWORD>(data.size())),
-        ERROR_SUCCESS);
+    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, Cesta(podklic).c_str(), nazev, typ, data.data(),
+                                static_cast<DWORD>(data.size())),
+              ERROR_SUCCESS);
 }
 
 void TestovaciKoren::ZapsatDword(const std::wstring& podklic, const wchar_t* nazev,
                                  DWORD hodnota) const {
-    Bajty data(sizeof(hodnota));
-    std::memcpy(data.data(), &hodnota, sizeof(hodnota));
-    Zapsat(podklic, nazev, REG_DWORD, data);
+    Zapsat(podklic, nazev, REG_DWORD, BajtyDword(hodnota));
 }
 
 std::optional<TestovaciKoren::Hodnota> TestovaciKoren::Cist(const std::wstring& podklic,
                                                             const wchar_t* nazev) const {
-    const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), false);
+    // RegQueryValueExW, unlike RegGetValueW, gives the bytes exactly as they were stored.
+    const WinApi::UniqueKey klic = OtevritKCteni(Cesta(podklic));
     Hodnota hodnota{REG_NONE, Bajty(4096)};
     DWORD velikost = static_cast<DWORD>(hodnota.data.size());
     if (!klic || ::RegQueryValueExW(klic.Get(), nazev, nullptr, &hodnota.typ, hodnota.data.data(),
@@ -77,7 +71,7 @@ std::optional<TestovaciKoren::Hodnota> TestovaciKoren::Cist(const std::wstring& 
 
 std::vector<std::wstring> TestovaciKoren::Nazvy(const std::wstring& podklic, bool podklice) const {
     std::vector<std::wstring> nazvy;
-    const WinApi::UniqueKey klic = Otevrit(Cesta(podklic), false);
+    const WinApi::UniqueKey klic = OtevritKCteni(Cesta(podklic));
     wchar_t nazev[256];
     for (DWORD i = 0, delka = 256; klic; ++i, delka = 256) {
         const LSTATUS stav =
@@ -96,6 +90,12 @@ std::vector<std::wstring> TestovaciKoren::Nazvy(const std::wstring& podklic, boo
 Bajty BajtyTextu(const std::wstring& text, bool sNulou) {
     const auto* zacatek = reinterpret_cast<const std::uint8_t*>(text.c_str());
     return Bajty(zacatek, zacatek + (text.size() + (sNulou ? 1 : 0)) * sizeof(wchar_t));
+}
+
+Bajty BajtyDword(DWORD hodnota) {
+    Bajty data(sizeof(hodnota));
+    std::memcpy(data.data(), &hodnota, sizeof(hodnota));
+    return data;
 }
 
 } // namespace Vrbatec::Testy

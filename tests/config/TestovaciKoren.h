@@ -42,5 +42,6 @@ private:
 };
 
 Bajty BajtyTextu(const std::wstring& text, bool sNulou);
+Bajty BajtyDword(DWORD hodnota);
 
 } // namespace Vrbatec::Testy

@@ -46,20 +46,16 @@ TEST(CisloZNazvu, ReadsLikeTheShellsStrToIntAndNamesReadBack) {
     const struct {
         const wchar_t* nazev;
         std::int32_t cislo;
-    } pripady[] = {
-        {L"40032", 40032},
-        {L"007", 7},
-        {L"-5", -5},
-        {L"40032x", 40032},
-        {L"abc", 0},
-        {L"", 0},
-        {L"--5", 0},
-        {L" 5", 0},
-        {L"+5", 0},
-        {L"-2147483648", INT32_MIN},
-        {L"2147483648", INT32_MIN},
-        {L"4294967296", 0},
-    };
+    } pripady[] = {{L"007", 7},
+                   {L"-5", -5},
+                   {L"40032x", 40032},
+                   {L"", 0},
+                   {L"--5", 0},
+                   {L" 5", 0},
+                   {L"+5", 0},
+                   {L"-2147483648", INT32_MIN},
+                   {L"2147483648", INT32_MIN},
+                   {L"4294967296", 0}};
     for (const auto& p : pripady) {
         EXPECT_EQ(CisloZNazvu(p.nazev), p.cislo) << "case " << &p - pripady;
     }

@@ -79,18 +79,15 @@ TEST(NastavitVychozi, ResetsEveryFieldAndTheHotkeysButKeepsPathsItHasNoDefaultFo
     EXPECT_EQ(n, vychozi);
 }
 
-TEST(TabulkaHorkychKlaves, DefaultsAreTenUnboundCommandsAndOnlyNewCommandsAreAdded) {
+// The default commands and their groups are seen in the settings store's tests.
+TEST(TabulkaHorkychKlaves, DefaultsAreUnboundAndOnlyNewCommandsAreAdded) {
     TabulkaHorkychKlaves tabulka;
     tabulka.Pridat(40032, 0);
     tabulka.NastavitVychozi();
-    const std::vector<HorkaKlavesa> ocekavane{
-        {0, 0, 40006, 0},     {0, 0, 40007, 0},     {0, 0, 40013, 0}, {0, 0, 40020, 0},
-        {0, 0, 40021, 0},     {0, 0, 40030, 0},     {0, 0, 40031, 0}, {0, 0, 40014, 20004},
-        {0, 0, 40001, 20004}, {0, 0, 40002, 20004},
-    };
-    EXPECT_EQ(std::vector<HorkaKlavesa>(tabulka.Zaznamy().begin(), tabulka.Zaznamy().end()),
-              ocekavane);
-
+    ASSERT_EQ(tabulka.Pocet(), 10u);
+    for (const HorkaKlavesa& k : tabulka.Zaznamy()) {
+        EXPECT_EQ(k.klavesa + k.modifikatory, 0u) << k.prikaz;
+    }
     tabulka.Zaznamy()[8].klavesa = 'Q';
     const TabulkaHorkychKlaves pred = tabulka;
     EXPECT_FALSE(tabulka.Pridat(40001, 0));

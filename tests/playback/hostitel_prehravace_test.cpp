@@ -59,22 +59,7 @@ TEST_F(HostitelTest, FailedCreationThrowsItsCodeAndLeavesNoWindow) {
     EXPECT_EQ(nullptr, PrvniPotomek());
 }
 
-TEST_F(HostitelTest, ConnectedListenerHearsOpeningUntilDisconnected) {
-    HostitelPrehravace hostitel(Instance(), Rodic(), kProgId);
-    ZaznamStavu posluchac;
-    hostitel.PripojitUdalosti(posluchac);
-    OtevritTon(hostitel);
-    ASSERT_TRUE(CekatNa([&] { return posluchac.Obsahuje(10); }, 5000));
-    EXPECT_TRUE(posluchac.Obsahuje(9));
-
-    hostitel.OdpojitUdalosti();
-    posluchac.stavy.clear();
-    OtevritTon(hostitel);
-    Pumpovat(500);
-    EXPECT_TRUE(posluchac.stavy.empty());
-}
-
-TEST_F(HostitelTest, ReconnectingReplacesTheListener) {
+TEST_F(HostitelTest, OnlyTheLastConnectedListenerHearsOpeningUntilDisconnected) {
     HostitelPrehravace hostitel(Instance(), Rodic(), kProgId);
     ZaznamStavu prvni;
     ZaznamStavu druhy;
@@ -82,7 +67,14 @@ TEST_F(HostitelTest, ReconnectingReplacesTheListener) {
     hostitel.PripojitUdalosti(druhy);
     OtevritTon(hostitel);
     ASSERT_TRUE(CekatNa([&] { return druhy.Obsahuje(10); }, 5000));
+    EXPECT_TRUE(druhy.Obsahuje(9));
     EXPECT_TRUE(prvni.stavy.empty());
+
+    hostitel.OdpojitUdalosti();
+    druhy.stavy.clear();
+    OtevritTon(hostitel);
+    Pumpovat(500);
+    EXPECT_TRUE(druhy.stavy.empty());
 }
 
 // The state travels as the one argument, signed or unsigned 32 bits; anything else is not a
@@ -95,10 +87,6 @@ TEST(StavZArgumentu, TakesOneSignedOrUnsignedIntegerOnly) {
     hodnota.ulVal = 0xFFFFFFFFu;
     ASSERT_TRUE(StavZArgumentu(&argumenty, stav));
     EXPECT_EQ(-1, stav);
-    hodnota.vt = VT_I4;
-    hodnota.lVal = 11;
-    ASSERT_TRUE(StavZArgumentu(&argumenty, stav));
-    EXPECT_EQ(11, stav);
 
     stav = -7;
     hodnota.vt = VT_I2;
@@ -108,6 +96,10 @@ TEST(StavZArgumentu, TakesOneSignedOrUnsignedIntegerOnly) {
     EXPECT_FALSE(StavZArgumentu(&argumenty, stav));
     EXPECT_FALSE(StavZArgumentu(nullptr, stav));
     EXPECT_EQ(-7, stav);
+    argumenty.cArgs = 1;
+    hodnota.lVal = 11;
+    ASSERT_TRUE(StavZArgumentu(&argumenty, stav));
+    EXPECT_EQ(11, stav);
 }
 
 } // namespace

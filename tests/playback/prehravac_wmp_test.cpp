@@ -43,16 +43,12 @@ protected:
 };
 
 TEST_F(PrehravacWmpTest, HostSitsAtTheOriginAndGoesWithThePlayer) {
-    const HWND hostitel = ::GetDlgItem(Rodic(), IDC_PREHRAVAC);
-    ASSERT_NE(nullptr, hostitel);
-    RECT obdelnik{};
-    ::GetWindowRect(hostitel, &obdelnik);
+    RECT obdelnik{1, 1, 1, 1};
+    ::GetWindowRect(::GetDlgItem(Rodic(), IDC_PREHRAVAC), &obdelnik);
     ::MapWindowPoints(HWND_DESKTOP, Rodic(), reinterpret_cast<POINT*>(&obdelnik), 2);
     EXPECT_EQ(0, obdelnik.left);
     EXPECT_EQ(0, obdelnik.top);
-
     prehravac_.reset();
-    EXPECT_EQ(nullptr, ::GetDlgItem(Rodic(), IDC_PREHRAVAC));
     EXPECT_EQ(nullptr, PrvniPotomek());
 }
 
@@ -60,7 +56,6 @@ TEST_F(PrehravacWmpTest, PlayStatesReachTheListenerInOrder) {
     OtevritTon();
     Spustit();
     // Transitioning comes before Playing, and nothing after Playing until we act again.
-    ASSERT_GE(posluchac_.stavy.size(), 2u);
     EXPECT_EQ(kPrechod, posluchac_.stavy.front());
     EXPECT_EQ(kPrehrava, posluchac_.stavy.back());
 
@@ -79,45 +74,36 @@ TEST_F(PrehravacWmpTest, MediaQueriesFailWithNothingOpenAndAnswerForTheOpenFile)
     OtevritTon();
     ASSERT_EQ(S_OK, prehravac_->NazevMedia(nazev));
     EXPECT_EQ(L"ton440", nazev);
-
     // The bit rate is a number of bits per second where the control knows it.
-    std::wstring bitrate = L"-";
-    if (SUCCEEDED(prehravac_->InformaceMedia(L"Bitrate", bitrate))) {
-        for (const wchar_t znak : bitrate) {
-            EXPECT_TRUE(std::iswdigit(znak)) << "bit rate: " << bitrate;
+    if (SUCCEEDED(prehravac_->InformaceMedia(L"Bitrate", hodnota))) {
+        for (const wchar_t znak : hodnota) {
+            EXPECT_TRUE(std::iswdigit(znak)) << "bit rate: " << hodnota;
         }
     }
-    Spustit();
 }
 
-TEST_F(PrehravacWmpTest, OperationsTheControlLacksLeaveThePlayerWorking) {
+TEST_F(PrehravacWmpTest, OperationsTheControlLacksAndAnUnreachableAddressLeaveThePlayerWorking) {
     ZaznamHlaseni hlaseni;
     ASSERT_TRUE(prehravac_->MaNastaveni());
-    bool ztlumeno = true;
-    const HRESULT ztlumeni = prehravac_->NastavitZtlumeni(true);
-    if (SUCCEEDED(ztlumeni) && SUCCEEDED(prehravac_->Ztlumeno(ztlumeno))) {
+    bool ztlumeno = false;
+    if (SUCCEEDED(prehravac_->NastavitZtlumeni(true)) &&
+        SUCCEEDED(prehravac_->Ztlumeno(ztlumeno))) {
         EXPECT_TRUE(ztlumeno);
     }
     if (prehravac_->MaSit()) {
         prehravac_->NastavitDobuBufferu(60000);
     }
     EXPECT_EQ(S_OK, prehravac_->NastavitHlasitost(80));
-
-    OtevritTon();
-    Spustit();
     EXPECT_TRUE(hlaseni.okna.empty());
     EXPECT_TRUE(hlaseni.udalosti.empty());
-}
 
-// A stream the control cannot reach does not play, and the player plays the next one.
-TEST_F(PrehravacWmpTest, UnreachableAddressDoesNotPlayAndLeavesThePlayerUsable) {
+    // A stream the control cannot reach does not play, and the player plays the next one.
     prehravac_->OtevritUrl(L"http://127.0.0.1:9/proud");
     Pumpovat(200);
     posluchac_.stavy.clear();
     prehravac_->Prehrat();
     Pumpovat(500);
     EXPECT_FALSE(posluchac_.Obsahuje(kPrehrava));
-
     prehravac_->Zastavit();
     OtevritTon();
     Spustit();

@@ -14,11 +14,9 @@ namespace {
 TEST(TextStavu, BitRateIsTheLeadingDigitsInWholeKilobitsWithoutOverflow) {
     using Pripad = std::pair<const wchar_t*, int>;
     for (const auto& [text, kilobitu] :
-         std::initializer_list<Pripad>{{L"128000", 128},
-                                       {L"64999", 64},
+         std::initializer_list<Pripad>{{L"64999", 64},
                                        {L"", 0},
                                        {L"999", 0},
-                                       {L"kbps", 0},
                                        {L"320000 b/s", 320},
                                        {L" 128000", 0},
                                        {L"-128000", 0},
