@@ -13,11 +13,7 @@ namespace {
 constexpr int kObrazekProchazeni = 23;
 
 std::wstring TextPrvku(HWND dialog, int id) {
-    HWND prvek = ::GetDlgItem(dialog, id);
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(prvek)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(prvek, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WinApi::TextOkna(::GetDlgItem(dialog, id));
 }
 
 } // namespace

@@ -14,11 +14,7 @@ bool JeVlastniHlasitost(std::int32_t hlasitost) {
 }
 
 std::wstring TextPrvku(HWND dialog, int id) {
-    HWND prvek = ::GetDlgItem(dialog, id);
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(prvek)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(prvek, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WinApi::TextOkna(::GetDlgItem(dialog, id));
 }
 
 bool JeZaskrtnuto(HWND dialog, int id) {

@@ -182,11 +182,7 @@ void EditSoubor::ZobrazitText(const wchar_t* text) {
 }
 
 std::wstring EditSoubor::Text() const {
-    HWND edit = PlatneOkno();
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return TextOkna(PlatneOkno());
 }
 
 void EditSoubor::OveritCestu() {

@@ -258,4 +258,11 @@ void OknoImpl::Zapomenout() noexcept {
     poNcDestroy_ = false;
 }
 
+std::wstring TextOkna(HWND okno) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(okno)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 } // namespace Vrbatec::WinApi

@@ -23,6 +23,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "winapi/PopisOkna.h"
 
 namespace Vrbatec::WinApi {
@@ -107,5 +109,8 @@ private:
     bool vytvorenoObjektem_ = false;
     bool poNcDestroy_ = false;
 };
+
+// A window's text, however long.
+std::wstring TextOkna(HWND okno);
 
 } // namespace Vrbatec::WinApi

@@ -21,13 +21,6 @@ UINT FormatZarovnani(StaticText::Zarovnani zarovnani) {
     return DT_LEFT;
 }
 
-std::wstring TextOkna(HWND okno) {
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(okno)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(::GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 } // namespace
 
 void StaticText::VytvoritText(HINSTANCE instance, HWND rodic, int idPrvku, const RECT& obdelnik,

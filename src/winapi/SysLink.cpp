@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "app/DiagnostikaText.h"
 #include "app/Diagnostika.h"
@@ -25,12 +24,9 @@ HFONT PismoProMereni(HWND okno) {
 
 // The text as the control shows it: without the tags of its links.
 std::wstring ZobrazenyText(HWND okno) {
-    std::vector<wchar_t> text(static_cast<std::size_t>(::GetWindowTextLengthW(okno)) + 1);
-    const int delka = ::GetWindowTextW(okno, text.data(), static_cast<int>(text.size()));
     std::wstring zobrazeny;
     bool vZnacce = false;
-    for (int i = 0; i < delka; ++i) {
-        const wchar_t znak = text[static_cast<std::size_t>(i)];
+    for (const wchar_t znak : Vrbatec::WinApi::TextOkna(okno)) {
         if (znak == L'<' || znak == L'>') {
             vZnacce = znak == L'<';
         } else if (!vZnacce) {
