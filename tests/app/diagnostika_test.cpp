@@ -169,15 +169,4 @@ TEST(FatalniChyba, ARefusingModuleFallsBackToABoxNamingTheExecutableAndEndsWithM
                 std::wstring::npos);
 }
 
-TEST(ZapsatDoProtokoluUdalosti, ReportsUnderTheProductNameAndTheRealLogAcceptsIt) {
-    ZaznamHlaseni hlaseni;
-    ModulTestu modul;
-    EXPECT_EQ(ZapsatDoProtokoluUdalosti(L"Text události"), S_OK);
-    ASSERT_EQ(hlaseni.udalosti.size(), 1u);
-    EXPECT_EQ(hlaseni.udalosti[0].zdroj, L"Zvukolet");
-    EXPECT_EQ(hlaseni.udalosti[0].text, L"Text události");
-    // The system's event log: under Wine a stub, on Windows a real entry.
-    EXPECT_EQ(SystemHlaseni().ZapsatUdalost(L"Zvukolet test", L"Zkouška"), S_OK);
-}
-
 } // namespace

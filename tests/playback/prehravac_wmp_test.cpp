@@ -7,7 +7,6 @@
 
 #include "config/UlozisteNastaveni.h"
 #include "playback/PrehravacTestu.h"
-#include "res/resource.h"
 #include "support/ZaznamHlaseni.h"
 
 namespace Vrbatec::Testy {
@@ -41,16 +40,6 @@ protected:
     ZaznamStavu posluchac_;
     std::unique_ptr<Prehravac> prehravac_;
 };
-
-TEST_F(PrehravacWmpTest, HostSitsAtTheOriginAndGoesWithThePlayer) {
-    RECT obdelnik{1, 1, 1, 1};
-    ::GetWindowRect(::GetDlgItem(Rodic(), IDC_PREHRAVAC), &obdelnik);
-    ::MapWindowPoints(HWND_DESKTOP, Rodic(), reinterpret_cast<POINT*>(&obdelnik), 2);
-    EXPECT_EQ(0, obdelnik.left);
-    EXPECT_EQ(0, obdelnik.top);
-    prehravac_.reset();
-    EXPECT_EQ(nullptr, PrvniPotomek());
-}
 
 TEST_F(PrehravacWmpTest, PlayStatesReachTheListenerInOrder) {
     OtevritTon();

@@ -1,10 +1,8 @@
-// The base of report list views, created as a superclass or attached to a dialog's list.
+// The base of report list views, created as a superclass as the source list is.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
-
-#include <memory>
 
 #include "OknaTestu.h"
 #include "winapi/ListViewSeznam.h"
@@ -47,19 +45,6 @@ TEST(ListViewSeznam, ACreatedReportListKeepsRowsDataAndSelection) {
     seznam.Vyprazdnit();
     EXPECT_EQ(seznam.Pocet(), 0);
     EXPECT_EQ(seznam.PocetSloupcu(), 2);
-}
-
-TEST(ListViewSeznam, AnAttachedListTurnsIntoAReportAndOutlivesItsObject) {
-    Testy::RodicTestu rodic;
-    HWND okno = rodic.VytvoritDite(WC_LISTVIEWW, 1028, LVS_ICON);
-    auto seznam = std::make_unique<WinApi::ListViewSeznam>();
-    seznam->PripojitSeznam(okno);
-    EXPECT_TRUE(JeReportSVyberemRadku(okno));
-    seznam->PridatSloupec(L"Název", 180);
-    seznam->VlozitPolozku(0, L"Radio 1", 0);
-    seznam.reset();
-    EXPECT_TRUE(IsWindow(okno));
-    EXPECT_EQ(SendMessageW(okno, LVM_GETITEMCOUNT, 0, 0), 1);
 }
 
 } // namespace

@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <array>
+#include <cstring>
 #include <optional>
 #include <string>
 
 #include "OknaTestu.h"
+#include "config/TestovaciKoren.h"
 #include "app/Diagnostika.h"
 #include "winapi/RegistraceTridy.h"
 #include "winapi/UmisteniOkna.h"
@@ -51,36 +53,25 @@ Misto NaStreduOblasti(const RECT& o, LONG sirka, LONG vyska) {
     return {(o.left + o.right) / 2 - sirka / 2, (o.top + o.bottom) / 2 - vyska / 2, sirka, vyska};
 }
 
-// Each test gets a settings root of its own under HKEY_CURRENT_USER and removes it.
+// Each test gets a settings root of its own under HKEY_CURRENT_USER.
 class UlozeniPolohy : public testing::Test {
 protected:
     void SetUp() override {
-        okno.NastavitKlicRegistru(koren.c_str());
+        okno.NastavitKlicRegistru(koren.Cesta().c_str());
         ::ShowWindow(okno.Hwnd(), SW_SHOWNOACTIVATE);
     }
-    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, koren.c_str()); }
 
     std::optional<DWORD> Hodnota(const wchar_t* hodnota, const std::wstring& nazev = kTrida) {
-        DWORD data = 0;
-        DWORD velikost = sizeof data;
-        const std::wstring klic = koren + L"\\Parametry oken\\" + nazev;
-        if (::RegGetValueW(HKEY_CURRENT_USER, klic.c_str(), hodnota, RRF_RT_REG_DWORD, nullptr,
-                           &data, &velikost) != ERROR_SUCCESS) {
+        const auto ulozena = koren.Cist(L"Parametry oken\\" + nazev, hodnota);
+        if (!ulozena || ulozena->typ != REG_DWORD || ulozena->data.size() != sizeof(DWORD)) {
             return std::nullopt;
         }
+        DWORD data = 0;
+        std::memcpy(&data, ulozena->data.data(), sizeof data);
         return data;
     }
 
-    void Zapsat(const wchar_t* hodnota, DWORD data) {
-        const std::wstring klic = koren + L"\\Parametry oken\\" + kTrida;
-        ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, klic.c_str(), hodnota, REG_DWORD, &data,
-                                    sizeof data),
-                  ERROR_SUCCESS);
-    }
-
-    const std::wstring koren = L"Software\\Vrbatec\\ZvukoletTest\\" +
-                               std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                               std::to_wstring(::GetTickCount64());
+    Testy::TestovaciKoren koren;
     OknoSPolohou okno;
 };
 
@@ -113,10 +104,10 @@ TEST_F(UlozeniPolohy, HiddenMinimisedOrMaximisedWindowsLeaveWhatWasStored) {
 TEST_F(UlozeniPolohy, AWindowSavedLeftOfTheScreenIsReadBackFarRightAndPulledOntoTheWorkArea) {
     EXPECT_EQ(okno.NacistPolohu(nullptr, false), 1) << "nothing stored";
     // What saving at (-500, 100) stores; read back at 65036.
-    Zapsat(L"Poloha", 0x0064FE0C);
+    koren.ZapsatDword(L"Parametry oken\\" + std::wstring(kTrida), L"Poloha", 0x0064FE0C);
     EXPECT_EQ(okno.NacistPolohu(nullptr, false), 1) << "no size";
     EXPECT_EQ(MistoOkna(okno.Hwnd()), (Misto{120, 80, 400, 300}));
-    Zapsat(L"Velikost", (280u << 16) | 520u);
+    koren.ZapsatDword(L"Parametry oken\\" + std::wstring(kTrida), L"Velikost", (280u << 16) | 520u);
     EXPECT_EQ(okno.NacistPolohu(nullptr, false), 0);
     EXPECT_EQ(MistoOkna(okno.Hwnd()),
               (Misto{PracovniOblast(okno.Hwnd()).right - 520, 100, 520, 280}));
@@ -124,19 +115,19 @@ TEST_F(UlozeniPolohy, AWindowSavedLeftOfTheScreenIsReadBackFarRightAndPulledOnto
 
 TEST_F(UlozeniPolohy, NoRootAKeyThatCannotBeCreatedOrAnOverlongNameEndTheProgram) {
     const struct {
-        std::wstring koren, nazev;
+        std::wstring cesta, nazev;
         const wchar_t* hlaseni;
     } pripady[] = {{L"", L"", L"Nebyl nastaven klíč registru pro uložení souřadnic okna"},
-                   {koren + L"\\" + std::wstring(300, L'x'), L"", L""}, // longer than a key may be
-                   {koren, std::wstring(255, L'n'), L""}};
+                   {koren.Cesta(std::wstring(300, L'x')), L"", L""}, // longer than a key may be
+                   {koren.Cesta(), std::wstring(255, L'n'), L""}};
     for (const auto& p : pripady) {
         const Testy::KonecVlakna konec = Testy::SpustitNaVlakne([&p] {
             auto* jine = new OknoSPolohou();
-            jine->NastavitKlicRegistru(p.koren.empty() ? nullptr : p.koren.c_str());
+            jine->NastavitKlicRegistru(p.cesta.empty() ? nullptr : p.cesta.c_str());
             ::ShowWindow(jine->Hwnd(), SW_SHOWNOACTIVATE);
             jine->UlozitPolohu(p.nazev.empty() ? nullptr : p.nazev.c_str());
         });
-        EXPECT_TRUE(konec.fatalni) << p.koren.size() << ", " << p.nazev.size();
+        EXPECT_TRUE(konec.fatalni) << p.cesta.size() << ", " << p.nazev.size();
         EXPECT_TRUE(Testy::Obsahuje(konec.text, p.hlaseni)) << konec.text.size();
     }
     EXPECT_EQ(Hodnota(L"Poloha", std::wstring(255, L'n')), std::nullopt);
