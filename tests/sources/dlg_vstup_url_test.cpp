@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "OknoPohleduTestu.h"
 #include "app/Aplikace.h"
 #include "res/resource.h"
 #include "sources/DlgVstupUrl.h"
 #include "ui/ObrazkovyPruh.h"
+#include "winapi/OknaTestu.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ protected:
         return dialog_.Spustit(rodic_.Hwnd(), AplikaceInstance().MalyPruh().Seznam());
     }
 
-    Testy::OknoPohleduTestu rodic_;
+    Testy::RodicTestu rodic_;
     DlgVstupUrl dialog_;
 };
 

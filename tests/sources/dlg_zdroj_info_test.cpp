@@ -4,19 +4,47 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
-#include "../support/ZaznamHlaseni.h"
-#include "OknoPohleduTestu.h"
-#include "PrehravacMedia.h"
 #include "app/Aplikace.h"
+#include "playback/Prehravac.h"
 #include "res/resource.h"
 #include "sources/DlgZdrojInfo.h"
+#include "support/ZaznamHlaseni.h"
+#include "winapi/OknaTestu.h"
 
 namespace {
 
 using namespace Vrbatec;
+
+// A player that knows only its current media, as the test scripts it: the attributes it
+// answers, and whether anything is open at all. The dialog asks for nothing else.
+class PrehravacMedia final : public Prehravac {
+public:
+    HRESULT Zastavit() override { return E_NOTIMPL; }
+    HRESULT Prehrat() override { return E_NOTIMPL; }
+    HRESULT OtevritUrl(const std::wstring&) override { return E_NOTIMPL; }
+    bool MaNastaveni() const override { return false; }
+    HRESULT NastavitHlasitost(std::int32_t) override { return E_NOTIMPL; }
+    HRESULT Ztlumeno(bool&) const override { return E_NOTIMPL; }
+    HRESULT NastavitZtlumeni(bool) override { return E_NOTIMPL; }
+    bool MaSit() const override { return false; }
+    HRESULT NastavitDobuBufferu(std::int32_t) override { return E_NOTIMPL; }
+    HRESULT InformaceMedia(const std::wstring& atribut, std::wstring& hodnota) const override {
+        const auto polozka = atributy.find(atribut);
+        if (!otevreno || polozka == atributy.end()) {
+            return E_FAIL;
+        }
+        hodnota = polozka->second;
+        return S_OK;
+    }
+    HRESULT NazevMedia(std::wstring&) const override { return otevreno ? S_OK : E_POINTER; }
+
+    bool otevreno = true;
+    std::map<std::wstring, std::wstring> atributy;
+};
 
 class DlgZdrojInfoTest : public ::testing::Test {
 protected:
@@ -25,7 +53,8 @@ protected:
     DlgZdrojInfoTest() {
         seznam_.Pridat(L"První", L"http://prvni.example/stream", true);
         seznam_.Pridat(L"Druhá", L"http://druha.example/stream", false);
-        prehravac_.atributy = {{L"Author", L""}, {L"Bitrate", L"127999"}, {L"Title", L"Ráno"}};
+        prehravac_.atributy = {
+            {L"Copyright", L"%s"}, {L"Author", L""}, {L"Bitrate", L"127999"}, {L"Title", L"Ráno"}};
     }
 
     // Opens the dialog, reads what it shows: title, name, URL and the lines; closes it with OK.
@@ -48,9 +77,9 @@ protected:
         return texty;
     }
 
-    Testy::OknoPohleduTestu rodic_;
+    Testy::RodicTestu rodic_;
     SeznamZdroju seznam_{&Testy::ChybaIndexu};
-    Testy::PrehravacMedia prehravac_;
+    PrehravacMedia prehravac_;
 };
 
 TEST_F(DlgZdrojInfoTest, ShowsThePlayingSourceAndTheAnsweredLinesAndNoSourceOutsideTheList) {
@@ -58,7 +87,8 @@ TEST_F(DlgZdrojInfoTest, ShowsThePlayingSourceAndTheAnsweredLinesAndNoSourceOuts
         L" Vlastnosti zdroje (" + AplikaceInstance().NazevProduktu() + L")";
     EXPECT_EQ(Zobrazeno(&prehravac_, 1),
               (std::vector<std::wstring>{titulek, L"Druhá", L"http://druha.example/stream",
-                                         L"Název: Ráno", L"Bitový tok: 127 kb/s", L"Autor: "}));
+                                         L"Název: Ráno", L"Bitový tok: 127 kb/s", L"Autor: ",
+                                         L"Copyright: %s"}));
     prehravac_.atributy = {{L"Copyright", L"ČRo"}};
     for (const int index : {2, -1}) {
         EXPECT_EQ(Zobrazeno(&prehravac_, index),

@@ -4,10 +4,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "OknoPohleduTestu.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 #include "sources/DlgZdroj.h"
+#include "winapi/OknaTestu.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ protected:
     void TearDown() override { NastaveniAplikace() = puvodniNastaveni_; }
 
     const Nastaveni puvodniNastaveni_ = NastaveniAplikace();
-    Testy::OknoPohleduTestu rodic;
+    Testy::RodicTestu rodic;
     DlgZdroj dialog;
 };
 

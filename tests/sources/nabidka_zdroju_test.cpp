@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "OknoPohleduTestu.h"
 #include "res/resource.h"
 #include "sources/NabidkaZdroju.h"
 #include "winapi/Handle.h"
+#include "winapi/OknaTestu.h"
 
 namespace {
 
@@ -36,20 +36,15 @@ class NabidkaZdrojuTest : public ::testing::Test {
 protected:
     void SetUp() override { ::AppendMenuW(popup.Get(), MF_STRING, ID_ZDROJE_VYSILANI, L"x"); }
 
-    // The item's text, submenu and whether it is disabled and grey.
-    std::wstring Polozka(HMENU* podnabidka = nullptr) const {
+    // The popup's only item: its text, and whether it is disabled and grey.
+    std::wstring Polozka() const {
         wchar_t text[64] = {};
-        MENUITEMINFOW info{.cbSize = sizeof(info),
-                           .fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_STRING,
-                           .dwTypeData = text,
-                           .cch = 64};
-        ::GetMenuItemInfoW(popup.Get(), ID_ZDROJE_VYSILANI, FALSE, &info);
-        if (podnabidka != nullptr) {
-            *podnabidka = info.hSubMenu;
-        }
-        const UINT seda = MFS_DISABLED | MFS_GRAYED;
-        return text + std::wstring((info.fState & seda) == seda ? L" (šedá)" : L"");
+        ::GetMenuStringW(popup.Get(), 0, text, 64, MF_BYPOSITION);
+        const bool seda =
+            (::GetMenuState(popup.Get(), 0, MF_BYPOSITION) & MFS_GRAYED) == MFS_GRAYED;
+        return text + std::wstring(seda ? L" (šedá)" : L"");
     }
+    HMENU Podnabidka() const { return ::GetSubMenu(popup.Get(), 0); }
 
     WinApi::UniqueMenu popup{::CreatePopupMenu()};
     SeznamZdroju seznam{Testy::ChybaIndexu};
@@ -65,9 +60,8 @@ TEST_F(NabidkaZdrojuTest, MarkedSourcesInListOrderWithThePlayingOneChecked) {
     EXPECT_EQ(
         Polozky(nabidka.Podnabidka()),
         (std::vector<std::wstring>{L"51000 Rádio Wien o", L"51002 Jazz o *", L"51003 Country o"}));
-    HMENU podnabidka = nullptr;
-    EXPECT_EQ(Polozka(&podnabidka), L"Zdroj vysílání");
-    EXPECT_EQ(podnabidka, nabidka.Podnabidka());
+    EXPECT_EQ(Polozka(), L"Zdroj vysílání");
+    EXPECT_EQ(Podnabidka(), nabidka.Podnabidka());
 }
 
 TEST_F(NabidkaZdrojuTest, ItemIsGreyWithoutMarkedSourcesOrWhenTheSettingIsOff) {
@@ -76,18 +70,16 @@ TEST_F(NabidkaZdrojuTest, ItemIsGreyWithoutMarkedSourcesOrWhenTheSettingIsOff) {
         EXPECT_EQ(Polozka(), L"Zdroj vysílání (šedá)");
         seznam.Pridat(L"Jazz", L"http://c.example/", !zobrazit);
         NabidkaZdroju nabidka(popup.Get(), seznam, -1, zobrazit);
-        HMENU podnabidka = nullptr;
-        EXPECT_EQ(Polozka(&podnabidka), L"Zdroj vysílání (šedá)") << zobrazit;
-        EXPECT_EQ(podnabidka, nullptr);
+        EXPECT_EQ(Polozka(), L"Zdroj vysílání (šedá)") << zobrazit;
+        EXPECT_EQ(Podnabidka(), nullptr);
     }
 }
 
-TEST_F(NabidkaZdrojuTest, PopupAndSubmenuCanGoInEitherOrder) {
+TEST_F(NabidkaZdrojuTest, SubmenuIsDetachedWhenDoneOrGoesWithThePopupDestroyedFirst) {
     seznam.Pridat(L"Jazz", L"http://c.example/", true);
     { NabidkaZdroju nabidka(popup.Get(), seznam, -1, true); }
+    EXPECT_EQ(Podnabidka(), nullptr);
     HMENU podnabidka = nullptr;
-    Polozka(&podnabidka);
-    EXPECT_EQ(podnabidka, nullptr);
     {
         NabidkaZdroju nabidka(popup.Get(), seznam, -1, true);
         podnabidka = nabidka.Podnabidka();

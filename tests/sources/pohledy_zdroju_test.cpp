@@ -10,17 +10,29 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "OknoPohleduTestu.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
+#include "sources/PohledyZdroju.h"
 #include "support/ZaznamHlaseni.h"
+#include "winapi/OknaTestu.h"
 
 namespace {
 
 using namespace Vrbatec;
 namespace fs = std::filesystem;
+
+class OkoliTestu final : public PohledyZdroju::Okoli {
+public:
+    void ZmenilSeVyber() override {}
+    void PrehratVybrany() override { kroky.push_back(L"přehrát"); }
+    void Zastavit() override { kroky.push_back(L"zastavit"); }
+    int PrehravanyIndex() const override { return -1; }
+
+    std::vector<std::wstring> kroky;
+};
 
 class PohledyZdrojuTest : public ::testing::Test {
 protected:
@@ -31,7 +43,7 @@ protected:
         fs::remove(soubor);
         NastaveniAplikace().soubor = soubor.wstring();
         rodic.pohledy = &pohledy;
-        pohledy.PripojitCombo(rodic.VytvoritCombo());
+        pohledy.PripojitCombo(rodic.VytvoritDite(WC_COMBOBOXW, IDC_COMBO_ZDROJU, CBS_DROPDOWNLIST));
     }
 
     void TearDown() override {
@@ -44,7 +56,7 @@ protected:
     void TriZdroje() {
         seznam.Pridat(L"Rádio Beat", L"http://a.example/", true);
         seznam.Pridat(L"Country 24", L"http://c.example/", true);
-        seznam.Pridat(L"Jazz", L"http://b.example/", true);
+        seznam.Pridat(L"Jazz", L"http://d.example/", true);
         uloziste.Ulozit(soubor.wstring());
         pohledy.VytvoritSeznam(::GetModuleHandleW(nullptr), rodic.Hwnd(), false);
         pohledy.NaplnitCombo();
@@ -89,8 +101,8 @@ protected:
                              (L"zvukolet-pohledy-" + std::to_wstring(::GetCurrentProcessId()));
     const fs::path soubor = slozka_ / L"Zvukolet.xml";
     Testy::ZaznamHlaseni hlaseni;
-    Testy::OknoPohleduTestu rodic;
-    Testy::OkoliTestu okoli;
+    Testy::RodicTestu rodic;
+    OkoliTestu okoli;
     SeznamZdroju seznam{Testy::ChybaIndexu};
     UlozisteZdroju uloziste{seznam};
     PohledyZdroju pohledy{seznam, uloziste, okoli};
@@ -143,39 +155,38 @@ TEST_F(PohledyZdrojuTest, RemovalNeedsAYesAndThenSelectsTheNewLast) {
     EXPECT_EQ(hlaseni.okna.size(), 6u);
 }
 
-TEST_F(PohledyZdrojuTest, HeaderClicksSortTheListAndBothViewsButNotTheFile) {
+TEST_F(PohledyZdrojuTest, HeaderClicksSortTheListAndItsViewButNotTheFile) {
     TriZdroje();
     const std::string souborPredtim = Bajty();
-    const std::vector<std::wstring> vzestupne{L"Country 24", L"Jazz", L"Rádio Beat"};
-    const std::vector<std::wstring> sestupne(vzestupne.rbegin(), vzestupne.rend());
-    std::vector<std::vector<std::wstring>> poradi;
-    for (const int sloupec : {0, 0, 0, 1}) {
+    const std::pair<int, std::vector<std::wstring>> kroky[] = {
+        {0, {L"Country 24", L"Jazz", L"Rádio Beat"}},
+        {0, {L"Rádio Beat", L"Jazz", L"Country 24"}},
+        {0, {L"Country 24", L"Jazz", L"Rádio Beat"}},
+        {1, {L"Rádio Beat", L"Country 24", L"Jazz"}}, // by URL, ascending again
+    };
+    for (const auto& [sloupec, poradi] : kroky) {
         KliknoutNaSloupec(sloupec);
-        poradi.push_back(Nazvy());
+        EXPECT_EQ(Nazvy(), poradi);
+        wchar_t text[64] = {};
+        ListView_GetItemText(pohledy.SeznamHwnd(), 2, 0, text, 64);
+        EXPECT_EQ(std::wstring(text), poradi[2]);
     }
-    const std::vector<std::wstring> podleUrl{L"Rádio Beat", L"Jazz", L"Country 24"};
-    EXPECT_EQ(poradi,
-              (std::vector<std::vector<std::wstring>>{vzestupne, sestupne, vzestupne, podleUrl}));
-    wchar_t text[64] = {};
-    ListView_GetItemText(pohledy.SeznamHwnd(), 2, 0, text, 64);
-    EXPECT_EQ(std::wstring(text), L"Country 24");
     EXPECT_EQ(Bajty(), souborPredtim);
 }
 
-TEST_F(PohledyZdrojuTest, CancelledEditLeavesSourceAndFileAlone) {
+TEST_F(PohledyZdrojuTest, CancelledEditOfTheSelectedSourceLeavesSourceAndFileAlone) {
     TriZdroje();
     pohledy.VybratIndex(1);
     const std::vector<Zdroj> predtim = seznam.Vse();
     const std::string souborPredtim = Bajty();
-    std::wstring nabidnuto;
     Testy::ObsluhaDialogu obsluha([&](HWND dialog) {
-        nabidnuto = Testy::TextPrvku(dialog, IDC_NAZEV_ZDROJE);
+        EXPECT_EQ(Testy::TextPrvku(dialog, IDC_NAZEV_ZDROJE), L"Country 24");
         ::SetDlgItemTextW(dialog, IDC_NAZEV_ZDROJE, L"Jiný");
         Testy::Kliknout(dialog, IDC_ZDROJ_V_NABIDCE);
         Testy::Kliknout(dialog, IDCANCEL);
     });
     pohledy.Upravit();
-    EXPECT_EQ(nabidnuto, L"Country 24");
+    EXPECT_TRUE(obsluha.probehla);
     EXPECT_EQ(seznam.Vse(), predtim);
     EXPECT_EQ(Bajty(), souborPredtim);
 }

@@ -1,22 +1,28 @@
 #include "OknaTestu.h"
 
-#include <algorithm>
+#include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
+#include "app/Aplikace.h"
 #include "app/Diagnostika.h"
+#include "res/resource.h"
+#include "sources/PohledyZdroju.h"
 #include "winapi/Handle.h"
 #include "winapi/OdrazitOznameni.h"
 #include "winapi/RegistraceTridy.h"
 
 namespace Vrbatec::Testy {
 
-RodicTestu::RodicTestu() {
+RodicTestu::RodicTestu(SIZE velikost) {
     const WNDCLASSEXW trida{.hInstance = ::GetModuleHandleW(nullptr),
                             .lpszClassName = L"ZvukoletTestRodic"};
     OveritVolani(WinApi::RegistrovatTriduOkna(trida) != 0);
     OveritVolani(Vytvorit({.trida = trida.lpszClassName,
                            .styl = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                           .sirka = 400,
-                           .vyska = 300,
+                           .sirka = velikost.cx,
+                           .vyska = velikost.cy,
                            .instance = trida.hInstance}) != nullptr);
 }
 
@@ -25,7 +31,19 @@ bool RodicTestu::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM l
     if (WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
         return true;
     }
-    neodrazenePrikazy += zprava == WM_COMMAND ? 1 : 0;
+    if (zprava == WM_NOTIFY) {
+        const auto& oznameni = *reinterpret_cast<const NMHDR*>(lParam);
+        return pohledy != nullptr && oznameni.idFrom == IDC_SEZNAM_ZDROJU &&
+               pohledy->PriOznameniSeznamu(oznameni, vysledek);
+    }
+    if (zprava == WM_COMMAND) {
+        ++neodrazenePrikazy;
+        if (HIWORD(wParam) == CBN_SELCHANGE && pohledy != nullptr) {
+            pohledy->PriZmeneCombo();
+        } else if (lParam == 0) {
+            prikazy.push_back(LOWORD(wParam));
+        }
+    }
     return false;
 }
 
@@ -97,6 +115,76 @@ public:
 };
 
 } // namespace
+
+void ZpracovatCekajiciZpravy() {
+    for (int kolo = 0; kolo < 3; ++kolo) {
+        MSG zprava{};
+        while (::PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE)) {
+            if (zprava.message == WM_QUIT) {
+                ::PostQuitMessage(static_cast<int>(zprava.wParam));
+                return;
+            }
+            ::TranslateMessage(&zprava);
+            ::DispatchMessageW(&zprava);
+        }
+        ::Sleep(5);
+    }
+}
+
+void PripravitProstredkyAplikace() {
+    static const HRESULT hr =
+        AplikaceInstance().PripravitOkenniProstredky(::GetModuleHandleW(nullptr));
+    OveritVolani(SUCCEEDED(hr));
+}
+
+void ChybaIndexu(std::int32_t kod) {
+    throw static_cast<HRESULT>(kod);
+}
+
+namespace {
+
+thread_local ObsluhaDialogu* t_obsluha = nullptr;
+
+BOOL CALLBACK HledatDialog(HWND okno, LPARAM nalezeny) {
+    wchar_t trida[16] = {};
+    ::GetClassNameW(okno, trida, 16);
+    if (std::wstring(trida) != L"#32770" || !::IsWindowVisible(okno)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(nalezeny) = okno;
+    return FALSE;
+}
+
+} // namespace
+
+ObsluhaDialogu::ObsluhaDialogu(std::function<void(HWND)> prace) : prace_(std::move(prace)) {
+    t_obsluha = this;
+    casovac_ = ::SetTimer(nullptr, 0, 20, &Tik);
+    OveritVolani(casovac_ != 0);
+}
+
+ObsluhaDialogu::~ObsluhaDialogu() {
+    if (casovac_ != 0) {
+        ::KillTimer(nullptr, casovac_);
+    }
+    t_obsluha = nullptr;
+}
+
+void CALLBACK ObsluhaDialogu::Tik(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &HledatDialog, reinterpret_cast<LPARAM>(&dialog));
+    ObsluhaDialogu* obsluha = t_obsluha;
+    if (obsluha == nullptr || dialog == nullptr) {
+        return;
+    }
+    ::KillTimer(nullptr, std::exchange(obsluha->casovac_, 0));
+    obsluha->probehla = true;
+    obsluha->prace_(dialog);
+    if (::IsWindowVisible(dialog)) {
+        ADD_FAILURE() << "the dialog was left open";
+        ::EndDialog(dialog, IDABORT);
+    }
+}
 
 KonecVlakna SpustitNaVlakne(std::function<void()> prace) {
     const auto spustit = [](void* p) -> DWORD {

@@ -1,16 +1,22 @@
-// Windows and objects shared by the toolkit's tests: a parent window that reflects as the
-// program's windows do, a window object that records its messages, and a way to watch the
-// fatal path from a thread of its own.
+// Windows and objects shared by the tests on real windows: a parent window that reflects and
+// passes notifications on as the program's windows do, a window object that records its
+// messages, a way to work a modal dialog from a timer that fires inside its loop, and a way to
+// watch the fatal path from a thread of its own.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "winapi/Okno.h"
+
+namespace Vrbatec {
+class PohledyZdroju;
+}
 
 namespace Vrbatec::Testy {
 
@@ -19,7 +25,7 @@ inline constexpr UINT kZpravaTestu = WM_APP + 7;
 // A hidden top-level window whose handler reflects notifications first, as the program's do.
 class RodicTestu final : public WinApi::Okno {
 public:
-    RodicTestu();
+    explicit RodicTestu(SIZE velikost = {400, 300});
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                          LRESULT& vysledek) override;
 
@@ -27,6 +33,9 @@ public:
     HWND VytvoritDite(const wchar_t* trida, int id, DWORD styl = 0, const wchar_t* text = L"");
 
     int neodrazenePrikazy = 0; // WM_COMMANDs that no control handled
+    std::vector<WORD> prikazy; // of them, those from menus and accelerators
+    // Given the list's notifications and the combo's changes, as the main window passes them.
+    PohledyZdroju* pohledy = nullptr;
 };
 
 // Records every message; answers those given in odpovedi with the given result, and those
@@ -51,6 +60,41 @@ public:
 
 // The text of the window's procedure chain for WM_GETTEXT.
 std::wstring TextOkna(HWND okno);
+
+inline std::wstring TextPrvku(HWND dialog, int id) {
+    return TextOkna(::GetDlgItem(dialog, id));
+}
+
+inline void Kliknout(HWND dialog, int id) {
+    ::SendMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// Dispatches what is waiting, a few rounds so that what the handlers post is handled too; a
+// quit message stays in the queue.
+void ZpracovatCekajiciZpravy();
+
+// The icons, product name and instance that the program's windows and dialogs take.
+void PripravitProstredkyAplikace();
+
+[[noreturn]] void ChybaIndexu(std::int32_t kod);
+
+// Runs the work on the first dialog that shows; the work must end it. One left open is ended
+// with IDABORT, and the test fails.
+class ObsluhaDialogu {
+public:
+    explicit ObsluhaDialogu(std::function<void(HWND)> prace);
+    ~ObsluhaDialogu();
+    ObsluhaDialogu(const ObsluhaDialogu&) = delete;
+    ObsluhaDialogu& operator=(const ObsluhaDialogu&) = delete;
+
+    bool probehla = false;
+
+private:
+    static void CALLBACK Tik(HWND, UINT, UINT_PTR, DWORD);
+
+    std::function<void(HWND)> prace_;
+    UINT_PTR casovac_ = 0;
+};
 
 inline bool Obsahuje(const std::wstring& text, const std::wstring& cast) {
     return text.find(cast) != std::wstring::npos;
