@@ -13,38 +13,12 @@
 #include <vector>
 
 #include "playback/Prehravac.h"
-#include "sources/KodekZdroju.h"
+#include "Mereni.h"
 #include "support/TonWav.h"
 
 namespace Mereni {
 
-using Hodiny = std::chrono::steady_clock;
 constexpr int kPrehravaStav = 3;
-
-inline double Median(std::vector<double> hodnoty) {
-    std::sort(hodnoty.begin(), hodnoty.end());
-    const size_t n = hodnoty.size();
-    return n % 2 ? hodnoty[n / 2] : (hodnoty[n / 2 - 1] + hodnoty[n / 2]) / 2;
-}
-
-inline double Ms(Hodiny::time_point od) {
-    return std::chrono::duration<double, std::milli>(Hodiny::now() - od).count();
-}
-
-inline bool ZapsatSeznam(const std::wstring& cesta, const std::wstring& ton) {
-    const std::vector<Vrbatec::Zdroj> zdroje{{L"Tón", ton, -1, true}};
-    const auto bajty = Vrbatec::KodekZdroju::ZakodovatNaBajty(zdroje);
-    HANDLE soubor = CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (soubor == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD zapsano = 0;
-    const BOOL ok =
-        WriteFile(soubor, bajty.data(), static_cast<DWORD>(bajty.size()), &zapsano, nullptr);
-    CloseHandle(soubor);
-    return ok != FALSE;
-}
 
 inline bool NastavitHodnotu(const wchar_t* klic, const wchar_t* nazev, DWORD typ, const void* data,
                             DWORD velikost) {
@@ -57,7 +31,8 @@ inline bool NastavitHodnotu(const wchar_t* klic, const wchar_t* nazev, DWORD typ
 inline bool PripravitTonASeznam(const std::wstring& ton, const std::wstring& seznam,
                                 std::uint32_t sekund) {
     const DWORD nula = 0;
-    return Vrbatec::Testy::ZapsatTonWav(ton, sekund) && ZapsatSeznam(seznam, ton) &&
+    return Vrbatec::Testy::ZapsatTonWav(ton, sekund) &&
+           ZapsatSeznam(seznam, {{L"Tón", ton, -1, true}}) &&
            NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor", REG_SZ,
                            seznam.c_str(), static_cast<DWORD>((seznam.size() + 1) * 2)) &&
            NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace", L"prehravanyIndex",
@@ -104,14 +79,6 @@ inline bool PockatNaText(HWND radek, HANDLE proces, void* vzdaleny, const std::w
         Sleep(1);
     }
     return true;
-}
-
-inline std::wstring CestaWindows(std::wstring cesta) {
-    if (!cesta.empty() && cesta[0] == L'/') {
-        cesta.insert(0, L"Z:");
-    }
-    std::replace(cesta.begin(), cesta.end(), L'/', L'\\');
-    return cesta;
 }
 
 } // namespace Mereni

@@ -42,10 +42,8 @@ void ZpracovavatDo(Hodiny::time_point konec) {
 int wmain(int argc, wchar_t** argv) {
     const int minut = argc > 1 ? _wtoi(argv[1]) : 30;
     CoInitialize(nullptr);
-    wchar_t docasna[MAX_PATH];
-    GetTempPathW(MAX_PATH, docasna);
-    const std::wstring ton = std::wstring(docasna) + L"zvukolet-pamet-ton.wav";
-    const std::wstring seznam = std::wstring(docasna) + L"zvukolet-pamet-ton.xml";
+    const std::wstring ton = DocasnySoubor(L"zvukolet-pamet-ton.wav");
+    const std::wstring seznam = DocasnySoubor(L"zvukolet-pamet-ton.xml");
     if (!PripravitTonASeznam(ton, seznam, static_cast<std::uint32_t>(minut + 1) * 60)) {
         std::fprintf(stderr, "the tone or the list could not be prepared\n");
         return 1;

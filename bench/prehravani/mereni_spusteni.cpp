@@ -95,10 +95,8 @@ int wmain(int argc, wchar_t** argv) {
     const int opakovani = argc > 1 ? _wtoi(argv[1]) : 9;
     CoInitialize(nullptr);
 
-    wchar_t docasna[MAX_PATH];
-    GetTempPathW(MAX_PATH, docasna);
-    const std::wstring ton = std::wstring(docasna) + L"zvukolet-mereni-ton.wav";
-    const std::wstring seznam = std::wstring(docasna) + L"zvukolet-mereni-ton.xml";
+    const std::wstring ton = DocasnySoubor(L"zvukolet-mereni-ton.wav");
+    const std::wstring seznam = DocasnySoubor(L"zvukolet-mereni-ton.xml");
     if (!PripravitTonASeznam(ton, seznam, 5)) {
         std::fprintf(stderr, "the tone or the list could not be prepared\n");
         return 1;

@@ -11,19 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "sources/KodekZdroju.h"
+#include "Mereni.h"
 
 namespace {
 
-using Hodiny = std::chrono::steady_clock;
-
-std::wstring CestaWindows(std::wstring cesta) {
-    if (!cesta.empty() && cesta[0] == L'/') {
-        cesta.insert(0, L"Z:");
-    }
-    std::replace(cesta.begin(), cesta.end(), L'/', L'\\');
-    return cesta;
-}
+using namespace Mereni;
 
 struct HledaniOkna {
     DWORD proces;
@@ -96,12 +88,6 @@ double ZmeritStart(const std::wstring& program, const wchar_t* trida, int poloze
     return hledani.nalezeno != nullptr ? ms : -1;
 }
 
-double Median(std::vector<double> hodnoty) {
-    std::sort(hodnoty.begin(), hodnoty.end());
-    const size_t n = hodnoty.size();
-    return n % 2 ? hodnoty[n / 2] : (hodnoty[n / 2 - 1] + hodnoty[n / 2]) / 2;
-}
-
 constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
 
 // Points the program's settings at the list file (an empty path removes the value).
@@ -124,7 +110,7 @@ bool NastavitSouborSeznamu(const std::wstring& cesta) {
     return stav == ERROR_SUCCESS;
 }
 
-bool ZapsatSeznam(const std::wstring& cesta, int pocet) {
+bool ZapsatSeznamStanic(const std::wstring& cesta, int pocet) {
     std::vector<Vrbatec::Zdroj> zdroje;
     for (int i = 0; i < pocet; ++i) {
         Vrbatec::Zdroj zdroj;
@@ -133,23 +119,13 @@ bool ZapsatSeznam(const std::wstring& cesta, int pocet) {
         zdroj.menu = i % 3 == 0;
         zdroje.push_back(zdroj);
     }
-    const std::vector<std::uint8_t> bajty = Vrbatec::KodekZdroju::ZakodovatNaBajty(zdroje);
-    HANDLE soubor = CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (soubor == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD zapsano = 0;
-    const BOOL ok =
-        WriteFile(soubor, bajty.data(), static_cast<DWORD>(bajty.size()), &zapsano, nullptr);
-    CloseHandle(soubor);
-    return ok && zapsano == bajty.size();
+    return ZapsatSeznam(cesta, zdroje);
 }
 
 // Median start-up with the list file; the file is written fresh with `pocet` sources.
 double MedianSeSeznamem(const std::wstring& program, const std::wstring& cesta, int pocet,
                         int opakovani) {
-    if (!ZapsatSeznam(cesta, pocet) || !NastavitSouborSeznamu(cesta)) {
+    if (!ZapsatSeznamStanic(cesta, pocet) || !NastavitSouborSeznamu(cesta)) {
         return -1;
     }
     ZmeritStart(program, L"ZvukoletHlavni", pocet);
@@ -203,9 +179,7 @@ int wmain(int argc, wchar_t** argv) {
                 "  WinINet, version block, known folder): %8.1f ms, ratio %.2f\n",
                 mp, mz / mp);
 
-    wchar_t docasna[MAX_PATH];
-    GetTempPathW(MAX_PATH, docasna);
-    const std::wstring seznam = std::wstring(docasna) + L"zvukolet-mereni.xml";
+    const std::wstring seznam = DocasnySoubor(L"zvukolet-mereni.xml");
     const double prazdny = MedianSeSeznamem(zvukolet, seznam, 0, opakovani);
     const double plny = MedianSeSeznamem(zvukolet, seznam, 10000, opakovani);
     const double velky = MedianSeSeznamem(zvukolet, seznam, 100000, 3);
