@@ -71,22 +71,26 @@ capture() { # window, file: the window's rectangle, taken from the screen so men
     import -display "$DISPLAY" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
 }
 
-shoot() { # percent
-    local pct=$1 win="" i pid
-    # shellcheck disable=SC1091
-    . "$ZV_WINE_DIR/env"
+start_program() { # sets pid and win (empty when no main window appeared in 30 s)
+    local i
     "$WINE" "$exe" </dev/null >/dev/null 2>&1 &
     pid=$!
+    win=""
     for i in $(seq 1 150); do
         win=$(main_window)
-        [ -n "$win" ] && break
+        [ -n "$win" ] && return 0
         sleep 0.2
     done
-    if [ -z "$win" ]; then
-        echo "screenshot.sh: no main window appeared at $pct %" >&2
-        kill "$pid" 2>/dev/null || true
-        return 1
-    fi
+    echo "screenshot.sh: no main window appeared ($1)" >&2
+    kill "$pid" 2>/dev/null || true
+    return 1
+}
+
+shoot() { # percent
+    local pct=$1 win pid
+    # shellcheck disable=SC1091
+    . "$ZV_WINE_DIR/env"
+    start_program "at $pct %" || return 1
     xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
     sleep 1.5 # let the window finish painting
     capture "$win" "$out/okno-$pct.png"
@@ -103,7 +107,8 @@ shoot() { # percent
 # The program plays the tone at start: the last played source is the tone, and the settings
 # ask for playing after start.
 shoot_playing() {
-    local win="" i pid T
+    local win pid i T
+    # shellcheck disable=SC1091
     . "$ZV_WINE_DIR/env"
     T=$(mktemp -d)
     mkdir -p "$T/pulse" "$T/xdg"
@@ -116,21 +121,12 @@ shoot_playing() {
     for i in $(seq 1 100); do [ -S "$T/pulse/native" ] && break; sleep 0.05; done
     wine_cmd reg add 'HKCU\Software\Vrbatec\Zvukolet\2\Stav aplikace' /v prehravanyIndex /t REG_DWORD /d 5 /f
     wine_cmd reg add 'HKCU\Software\Vrbatec\Zvukolet\2\Po spusteni' /v spustitPrijem /t REG_DWORD /d 1 /f
-    PULSE_SERVER=unix:$T/pulse/native "$WINE" "$exe" </dev/null >/dev/null 2>&1 &
-    pid=$!
-    for i in $(seq 1 150); do
-        win=$(main_window)
-        [ -n "$win" ] && break
-        sleep 0.2
-    done
-    if [ -n "$win" ]; then
+    if PULSE_SERVER=unix:$T/pulse/native start_program "for the playing shot"; then
         sleep 4 # the control opens the file and reports that it plays
         capture "$win" "$out/hraje-100.png"
         echo "$out/hraje-100.png"
-    else
-        echo "screenshot.sh: no main window appeared for the playing shot" >&2
+        kill "$pid" 2>/dev/null || true
     fi
-    kill "$pid" 2>/dev/null || true
     wine_cmd reg delete 'HKCU\Software\Vrbatec\Zvukolet\2\Po spusteni' /v spustitPrijem /f
     kill "$pulse" 2>/dev/null || true
     rm -rf "$T"
