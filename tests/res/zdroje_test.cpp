@@ -1,5 +1,5 @@
-// The program's resources as Windows loads them: string table, accelerators, version block,
-// icon sizes and the manifest. The menus are seen through the main window's tests.
+// The program's resources as Windows loads them: string table, accelerators, version block
+// and the manifest. The menus are seen through the main window's tests.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -59,7 +59,7 @@ TEST(Akceleratory, TableHoldsExactlyTheProgramsKeys) {
     }
 }
 
-TEST(Verze, BlockCarriesTheProductIdentityAndTheFixedPartTheSameVersion) {
+TEST(Verze, BlockCarriesTheProductIdentity) {
     std::wstring hodnota;
     for (const auto& [nazev, ocekavana] : {std::pair{L"ProductName", L"Zvukolet"},
                                            {L"InternalName", L"Zvukolet"},
@@ -72,36 +72,6 @@ TEST(Verze, BlockCarriesTheProductIdentityAndTheFixedPartTheSameVersion) {
     hodnota = L"beze změny";
     EXPECT_FALSE(NacistHodnotuVerze(L"NeexistujiciHodnota", hodnota));
     EXPECT_EQ(hodnota, L"beze změny");
-
-    wchar_t cesta[MAX_PATH];
-    GetModuleFileNameW(nullptr, cesta, MAX_PATH);
-    DWORD nic = 0;
-    std::vector<BYTE> blok(GetFileVersionInfoSizeW(cesta, &nic));
-    ASSERT_FALSE(blok.empty());
-    ASSERT_TRUE(GetFileVersionInfoW(cesta, 0, static_cast<DWORD>(blok.size()), blok.data()));
-    VS_FIXEDFILEINFO* pevna = nullptr;
-    UINT delka = 0;
-    ASSERT_TRUE(VerQueryValueW(blok.data(), L"\\", reinterpret_cast<void**>(&pevna), &delka));
-    EXPECT_EQ(pevna->dwFileVersionMS, MAKELONG(1, 2));
-    EXPECT_EQ(pevna->dwFileVersionLS, MAKELONG(1, 0));
-}
-
-TEST(Ikona, ApplicationIconComesIn16_32And48Pixels) {
-    for (int velikost : {16, 32, 48}) {
-        HICON ikona = static_cast<HICON>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(101), IMAGE_ICON, velikost, velikost, 0));
-        ASSERT_NE(ikona, nullptr) << velikost;
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(ikona, &info));
-        BITMAP bitmapa{};
-        GetObjectW(info.hbmColor, sizeof(bitmapa), &bitmapa);
-        EXPECT_EQ(bitmapa.bmWidth, velikost);
-        EXPECT_EQ(bitmapa.bmHeight, velikost);
-        EXPECT_EQ(bitmapa.bmBitsPixel, 32) << "the icon carries an alpha channel";
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(ikona);
-    }
 }
 
 TEST(Manifest, AsksForCommonControls6AndPerMonitorDpi) {
