@@ -35,8 +35,6 @@ public:
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                          LRESULT& vysledek) override;
 
-    const Nadpis& NadpisNazvu() const noexcept { return nazev_; }
-    const Nadpis& NadpisVyzkousejte() const noexcept { return vyzkousejte_; }
     HWND TipOkno() const noexcept { return tipy_.Hwnd(); }
 
 private:

@@ -22,8 +22,6 @@ public:
     // Recreates the font with another face and redraws the heading when it is visible.
     void NastavitNazevPisma(const wchar_t* nazev);
 
-    const LOGFONTW& ParametryPisma() const noexcept { return parametryPisma_; }
-
 protected:
     explicit StaticNadpis(LONG vyskaPisma) noexcept : vyskaPisma_(vyskaPisma) {}
 
