@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace Vrbatec::Testy {
 
 // Pumps messages until podminka holds or the time is up; whether it held.
@@ -15,7 +17,9 @@ bool CekatNa(Podminka podminka, DWORD milisekund = 5000) {
         if (ted >= konec) {
             return false;
         }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(konec - ted),
+        // In slices: the condition may also change on another thread, without a message here.
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                    static_cast<DWORD>(std::min<ULONGLONG>(konec - ted, 20)),
                                     QS_ALLINPUT);
         MSG zprava;
         while (::PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE)) {
