@@ -25,9 +25,8 @@ protected:
         const std::wstring posledni = dialog_.url;
         Testy::ObsluhaDialogu obsluha([&](HWND okno) {
             EXPECT_EQ(Testy::TextPrvku(okno, IDC_URL_ZDROJE), posledni);
-            wchar_t titulek[128] = {};
-            ::GetWindowTextW(okno, titulek, 128);
-            EXPECT_EQ(titulek, AplikaceInstance().NazevProduktu() + L" - Otevřít URL/soubor");
+            EXPECT_EQ(Testy::TextOkna(okno),
+                      AplikaceInstance().NazevProduktu() + L" - Otevřít URL/soubor");
             ::SetDlgItemTextW(okno, IDC_URL_ZDROJE, novy.c_str());
             Testy::Kliknout(okno, tlacitko);
         });

@@ -61,9 +61,7 @@ protected:
     std::vector<std::wstring> Zobrazeno(const Prehravac* prehravac, int index) {
         std::vector<std::wstring> texty;
         Testy::ObsluhaDialogu obsluha([&texty](HWND okno) {
-            wchar_t titulek[128] = {};
-            ::GetWindowTextW(okno, titulek, 128);
-            texty = {titulek, Testy::TextPrvku(okno, IDC_NAZEV_ZDROJE),
+            texty = {Testy::TextOkna(okno), Testy::TextPrvku(okno, IDC_NAZEV_ZDROJE),
                      Testy::TextPrvku(okno, IDC_URL_ZDROJE)};
             WinApi::ListBox seznam;
             seznam.Pripojit(::GetDlgItem(okno, IDC_INFORMACE_ZDROJE));

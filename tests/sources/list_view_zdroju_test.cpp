@@ -32,10 +32,10 @@ protected:
 
     // Typing asks the owner of the rows with this notification.
     int Najit(const wchar_t* text, UINT priznaky, int start) {
-        NMLVFINDITEMW dotaz{};
-        dotaz.hdr = {seznamView.Hwnd(), IDC_SEZNAM_ZDROJU, static_cast<UINT>(LVN_ODFINDITEMW)};
-        dotaz.iStart = start;
-        dotaz.lvfi = {priznaky, text, 0, {}, 0};
+        NMLVFINDITEMW dotaz{
+            .hdr = {seznamView.Hwnd(), IDC_SEZNAM_ZDROJU, static_cast<UINT>(LVN_ODFINDITEMW)},
+            .iStart = start,
+            .lvfi = {priznaky, text, 0, {}, 0}};
         return static_cast<int>(::SendMessageW(rodic.Hwnd(), WM_NOTIFY, IDC_SEZNAM_ZDROJU,
                                                reinterpret_cast<LPARAM>(&dotaz)));
     }

@@ -15,7 +15,8 @@ namespace {
 
 using namespace Vrbatec;
 
-// Each item as "id text", with "*" for a check mark and "o" for the radio look.
+// Each item as "id text", with "o" for the radio look, "*" for a check mark and "(šedá)" for
+// a disabled grey item.
 std::vector<std::wstring> Polozky(HMENU nabidka) {
     std::vector<std::wstring> polozky;
     for (int i = 0; i < ::GetMenuItemCount(nabidka); ++i) {
@@ -27,7 +28,8 @@ std::vector<std::wstring> Polozky(HMENU nabidka) {
         ::GetMenuItemInfoW(nabidka, static_cast<UINT>(i), TRUE, &info);
         polozky.push_back(std::to_wstring(info.wID) + L" " + text +
                           ((info.fType & MFT_RADIOCHECK) != 0 ? L" o" : L"") +
-                          ((info.fState & MFS_CHECKED) != 0 ? L" *" : L""));
+                          ((info.fState & MFS_CHECKED) != 0 ? L" *" : L"") +
+                          ((info.fState & MFS_GRAYED) == MFS_GRAYED ? L" (šedá)" : L""));
     }
     return polozky;
 }
@@ -36,16 +38,10 @@ class NabidkaZdrojuTest : public ::testing::Test {
 protected:
     void SetUp() override { ::AppendMenuW(popup.Get(), MF_STRING, ID_ZDROJE_VYSILANI, L"x"); }
 
-    // The popup's only item: its text, and whether it is disabled and grey.
-    std::wstring Polozka() const {
-        wchar_t text[64] = {};
-        ::GetMenuStringW(popup.Get(), 0, text, 64, MF_BYPOSITION);
-        const bool seda =
-            (::GetMenuState(popup.Get(), 0, MF_BYPOSITION) & MFS_GRAYED) == MFS_GRAYED;
-        return text + std::wstring(seda ? L" (šedá)" : L"");
-    }
+    std::wstring Polozka() const { return Polozky(popup.Get()).at(0); }
     HMENU Podnabidka() const { return ::GetSubMenu(popup.Get(), 0); }
 
+    const std::wstring kPolozka = std::to_wstring(ID_ZDROJE_VYSILANI) + L" Zdroj vysílání";
     WinApi::UniqueMenu popup{::CreatePopupMenu()};
     SeznamZdroju seznam{Testy::ChybaIndexu};
 };
@@ -57,20 +53,19 @@ TEST_F(NabidkaZdrojuTest, MarkedSourcesInListOrderWithThePlayingOneChecked) {
     seznam.Pridat(L"Country", L"http://d.example/", true);
     NabidkaZdroju nabidka(popup.Get(), seznam, 2, true);
 
+    EXPECT_EQ(Polozka(), kPolozka);
     EXPECT_EQ(
-        Polozky(nabidka.Podnabidka()),
+        Polozky(Podnabidka()),
         (std::vector<std::wstring>{L"51000 Rádio Wien o", L"51002 Jazz o *", L"51003 Country o"}));
-    EXPECT_EQ(Polozka(), L"Zdroj vysílání");
-    EXPECT_EQ(Podnabidka(), nabidka.Podnabidka());
 }
 
 TEST_F(NabidkaZdrojuTest, ItemIsGreyWithoutMarkedSourcesOrWhenTheSettingIsOff) {
     for (const bool zobrazit : {true, false}) {
         NabidkaZdroju prazdna(popup.Get(), seznam, -1, true);
-        EXPECT_EQ(Polozka(), L"Zdroj vysílání (šedá)");
+        EXPECT_EQ(Polozka(), kPolozka + L" (šedá)");
         seznam.Pridat(L"Jazz", L"http://c.example/", !zobrazit);
         NabidkaZdroju nabidka(popup.Get(), seznam, -1, zobrazit);
-        EXPECT_EQ(Polozka(), L"Zdroj vysílání (šedá)") << zobrazit;
+        EXPECT_EQ(Polozka(), kPolozka + L" (šedá)") << zobrazit;
         EXPECT_EQ(Podnabidka(), nullptr);
     }
 }

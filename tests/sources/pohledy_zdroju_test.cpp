@@ -88,9 +88,8 @@ protected:
     }
 
     void KliknoutNaSloupec(int sloupec) {
-        NMLISTVIEW oznameni{};
-        oznameni.hdr = {pohledy.SeznamHwnd(), IDC_SEZNAM_ZDROJU, LVN_COLUMNCLICK};
-        oznameni.iSubItem = sloupec;
+        NMLISTVIEW oznameni{.hdr = {pohledy.SeznamHwnd(), IDC_SEZNAM_ZDROJU, LVN_COLUMNCLICK},
+                            .iSubItem = sloupec};
         ::SendMessageW(rodic.Hwnd(), WM_NOTIFY, IDC_SEZNAM_ZDROJU,
                        reinterpret_cast<LPARAM>(&oznameni));
     }

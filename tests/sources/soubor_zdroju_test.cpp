@@ -10,13 +10,13 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Diagnostika.h"
 #include "sources/KodekZdroju.h"
 #include "sources/SouborZdroju.h"
 #include "sources/UlozisteZdroju.h"
-#include "sources/ZalohaSeznamu.h"
 #include "support/ZaznamHlaseni.h"
 #include "winapi/Handle.h"
 
@@ -26,10 +26,6 @@ using namespace Vrbatec;
 using WinApi::UniqueHandle;
 namespace fs = std::filesystem;
 using Nazvy = std::vector<std::wstring>;
-
-[[noreturn]] void NeocekavanaChybaIndexu(std::int32_t) {
-    throw std::logic_error("index");
-}
 
 std::string Precist(const fs::path& cesta) {
     std::ifstream soubor(cesta, std::ios::binary);
@@ -68,16 +64,18 @@ protected:
     // The texts of the message boxes shown since the last call.
     Nazvy Hlaseni() {
         Nazvy texty;
-        for (const auto& okno : hlaseni.okna) {
+        for (const auto& okno : std::exchange(hlaseni.okna, {})) {
             texty.push_back(okno.text);
         }
-        hlaseni.okna.clear();
         return texty;
     }
 
+    // What the user is told of the copy kept under the name with this ending.
     std::wstring TextOZaloze(const wchar_t* pripona) const {
         const std::wstring plna = SouborZdroju::PlnaCesta(cesta);
-        return ZalohaSeznamu::TextOZaloze(plna, plna + pripona);
+        return L"Seznam zdrojů v souboru \"" + plna +
+               L"\" nebylo možné načíst. Původní soubor byl uložen jako \"" + plna + pripona +
+               L"\".";
     }
 
     static inline int pocitadlo = 0;
@@ -90,7 +88,8 @@ protected:
     }();
     const std::wstring cesta = (slozka / L"Zvukolet.xml").wstring();
     Testy::ZaznamHlaseni hlaseni;
-    SeznamZdroju seznam{NeocekavanaChybaIndexu};
+    static void ChybaIndexu(std::int32_t) { throw std::logic_error("index"); }
+    SeznamZdroju seznam{ChybaIndexu};
     UlozisteZdroju uloziste{seznam};
     const std::vector<Zdroj> puvodni = {{L"Rádio 1", L"http://a/b?c=1&d=<2>", 40, true},
                                         {L" Pražská ", L"D:\\Hudba\\a.wma", -1, false}};
@@ -105,7 +104,7 @@ TEST_F(SouborZdrojuTest, SavedListReadsBackAndLeavesOnlyItsFile) {
     uloziste.Ulozit(cesta);
     EXPECT_EQ(Precist(cesta), stare);
 
-    SeznamZdroju jiny(NeocekavanaChybaIndexu);
+    SeznamZdroju jiny(ChybaIndexu);
     jiny.Pridat(L"zmizí", L"x", false);
     EXPECT_EQ(UlozisteZdroju(jiny).Nacist(cesta), S_OK);
     EXPECT_EQ(jiny.Vse(), puvodni);

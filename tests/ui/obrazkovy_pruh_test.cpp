@@ -9,6 +9,8 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/Diagnostika.h"
@@ -30,13 +32,6 @@ std::ostream& operator<<(std::ostream& os, const Barva& c) {
     return os << "RGBA(" << c.r << ", " << c.g << ", " << c.b << ", " << c.a << ")";
 }
 
-struct PametovyKontext {
-    using Typ = HDC;
-    static constexpr Typ Prazdny() noexcept { return nullptr; }
-    static bool Platny(Typ h) noexcept { return h != nullptr; }
-    static void Zavrit(Typ h) noexcept { ::DeleteDC(h); }
-};
-
 // Pixel (x, y) of a 32-bit DIB section, straight from its bits.
 Barva PixelSekce(HBITMAP bitmapa, int x, int y) {
     DIBSECTION dib{};
@@ -50,7 +45,7 @@ Barva PixelSekce(HBITMAP bitmapa, int x, int y) {
     return {p[2], p[1], p[0], p[3]};
 }
 
-SIZE Rozmery(HBITMAP bitmapa) {
+std::pair<int, int> Rozmery(HBITMAP bitmapa) {
     BITMAP popis{};
     ::GetObjectW(bitmapa, sizeof(popis), &popis);
     return {popis.bmWidth, popis.bmHeight};
@@ -62,17 +57,18 @@ std::vector<Barva> Nakreslit(HIMAGELIST seznam, int index, int strana, COLORREF 
     void* bity = nullptr;
     const WinApi::UniqueBitmap bitmapa(
         ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bity, nullptr, 0));
-    const WinApi::Handle<PametovyKontext> dc(::CreateCompatibleDC(nullptr));
-    const HGDIOBJ puvodni = ::SelectObject(dc.Get(), bitmapa.Get());
+    // Goes before the bitmap selected into it.
+    const std::unique_ptr<HDC__, decltype(&::DeleteDC)> dc(::CreateCompatibleDC(nullptr),
+                                                           &::DeleteDC);
+    ::SelectObject(dc.get(), bitmapa.Get());
     const RECT vse{0, 0, strana, strana};
-    ::FillRect(dc.Get(), &vse, WinApi::UniqueBrush(::CreateSolidBrush(pozadi)).Get());
-    EXPECT_TRUE(::ImageList_Draw(seznam, index, dc.Get(), 0, 0, ILD_NORMAL));
+    ::FillRect(dc.get(), &vse, WinApi::UniqueBrush(::CreateSolidBrush(pozadi)).Get());
+    EXPECT_TRUE(::ImageList_Draw(seznam, index, dc.get(), 0, 0, ILD_NORMAL));
     ::GdiFlush();
-    ::SelectObject(dc.Get(), puvodni);
+    const auto* p = static_cast<const std::uint8_t*>(bity);
     std::vector<Barva> pixely;
-    for (int i = 0; i < strana * strana; ++i) {
-        pixely.push_back(PixelSekce(bitmapa.Get(), i % strana, i / strana));
-        pixely.back().a = 255;
+    for (int i = 0; i < strana * strana; ++i, p += 4) {
+        pixely.push_back({p[2], p[1], p[0]});
     }
     return pixely;
 }
@@ -125,26 +121,22 @@ protected:
 };
 
 TEST_F(ObrazkovyPruhTest, SmallStripHas34ImagesOf16AndLargeStrip10Of32InBothListsAndIcons) {
-    EXPECT_EQ(34, maly_->Pocet());
-    EXPECT_EQ(16, maly_->VelikostObrazku());
-    EXPECT_EQ(10, velky_->Pocet());
-    EXPECT_EQ(32, velky_->VelikostObrazku());
-    for (const ObrazkovyPruh* pruh : {maly_.get(), velky_.get()}) {
-        const int strana = pruh->VelikostObrazku();
-        EXPECT_EQ(pruh->Pocet(), ::ImageList_GetImageCount(pruh->Seznam()));
-        EXPECT_EQ(pruh->Pocet(), ::ImageList_GetImageCount(pruh->SedySeznam()));
+    for (const auto& [pruh, pocet, strana] :
+         {std::tuple{maly_.get(), 34, 16}, std::tuple{velky_.get(), 10, 32}}) {
+        EXPECT_EQ(pocet, pruh->Pocet());
+        EXPECT_EQ(strana, pruh->VelikostObrazku());
+        EXPECT_EQ(pocet, ::ImageList_GetImageCount(pruh->Seznam()));
+        EXPECT_EQ(pocet, ::ImageList_GetImageCount(pruh->SedySeznam()));
         int cx = 0, cy = 0;
         ASSERT_TRUE(::ImageList_GetIconSize(pruh->SedySeznam(), &cx, &cy));
-        EXPECT_TRUE(cx == strana && cy == strana) << cx << " x " << cy;
+        EXPECT_EQ(std::pair(strana, strana), std::pair(cx, cy));
 
-        const WinApi::UniqueIcon ikona = pruh->Ikona(pruh->Pocet() - 1);
+        const WinApi::UniqueIcon ikona = pruh->Ikona(pocet - 1);
         ICONINFO info{};
         ASSERT_TRUE(ikona && ::GetIconInfo(ikona.Get(), &info));
-        const WinApi::UniqueBitmap barvy(info.hbmColor);
-        const WinApi::UniqueBitmap maska(info.hbmMask);
-        const SIZE rozmery = Rozmery(barvy.Get());
-        EXPECT_TRUE(rozmery.cx == strana && rozmery.cy == strana) << rozmery.cx;
-        EXPECT_FALSE(pruh->Ikona(pruh->Pocet()));
+        const WinApi::UniqueBitmap barvy(info.hbmColor), maska(info.hbmMask);
+        EXPECT_EQ(std::pair(strana, strana), Rozmery(barvy.Get()));
+        EXPECT_FALSE(pruh->Ikona(pocet));
     }
 }
 
@@ -196,8 +188,7 @@ TEST_F(ObrazkovyPruhTest, GreyListHoldsTheWeightedGreyOfTheNormalImageAndTheSame
 TEST_F(ObrazkovyPruhTest, SmallStripHasItsOwnMenuBitmapOf16PerImageKeepingTransparency) {
     std::set<HBITMAP> ruzne;
     for (int i = 0; i < maly_->Pocet(); ++i) {
-        const SIZE rozmery = Rozmery(maly_->BitmapaMenu(i));
-        EXPECT_TRUE(rozmery.cx == 16 && rozmery.cy == 16) << i;
+        EXPECT_EQ(std::pair(16, 16), Rozmery(maly_->BitmapaMenu(i))) << i;
         // Around the picture the menu's own background shows through.
         EXPECT_EQ((Barva{0, 0, 0, 0}), PixelSekce(maly_->BitmapaMenu(i), 0, 0)) << i;
         ruzne.insert(maly_->BitmapaMenu(i));

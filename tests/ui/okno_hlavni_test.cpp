@@ -97,12 +97,18 @@ protected:
 
     bool PasViditelny(UINT idPasu) const {
         const auto index = SendMessageW(Rebar(), RB_IDTOINDEX, idPasu, 0);
-        REBARBANDINFOW pas{};
-        pas.cbSize = sizeof(pas);
-        pas.fMask = RBBIM_STYLE;
+        REBARBANDINFOW pas{.cbSize = sizeof(pas), .fMask = RBBIM_STYLE};
         SendMessageW(Rebar(), RB_GETBANDINFOW, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&pas));
         return (pas.fStyle & RBBS_HIDDEN) == 0;
+    }
+
+    // What the window keeps of its view in the registry, or 0xFFFF when nothing.
+    static DWORD UlozenoVZobrazeni(const wchar_t* nazev) {
+        DWORD hodnota = 0xFFFF, velikost = sizeof(hodnota);
+        RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Zobrazit", nazev,
+                     RRF_RT_REG_DWORD, nullptr, &hodnota, &velikost);
+        return hodnota;
     }
 
     int SirkaIkonTlacitek() const {
@@ -124,11 +130,8 @@ TEST_F(HlavniOkno, OpensOnTheLastPlayedSourceInBothViewsAndPassesHintsAndRecordi
     NastaveniAplikace().prehravanyIndex = 2;
     Vytvorit(TriZdroje());
     EXPECT_EQ(Testy::TextOkna(Hwnd()), L"Zvukolet");
-    EXPECT_EQ(SendMessageW(Rebar(), RB_GETBANDCOUNT, 0, 0), 3);
     EXPECT_EQ(TextStavu(), L"Zvukolet - připraven");
-    EXPECT_EQ(SendMessageW(Seznam(), LVM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(VybranyRadek(), 2);
-    EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 2);
     EXPECT_TRUE(Povoleno(ID_SPUSTIT_PRIJEM));
     EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM));
@@ -217,11 +220,7 @@ TEST_F(HlavniOkno, IconSizeCommandsRebuildTheToolbarAndSaveTheChoiceAtOnce) {
     EXPECT_FALSE(Zaskrtnuto(ID_MALE_IKONY));
     EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 3); // the new combo is filled too
 
-    DWORD ulozeno = 0, velikost = sizeof(ulozeno);
-    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Zobrazit",
-                           L"toolBar", RRF_RT_REG_DWORD, nullptr, &ulozeno, &velikost),
-              ERROR_SUCCESS);
-    EXPECT_EQ(ulozeno, 2u);
+    EXPECT_EQ(UlozenoVZobrazeni(L"toolBar"), 2u);
 }
 
 TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
@@ -255,15 +254,6 @@ TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
     EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM));
 }
 
-TEST_F(HlavniOkno, CommandsStillToComeSayThatInsteadOfPretending) {
-    Vytvorit(TriZdroje());
-    Prikaz(ID_SPUSTIT_ZAZNAM);
-    EXPECT_EQ(TextStavu(), L"Spustit záznam zvuku do souboru: tato funkce zatím není k dispozici.");
-    Prikaz(ID_NASTAVENI);
-    EXPECT_EQ(TextStavu(), L"Zobrazit okno předvoleb: tato funkce zatím není k dispozici.");
-    EXPECT_TRUE(IsWindow(Hwnd()));
-}
-
 TEST_F(HlavniOkno, MinimisingWithoutTheIconSettingKeepsTheTaskbarButton) {
     NastaveniAplikace().ikona = Vrbatec::kIkonaNikdy;
     Vytvorit(TriZdroje());
@@ -282,11 +272,7 @@ TEST_F(HlavniOkno, EndOfSessionSavesAndTearsDownButCloseAloneDestroys) {
     EXPECT_EQ(Seznam(), nullptr);
     EXPECT_EQ(Rebar(), nullptr);
     EXPECT_EQ(Prvek(IDC_STAVOVY_RADEK), nullptr);
-    DWORD ulozeno = 1, velikost = sizeof(ulozeno);
-    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Zobrazit",
-                           L"ovladaciPanel", RRF_RT_REG_DWORD, nullptr, &ulozeno, &velikost),
-              ERROR_SUCCESS);
-    EXPECT_EQ(ulozeno, 0u);
+    EXPECT_EQ(UlozenoVZobrazeni(L"ovladaciPanel"), 0u);
 
     const HWND okno = Hwnd();
     SendMessageW(okno, WM_CLOSE, 0, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
+#include <tuple>
 
 #include "ui/PravidlaPrikazu.h"
 #include "ui/TextyNapovedy.h"
@@ -11,6 +12,8 @@ namespace pp = Vrbatec::Ui::PravidlaPrikazu;
 namespace tn = Vrbatec::Ui::TextyNapovedy;
 
 namespace {
+
+using namespace std::string_view_literals;
 
 TEST(PravidlaPrikazu, StartNeedsASelectionInsideTheList) {
     struct Pripad {
@@ -27,41 +30,25 @@ TEST(PravidlaPrikazu, StartNeedsASelectionInsideTheList) {
 }
 
 TEST(PravidlaPrikazu, ThumbnailButtonsOfferOnlyWhatAClickWouldDoAndSaySo) {
-    struct Pripad {
-        pp::Stav stav;
-        std::wstring_view spustit, zastavit; // tips; none on a disabled button
-        int obrazekZtlumit;
-        std::wstring_view tipZtlumit;
+    // Start and stop as their tips, none on a disabled button; then the mute button.
+    const auto nahled = [](const pp::Stav& stav) {
+        const pp::Nahled n = pp::PravidlaNahledu(stav);
+        return std::tuple(n.spustit.povoleno, n.spustit.tip, n.zastavit.povoleno, n.zastavit.tip,
+                          n.obrazekZtlumit, n.tipZtlumit);
     };
-    for (const Pripad& p :
-         {Pripad{{.vybranyIndex = 1, .pocetZdroju = 2},
-                 L"Spustit příjem zvuku",
-                 L"",
-                 9,
-                 L"Ztlumit zvuk"},
-          Pripad{{.vybranyIndex = 1, .pocetZdroju = 2, .prehravanyIndex = 0, .ztlumeno = true},
-                 L"",
-                 L"Zastavit příjem zvuku",
-                 17,
-                 L"Zapnout ztlumený zvuk"}}) {
-        const pp::Nahled nahled = pp::PravidlaNahledu(p.stav);
-        EXPECT_EQ(nahled.spustit.povoleno, !p.spustit.empty());
-        EXPECT_EQ(nahled.spustit.tip, p.spustit);
-        EXPECT_EQ(nahled.zastavit.povoleno, !p.zastavit.empty());
-        EXPECT_EQ(nahled.zastavit.tip, p.zastavit);
-        EXPECT_EQ(nahled.obrazekZtlumit, p.obrazekZtlumit);
-        EXPECT_EQ(nahled.tipZtlumit, p.tipZtlumit);
-    }
+    EXPECT_EQ(nahled({.vybranyIndex = 1, .pocetZdroju = 2}),
+              std::tuple(true, L"Spustit příjem zvuku"sv, false, L""sv, 9, L"Ztlumit zvuk"sv));
+    EXPECT_EQ(
+        nahled({.vybranyIndex = 1, .pocetZdroju = 2, .prehravanyIndex = 0, .ztlumeno = true}),
+        std::tuple(false, L""sv, true, L"Zastavit příjem zvuku"sv, 17, L"Zapnout ztlumený zvuk"sv));
 }
 
-TEST(TextyNapovedy, MenuHintIsTheFirstLineOrTheReadyText) {
+TEST(TextyNapovedy, MenuHintIsTheFirstLineAndTooltipTheSecondPartOrTheWholeEntryCut) {
     const std::wstring pripraven = L"Zvukolet - připraven";
     EXPECT_EQ(tn::NapovedaMenu(false, L"Nápověda\nTip", pripraven), L"Nápověda");
     EXPECT_EQ(tn::NapovedaMenu(true, L"Spustit příjem zvuku", pripraven), pripraven);
     EXPECT_EQ(tn::NapovedaMenu(false, L"\nJen tip", pripraven), pripraven);
-}
 
-TEST(TextyNapovedy, TooltipIsTheSecondPartOrTheWholeEntryCutToTheBuffer) {
     EXPECT_EQ(tn::TipTlacitka(L"Ukončit aplikaci"), L"Ukončit aplikaci");
     EXPECT_EQ(tn::TipTlacitka(L"Nápověda v řádku\nKrátký tip"), L"Krátký tip");
     EXPECT_EQ(tn::TipTlacitka(std::wstring(100, L'x')).size(), 79u);

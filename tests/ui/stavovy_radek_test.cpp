@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "OknoProPrvky.h"
 
 namespace Vrbatec::Ui {
@@ -25,9 +27,7 @@ TEST_F(StavovyRadekTest, ThreePartsWithTextAndIconsAndTheRecordingPartBlinks) {
     radek.Vytvorit(okno_, Instance(), L"Zvukolet - připraven", Ikona(StavovaIkona::Zastaveno), bez);
     int okraje[4] = {};
     ASSERT_EQ(3, ::SendMessageW(radek.Hwnd(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(okraje)));
-    EXPECT_EQ(24, okraje[0]);
-    EXPECT_EQ(48, okraje[1]);
-    EXPECT_EQ(-1, okraje[2]);
+    EXPECT_EQ((std::vector<int>{24, 48, -1}), std::vector<int>(okraje, okraje + 3));
     EXPECT_EQ(L"Zvukolet - připraven", radek.Text());
     EXPECT_EQ(bez, radek.Ikona(StavovyRadek::kCastIkonyZaznamu));
 

@@ -26,9 +26,7 @@ constexpr wchar_t kWebAplikace[] = L"http://www.vrbatec.cz/software/zvukolet/";
 
 class KlientskaOblast : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_EQ(AplikaceInstance().PripravitOkenniProstredky(GetModuleHandleW(nullptr)), S_OK);
-    }
+    static void SetUpTestSuite() { Testy::PripravitProstredkyAplikace(); }
 
     void SetUp() override {
         ASSERT_NE(panel.Vytvorit(GetModuleHandleW(nullptr), rodic.Hwnd()), nullptr);
@@ -38,18 +36,16 @@ protected:
 
     // The notification that the link control sends its parent when a link is clicked.
     void Kliknout(int id) const {
-        NMLINK oznameni{};
-        oznameni.hdr = {Prvek(id), static_cast<UINT_PTR>(id), static_cast<UINT>(NM_CLICK)};
+        NMLINK oznameni{.hdr = {Prvek(id), static_cast<UINT_PTR>(id), static_cast<UINT>(NM_CLICK)}};
         SendMessageW(panel.Hwnd(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&oznameni));
     }
 
     std::wstring Tip(int id) const {
         wchar_t text[256] = {};
-        TTTOOLINFOW nastroj{};
-        nastroj.cbSize = TTTOOLINFOW_V2_SIZE;
-        nastroj.hwnd = panel.Hwnd();
-        nastroj.uId = reinterpret_cast<UINT_PTR>(Prvek(id));
-        nastroj.lpszText = text;
+        TTTOOLINFOW nastroj{.cbSize = TTTOOLINFOW_V2_SIZE,
+                            .hwnd = panel.Hwnd(),
+                            .uId = reinterpret_cast<UINT_PTR>(Prvek(id)),
+                            .lpszText = text};
         SendMessageW(panel.TipOkno(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&nastroj));
         return text;
     }
@@ -121,7 +117,7 @@ TEST_F(KlientskaOblast, LinksAndHelpCommandsOpenTheirTargetsMaximised) {
 }
 
 TEST(KlientskaOblastBezPrvku, APanelWithoutItsControlsIsFatal) {
-    ASSERT_EQ(AplikaceInstance().PripravitOkenniProstredky(GetModuleHandleW(nullptr)), S_OK);
+    Testy::PripravitProstredkyAplikace();
     const auto konec = Testy::SpustitNaVlakne([] {
         struct alignas(4) {
             DLGTEMPLATE dialog{WS_CHILD | DS_CONTROL, 0, 0, 0, 0, 100, 50};
