@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "config/Guid.h"
@@ -42,21 +43,13 @@ TEST(HorkaKlavesa, ShortDataLeavesTheMissingBytesZeroAndLongDataIsCut) {
 }
 
 TEST(CisloZNazvu, ReadsLikeTheShellsStrToIntAndNamesReadBack) {
-    const struct {
-        const wchar_t* nazev;
-        std::int32_t cislo;
-    } pripady[] = {{L"007", 7},
-                   {L"-5", -5},
-                   {L"40032x", 40032},
-                   {L"", 0},
-                   {L"--5", 0},
-                   {L" 5", 0},
-                   {L"+5", 0},
-                   {L"-2147483648", INT32_MIN},
-                   {L"2147483648", INT32_MIN},
-                   {L"4294967296", 0}};
-    for (const auto& p : pripady) {
-        EXPECT_EQ(CisloZNazvu(p.nazev), p.cislo) << "case " << &p - pripady;
+    const std::int32_t m = INT32_MIN;
+    const std::pair<const wchar_t*, std::int32_t> pripady[] = {
+        {L"007", 7}, {L"-5", -5}, {L"40032x", 40032},  {L"", 0},           {L"--5", 0},
+        {L" 5", 0},  {L"+5", 0},  {L"-2147483648", m}, {L"2147483648", m}, {L"4294967296", 0},
+    };
+    for (const auto& [nazev, cislo] : pripady) {
+        EXPECT_EQ(CisloZNazvu(nazev), cislo) << testing::PrintToString(std::wstring(nazev));
     }
     EXPECT_EQ(NazevHodnotyPrikazu(0xFFFFFFFBu), L"-5");
     for (std::uint32_t prikaz : {0u, 40001u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {

@@ -1,8 +1,6 @@
 // The settings store against the real registry, each test under a root of its own.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include "config/HorkaKlavesa.h"
 #include "config/PopisNastaveni.h"
 #include "config/TestovaciKoren.h"

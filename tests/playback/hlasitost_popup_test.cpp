@@ -5,10 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
-
 #include "../winapi/OknaTestu.h"
-#include "app/Aplikace.h"
 #include "playback/DlgHlasitost.h"
 #include "playback/VlaknoHlasitosti.h"
 #include "support/Cekani.h"
@@ -22,10 +19,7 @@ using Testy::CekatNa;
 
 class HlasitostPopupTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_TRUE(
-            SUCCEEDED(AplikaceInstance().PripravitOkenniProstredky(::GetModuleHandleW(nullptr))));
-    }
+    static void SetUpTestSuite() { Testy::PripravitProstredkyAplikace(); }
 
     HlasitostPopupTest() {
         // Posted: the sender does not wait for this thread to take it.

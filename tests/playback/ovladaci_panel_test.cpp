@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
-
 #include "../winapi/OknaTestu.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/DlgOvladaciPanel.h"
@@ -30,9 +28,7 @@ protected:
     LRESULT Poslat(int id, UINT zprava, WPARAM wParam = 0, LPARAM lParam = 0) {
         return ::SendDlgItemMessageW(panel_.Hwnd(), id, zprava, wParam, lParam);
     }
-    std::wstring Cislo() const {
-        return Testy::TextOkna(::GetDlgItem(panel_.Hwnd(), IDC_HLASITOST_CISLO));
-    }
+    std::wstring Cislo() const { return Testy::TextPrvku(panel_.Hwnd(), IDC_HLASITOST_CISLO); }
     void Posunout(int pozice) {
         Poslat(IDC_HLASITOST, TBM_SETPOS, TRUE, pozice);
         ::SendMessageW(panel_.Hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, pozice),

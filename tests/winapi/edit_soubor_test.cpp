@@ -2,10 +2,6 @@
 // clicks open the file dialog.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <string>
-
 #include "OknaTestu.h"
 #include "winapi/EditSoubor.h"
 

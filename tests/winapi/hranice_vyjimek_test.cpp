@@ -2,9 +2,6 @@
 // program through the fatal path, with its own code or with E_UNEXPECTED.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <functional>
 #include <stdexcept>
 
 #include "OknaTestu.h"

@@ -2,8 +2,6 @@
 // superclasses, the last message, and what destroying the object does to its window.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <memory>
 #include <utility>
 

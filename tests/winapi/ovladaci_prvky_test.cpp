@@ -1,8 +1,6 @@
 // Controls that are only referred to: ownership, and the typed list and combo operations.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <memory>
 
 #include "OknaTestu.h"

@@ -2,8 +2,6 @@
 // WM_DRAWITEM and read back pixel by pixel.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include "OknaTestu.h"
 #include "winapi/Handle.h"
 #include "winapi/StaticNadpis.h"
@@ -24,10 +22,10 @@ public:
         void* bity = nullptr;
         bitmapa_.Reset(CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bity, nullptr, 0));
         puvodni_ = SelectObject(dc_, bitmapa_.Get());
-        DRAWITEMSTRUCT kresleni{ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, prvek, dc_, {}, 0};
-        kresleni.rcItem = {0, 0, kSirka, kVyska};
-        kresleni.CtlID = static_cast<UINT>(GetDlgCtrlID(prvek));
-        SendMessageW(rodic, WM_DRAWITEM, kresleni.CtlID, reinterpret_cast<LPARAM>(&kresleni));
+        const auto id = static_cast<UINT>(GetDlgCtrlID(prvek));
+        DRAWITEMSTRUCT kresleni{
+            ODT_STATIC, id, 0, ODA_DRAWENTIRE, 0, prvek, dc_, {0, 0, kSirka, kVyska}, 0};
+        SendMessageW(rodic, WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&kresleni));
     }
     ~Obrazek() {
         SelectObject(dc_, puvodni_);
@@ -37,10 +35,8 @@ public:
     COLORREF Barva(int x, int y) const { return GetPixel(dc_, x, y); }
     int Pocet(COLORREF barva) const {
         int pocet = 0;
-        for (int x = 0; x < kSirka; ++x) {
-            for (int y = 0; y < kVyska; ++y) {
-                pocet += Barva(x, y) == barva ? 1 : 0;
-            }
+        for (int i = 0; i < kSirka * kVyska; ++i) {
+            pocet += Barva(i % kSirka, i / kSirka) == barva ? 1 : 0;
         }
         return pocet;
     }

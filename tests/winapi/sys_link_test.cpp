@@ -4,8 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-
 #include "OknaTestu.h"
 #include "ZaznamOtevirani.h"
 #include "support/ZaznamHlaseni.h"

@@ -3,12 +3,7 @@
 // arithmetic itself is tested natively (poloha_okna_test.cpp).
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <array>
-#include <cstring>
-#include <optional>
-#include <string>
 
 #include "OknaTestu.h"
 #include "config/TestovaciKoren.h"
@@ -62,12 +57,12 @@ protected:
     }
 
     std::optional<DWORD> Hodnota(const wchar_t* hodnota, const std::wstring& nazev = kTrida) {
-        const auto ulozena = koren.Cist(L"Parametry oken\\" + nazev, hodnota);
-        if (!ulozena || ulozena->typ != REG_DWORD || ulozena->data.size() != sizeof(DWORD)) {
+        DWORD data = 0, velikost = sizeof data;
+        const std::wstring klic = koren.Cesta(L"Parametry oken\\" + nazev);
+        if (::RegGetValueW(HKEY_CURRENT_USER, klic.c_str(), hodnota, RRF_RT_REG_DWORD, nullptr,
+                           &data, &velikost) != ERROR_SUCCESS) {
             return std::nullopt;
         }
-        DWORD data = 0;
-        std::memcpy(&data, ulozena->data.data(), sizeof data);
         return data;
     }
 
@@ -104,10 +99,11 @@ TEST_F(UlozeniPolohy, HiddenMinimisedOrMaximisedWindowsLeaveWhatWasStored) {
 TEST_F(UlozeniPolohy, AWindowSavedLeftOfTheScreenIsReadBackFarRightAndPulledOntoTheWorkArea) {
     EXPECT_EQ(okno.NacistPolohu(nullptr, false), 1) << "nothing stored";
     // What saving at (-500, 100) stores; read back at 65036.
-    koren.ZapsatDword(L"Parametry oken\\" + std::wstring(kTrida), L"Poloha", 0x0064FE0C);
+    const std::wstring klic = L"Parametry oken\\" + std::wstring(kTrida);
+    koren.ZapsatDword(klic, L"Poloha", 0x0064FE0C);
     EXPECT_EQ(okno.NacistPolohu(nullptr, false), 1) << "no size";
     EXPECT_EQ(MistoOkna(okno.Hwnd()), (Misto{120, 80, 400, 300}));
-    koren.ZapsatDword(L"Parametry oken\\" + std::wstring(kTrida), L"Velikost", (280u << 16) | 520u);
+    koren.ZapsatDword(klic, L"Velikost", (280u << 16) | 520u);
     EXPECT_EQ(okno.NacistPolohu(nullptr, false), 0);
     EXPECT_EQ(MistoOkna(okno.Hwnd()),
               (Misto{PracovniOblast(okno.Hwnd()).right - 520, 100, 520, 280}));
