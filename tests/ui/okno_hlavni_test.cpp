@@ -191,35 +191,28 @@ TEST_F(HlavniOkno, SourceListCommandSwapsListAndPanelAndKeepsTheSelection) {
     EXPECT_TRUE(Zaskrtnuto(ID_SEZNAM_ZDROJU));
 }
 
-TEST_F(HlavniOkno, BandCommandsShowAndHideBandsAndKeepTheChoiceInTheSettings) {
+TEST_F(HlavniOkno, ViewCommandsShowAndHideBandsAndRebuildTheToolbarKeepingTheChoice) {
+    NastaveniAplikace().toolBar = 7; // not a size: small icons, and corrected
     Vytvorit(TriZdroje());
-    EXPECT_TRUE(Zaskrtnuto(ID_PANEL_ZDROJU));
+    EXPECT_EQ(NastaveniAplikace().toolBar, 1u);
+    EXPECT_EQ(SirkaIkonTlacitek(), 16);
 
     Prikaz(ID_PANEL_ZDROJU);
     EXPECT_FALSE(PasViditelny(2));
     EXPECT_FALSE(Zaskrtnuto(ID_PANEL_ZDROJU));
     EXPECT_FALSE(NastaveniAplikace().cbSeznamZdroju);
     EXPECT_TRUE(PasViditelny(0));
-
     Prikaz(ID_PANEL_TLACITEK);
     EXPECT_FALSE(PasViditelny(0));
     EXPECT_FALSE(NastaveniAplikace().toolBarHlavni);
     Prikaz(ID_PANEL_ZDROJU);
     EXPECT_TRUE(PasViditelny(2));
-}
-
-TEST_F(HlavniOkno, IconSizeCommandsRebuildTheToolbarAndSaveTheChoiceAtOnce) {
-    NastaveniAplikace().toolBar = 7; // not a size: small icons, and corrected
-    Vytvorit(TriZdroje());
-    EXPECT_EQ(NastaveniAplikace().toolBar, 1u);
-    EXPECT_EQ(SirkaIkonTlacitek(), 16);
 
     Prikaz(ID_VELKE_IKONY);
     EXPECT_EQ(SirkaIkonTlacitek(), 32);
     EXPECT_TRUE(Zaskrtnuto(ID_VELKE_IKONY));
-    EXPECT_FALSE(Zaskrtnuto(ID_MALE_IKONY));
     EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 3); // the new combo is filled too
-
+    EXPECT_FALSE(PasViditelny(0));                          // and the hidden band stays so
     EXPECT_EQ(UlozenoVZobrazeni(L"toolBar"), 2u);
 }
 

@@ -29,11 +29,7 @@ protected:
         panely_.Sestavit(okno_, Instance(), pruh, velke, viditelnost);
         return pruh;
     }
-    void TearDown() override {
-        panely_.Zrusit();
-        OknoProPrvky::TearDown();
-    }
-    PanelyNastroju panely_;
+    PanelyNastroju panely_; // torn down before the parent window
 };
 
 TEST_F(PanelyNastrojuTest, ToolbarHasTheCommandsInOrderWithThePicturesOfTheChosenStrip) {

@@ -25,14 +25,10 @@ protected:
         OknoProPrvky::SetUp();
         panely_.Sestavit(okno_, Instance(), AplikaceInstance().MalyPruh(), false, {});
     }
-    void TearDown() override {
-        panely_.Zrusit();
-        OknoProPrvky::TearDown();
-    }
     LRESULT Toolbar(UINT zprava, UINT prikaz) const {
         return ::SendMessageW(panely_.Toolbar(), zprava, prikaz, 0);
     }
-    PanelyNastroju panely_;
+    PanelyNastroju panely_; // torn down before the parent window
 };
 
 TEST_F(StavPrikazuTest, MenuAndToolbarFollowSelectionPlaybackAndRecording) {
