@@ -24,19 +24,19 @@ namespace Vrbatec::Ui {
 namespace {
 
 struct Barva {
-    int r = 0, g = 0, b = 0, a = 255;
+    std::uint8_t r = 0, g = 0, b = 0, a = 255;
     bool operator==(const Barva&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& os, const Barva& c) {
-    return os << "RGBA(" << c.r << ", " << c.g << ", " << c.b << ", " << c.a << ")";
+    return os << "RGBA(" << +c.r << ", " << +c.g << ", " << +c.b << ", " << +c.a << ")";
 }
 
 // Pixel (x, y) of a 32-bit DIB section, straight from its bits.
 Barva PixelSekce(HBITMAP bitmapa, int x, int y) {
     DIBSECTION dib{};
     if (::GetObjectW(bitmapa, sizeof(dib), &dib) != sizeof(dib) || dib.dsBm.bmBitsPixel != 32) {
-        return {-1, -1, -1, -1};
+        return {};
     }
     // Top-down sections have a negative height in their header.
     const int radek = dib.dsBmih.biHeight < 0 ? y : dib.dsBm.bmHeight - 1 - y;
@@ -169,11 +169,7 @@ TEST_F(ObrazkovyPruhTest, GreyListHoldsTheWeightedGreyOfTheNormalImageAndTheSame
             ASSERT_EQ(normalni.Nepruhledny(i), seda.Nepruhledny(i)) << i;
             if (normalni.Nepruhledny(i)) {
                 const Barva& n = normalni.naCerne[i];
-                ASSERT_EQ(SedyObrazek::Jas(static_cast<std::uint8_t>(n.r),
-                                           static_cast<std::uint8_t>(n.g),
-                                           static_cast<std::uint8_t>(n.b)),
-                          s.r)
-                    << i << " from " << n;
+                ASSERT_EQ(+SedyObrazek::Jas(n.r, n.g, n.b), +s.r) << i << " from " << n;
                 ++porovnano;
             }
         }
