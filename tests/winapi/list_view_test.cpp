@@ -11,17 +11,13 @@ namespace {
 
 using namespace Vrbatec;
 
-bool JeReportSVyberemRadku(HWND okno) {
-    return (GetWindowLongPtrW(okno, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT &&
-           (SendMessageW(okno, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT) != 0;
-}
-
 TEST(ListViewSeznam, ACreatedReportListKeepsRowsDataAndSelection) {
     Testy::RodicTestu rodic;
     WinApi::ListViewSeznam seznam;
     seznam.VytvoritSeznam(GetModuleHandleW(nullptr), L"ZvukoletTestSeznam", rodic.Hwnd(), 1028,
                           {0, 0, 300, 200}, LVS_SHOWSELALWAYS);
-    EXPECT_TRUE(JeReportSVyberemRadku(seznam.Hwnd()));
+    EXPECT_EQ(GetWindowLongPtrW(seznam.Hwnd(), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+    EXPECT_TRUE(ListView_GetExtendedListViewStyle(seznam.Hwnd()) & LVS_EX_FULLROWSELECT);
     ASSERT_EQ(seznam.PridatSloupec(L"Název", 180), 0);
     ASSERT_EQ(seznam.PridatSloupec(L"URL", 380), 1);
     for (int i = 0; i < 3; ++i) {

@@ -15,10 +15,6 @@ using Testy::kZpravaTestu;
 using Testy::TextOkna;
 using Testy::ZaznamZprav;
 
-LONG_PTR ProceduraOkna(HWND okno) {
-    return GetWindowLongPtrW(okno, GWLP_WNDPROC);
-}
-
 // Someone else's subclass, installed the old way over ours.
 WNDPROC g_predchoziCizi = nullptr;
 int g_zpravTestuCizi = 0;
@@ -29,7 +25,7 @@ LRESULT CALLBACK CiziProcedura(HWND okno, UINT zprava, WPARAM wParam, LPARAM lPa
 
 // The window works as an edit, with the procedure given and none of the object's answers.
 void ExpectEditBezObjektu(HWND edit, LONG_PTR procedura) {
-    EXPECT_EQ(ProceduraOkna(edit), procedura);
+    EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_WNDPROC), procedura);
     EXPECT_EQ(SendMessageW(edit, kZpravaTestu, 0, 0), 0);
     SetWindowTextW(edit, L"Stanice");
     EXPECT_EQ(TextOkna(edit), L"Stanice");
@@ -46,7 +42,7 @@ protected:
 
     Testy::RodicTestu rodic;
     HWND edit = rodic.VytvoritDite(L"EDIT", 100);
-    const LONG_PTR puvodni = ProceduraOkna(edit);
+    const LONG_PTR puvodni = GetWindowLongPtrW(edit, GWLP_WNDPROC);
     ZaznamZprav objekt;
     const WNDCLASSEXW vlastni{.hInstance = GetModuleHandleW(nullptr),
                               .lpszClassName = L"ZvukoletTestVlastni"};
