@@ -12,12 +12,10 @@ namespace Vrbatec::Testy {
 namespace {
 
 WinApi::UniqueKey OtevritKCteni(const std::wstring& cesta) {
-    WinApi::UniqueKey klic;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, cesta.c_str(), 0, KEY_READ, klic.Adresa()) !=
-        ERROR_SUCCESS) {
-        klic.Odevzdat(); // whatever the failed call left there is no key to close
-    }
-    return klic;
+    HKEY klic = nullptr;
+    const LSTATUS stav = ::RegOpenKeyExW(HKEY_CURRENT_USER, cesta.c_str(), 0, KEY_READ, &klic);
+    // Whatever a failed call left there is no key to close.
+    return WinApi::UniqueKey(stav == ERROR_SUCCESS ? klic : nullptr);
 }
 
 } // namespace

@@ -47,10 +47,11 @@ private:
     HGDIOBJ puvodni_ = nullptr;
 };
 
-LOGFONTW Parametry(HFONT pismo) {
+// The height and face of a font.
+std::pair<LONG, std::wstring> Parametry(HFONT pismo) {
     LOGFONTW parametry{};
     GetObjectW(pismo, sizeof(parametry), &parametry);
-    return parametry;
+    return {parametry.lfHeight, parametry.lfFaceName};
 }
 
 TEST(StaticNadpis, AStaticInTheDialogsFaceBecomesADarkRedHeadingThatFollowsANewFace) {
@@ -63,8 +64,7 @@ TEST(StaticNadpis, AStaticInTheDialogsFaceBecomesADarkRedHeadingThatFollowsANewF
     nadpis.PripojitNadpis(okno);
     EXPECT_EQ(GetWindowLongPtrW(okno, GWL_STYLE) & (SS_TYPEMASK | SS_NOTIFY),
               SS_OWNERDRAW | SS_NOTIFY);
-    EXPECT_EQ(Parametry(nadpis.Pismo()).lfHeight, -20);
-    EXPECT_EQ(std::wstring(Parametry(nadpis.Pismo()).lfFaceName), L"Tahoma");
+    EXPECT_EQ(Parametry(nadpis.Pismo()), (std::pair<LONG, std::wstring>{-20, L"Tahoma"}));
     {
         const Obrazek obrazek(rodic.Hwnd(), okno);
         EXPECT_EQ(obrazek.Barva(kSirka - 1, kVyska - 1), GetSysColor(COLOR_BTNFACE));
@@ -78,8 +78,7 @@ TEST(StaticNadpis, AStaticInTheDialogsFaceBecomesADarkRedHeadingThatFollowsANewF
     ASSERT_FALSE(GetUpdateRect(okno, nullptr, FALSE));
     nadpis.NastavitNazevPisma(L"Verdana");
     EXPECT_EQ(GetObjectType(predchozi), 0u);
-    EXPECT_EQ(Parametry(nadpis.Pismo()).lfHeight, -20);
-    EXPECT_EQ(std::wstring(Parametry(nadpis.Pismo()).lfFaceName), L"Verdana");
+    EXPECT_EQ(Parametry(nadpis.Pismo()), (std::pair<LONG, std::wstring>{-20, L"Verdana"}));
     EXPECT_TRUE(GetUpdateRect(okno, nullptr, FALSE));
 
     // The font goes with the window.
