@@ -1,11 +1,8 @@
 #include "sources/KodekZdroju.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
-#include <iterator>
-#include <thread>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -315,58 +312,6 @@ void VyplnitZPrihradek(std::u16string_view text, const PoleZaznamu& pole, Prihra
     zdroj.menu = HodnotyPoli::PriznakZTextu(prihradky.cislo.text);
 }
 
-// Where reading stopped: the position to go on from, the start of the record not read yet
-// (npos when none follows), and whether nothing more can be read.
-struct Zastaveni {
-    std::size_t p = 0;
-    std::size_t dalsiZacatek = std::u16string_view::npos;
-    bool hotovo = true;
-};
-
-// Reads records from p on, until the first one that would start at or after hranice.
-// prvniUplny, when given, tells whether the first record read had all four fields.
-Zastaveni PrecistZaznamy(std::u16string_view text, std::size_t p, std::size_t hranice,
-                         Prihradky& prihradky, std::vector<Zdroj>& zdroje,
-                         bool* prvniUplny = nullptr) {
-    while (true) {
-        const std::size_t zacatek = NajitZacatekZaznamu(text, p);
-        if (zacatek == std::u16string_view::npos) {
-            return {p, zacatek, true};
-        }
-        if (zacatek >= hranice) {
-            return {p, zacatek, false};
-        }
-        PoleZaznamu pole;
-        const std::size_t konec = PrecistZaznam(text, zacatek, pole);
-        if (konec == std::u16string_view::npos) {
-            return {p, std::u16string_view::npos, true};
-        }
-        if (prvniUplny != nullptr) {
-            *prvniUplny = std::ranges::all_of(pole.nalezeno, [](bool b) { return b; });
-            prvniUplny = nullptr;
-        }
-        VyplnitZPrihradek(text, pole, prihradky, zdroje.emplace_back());
-        p = konec + kZaviraciZdroj.size();
-    }
-}
-
-// Text that is mostly not records, or records with long values, leaves most of the room
-// unused; a list keeps its vector for the life of the program.
-void VratitNevyuziteMisto(std::vector<Zdroj>& zdroje) {
-    if (zdroje.size() < zdroje.capacity() / 4) {
-        zdroje.shrink_to_fit();
-    }
-}
-
-// The second part of a text read in two, read on a thread of its own.
-struct Cast {
-    std::vector<Zdroj> zdroje;
-    bool prvniUplny = false;
-};
-
-// Below this many units a second thread costs more than it saves (about 3000 records).
-constexpr std::size_t kNejmensiTextKRozdeleni = 512 * 1024;
-
 } // namespace
 
 std::u16string Zakodovat(std::span<const Zdroj> zdroje) {
@@ -407,48 +352,28 @@ std::vector<std::uint8_t> ZakodovatNaBajty(std::span<const Zdroj> zdroje) {
 }
 
 std::vector<Zdroj> Dekodovat(std::u16string_view text) {
-    if (text.size() >= kNejmensiTextKRozdeleni && std::thread::hardware_concurrency() > 1) {
-        return DekodovatRozdelene(text, text.size() / 2);
-    }
     std::vector<Zdroj> zdroje;
     zdroje.reserve(NejvyssiPocetZapsanychZaznamu(text.size()));
     Prihradky prihradky;
-    PrecistZaznamy(text, 0, std::u16string_view::npos, prihradky, zdroje);
-    VratitNevyuziteMisto(zdroje);
-    return zdroje;
-}
-
-std::vector<Zdroj> DekodovatRozdelene(std::u16string_view text, std::size_t stred,
-                                      std::launch jak) {
-    const std::size_t zacatekDruhe =
-        NajitZnacku(text, kOteviraciZdroj, std::min(stred, text.size()));
-    auto druha = std::async(jak, [text, zacatekDruhe] {
-        Cast cast;
-        if (zacatekDruhe != std::u16string_view::npos) {
-            cast.zdroje.reserve(NejvyssiPocetZapsanychZaznamu(text.size() - zacatekDruhe));
-            Prihradky prihradky;
-            PrecistZaznamy(text, zacatekDruhe, std::u16string_view::npos, prihradky, cast.zdroje,
-                           &cast.prvniUplny);
+    std::size_t p = 0;
+    while (true) {
+        const std::size_t zacatek = NajitZacatekZaznamu(text, p);
+        if (zacatek == std::u16string_view::npos) {
+            break;
         }
-        return cast;
-    });
-
-    std::vector<Zdroj> zdroje;
-    zdroje.reserve(NejvyssiPocetZapsanychZaznamu(text.size()));
-    Prihradky prihradky;
-    const Zastaveni prvni = PrecistZaznamy(text, 0, zacatekDruhe, prihradky, zdroje);
-    Cast cast = druha.get();
-    // The second part counts only when reading from the start reaches a record exactly where
-    // it began, and its first record has every field, so that no slot carried over from the
-    // first part could have changed it. Otherwise reading goes on from where it stopped.
-    if (zacatekDruhe != std::u16string_view::npos && prvni.dalsiZacatek == zacatekDruhe &&
-        cast.prvniUplny) {
-        zdroje.insert(zdroje.end(), std::make_move_iterator(cast.zdroje.begin()),
-                      std::make_move_iterator(cast.zdroje.end()));
-    } else if (!prvni.hotovo) {
-        PrecistZaznamy(text, prvni.p, std::u16string_view::npos, prihradky, zdroje);
+        PoleZaznamu pole;
+        const std::size_t konec = PrecistZaznam(text, zacatek, pole);
+        if (konec == std::u16string_view::npos) {
+            break;
+        }
+        VyplnitZPrihradek(text, pole, prihradky, zdroje.emplace_back());
+        p = konec + kZaviraciZdroj.size();
     }
-    VratitNevyuziteMisto(zdroje);
+    // Text that is mostly not records, or records with long values, leaves most of the room
+    // unused; a list keeps its vector for the life of the program.
+    if (zdroje.size() < zdroje.capacity() / 4) {
+        zdroje.shrink_to_fit();
+    }
     return zdroje;
 }
 

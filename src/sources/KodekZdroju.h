@@ -15,7 +15,6 @@
 #pragma once
 
 #include <cstdint>
-#include <future>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,14 +27,7 @@ namespace Vrbatec::KodekZdroju {
 std::u16string Zakodovat(std::span<const Zdroj> zdroje);
 std::vector<std::uint8_t> ZakodovatNaBajty(std::span<const Zdroj> zdroje);
 
-// A long text is read in two parts at once (see DekodovatRozdelene).
 std::vector<Zdroj> Dekodovat(std::u16string_view text);
-// Reads the part from the first record at or after stred on a second thread while this one
-// reads the part before it; the records are always those that reading the text from the
-// start gives, as the second part is dropped whenever it might differ. With
-// std::launch::deferred both parts are read on this thread, one after the other.
-std::vector<Zdroj> DekodovatRozdelene(std::u16string_view text, std::size_t stred,
-                                      std::launch jak = std::launch::async);
 // A last odd byte does not form a code unit and is ignored.
 std::vector<Zdroj> DekodovatBajty(std::span<const std::uint8_t> bajty);
 

@@ -251,48 +251,6 @@ TEST(KodekZdroju, EveryCutOfAWrittenFileReadsAsTheRulesSay) {
     }
 }
 
-// Wherever the text is split, the two parts read as the whole text read from its start: the
-// second part is kept only when a record starts exactly there and owes nothing to the first.
-TEST(KodekZdroju, ReadingInTwoPartsGivesWhatReadingFromTheStartGives) {
-    std::mt19937 nahoda(20261207);
-    for (int i = 0; i < 300; ++i) {
-        const std::u16string text = NahodnySoubor(nahoda);
-        const std::vector<char16_t> presne(text.begin(), text.end());
-        const std::u16string_view pohled(presne.data(), presne.size());
-        const std::vector<Zdroj> celek = CteniPodlePravidel::Precist(pohled);
-        // The second part begins at the first opening tag at or after the split, so each tag,
-        // and none, are all the splits there are.
-        std::size_t stred = 0;
-        do {
-            stred = std::min(pohled.find(u"<zdroj>", stred), pohled.size()) + 1;
-            ASSERT_EQ(KodekZdroju::DekodovatRozdelene(pohled, stred - 1), celek)
-                << "text number " << i << " split at " << stred - 1;
-        } while (stred <= pohled.size());
-    }
-    // A record without a name takes the one before it, even across the split.
-    const std::u16string bezNazvu = Zaznam(u"A", u"a", u"5", u"1") +
-                                    u"<zdroj>\r\n <url>b</url>\r\n</zdroj>\r\n" +
-                                    Zaznam(u"C", u"c", u"7", u"0");
-    const std::vector<Zdroj> ocekavane = CteniPodlePravidel::Precist(bezNazvu);
-    ASSERT_EQ(ocekavane.size(), 3u);
-    ASSERT_EQ(ocekavane[1].nazev, L"A");
-    for (std::size_t stred = 0; stred <= bezNazvu.size(); ++stred) {
-        ASSERT_EQ(KodekZdroju::DekodovatRozdelene(bezNazvu, stred), ocekavane) << stred;
-    }
-}
-
-// A long list is read in two parts at once; its records come back whole and in order.
-TEST(KodekZdroju, LongListReadsBackWhole) {
-    std::vector<Zdroj> zdroje;
-    for (int i = 0; i < 6000; ++i) {
-        zdroje.push_back({L"Stanice " + std::to_wstring(i), L"http://radio/" + std::to_wstring(i),
-                          i % 101 - 1, i % 2 == 0});
-    }
-    const std::u16string text = KodekZdroju::Zakodovat(zdroje);
-    ASSERT_GT(text.size(), 512u * 1024u) << "long enough to be read in two parts";
-    EXPECT_EQ(KodekZdroju::Dekodovat(text), zdroje);
-}
-
 TEST(KodekZdroju, SurrogatePairAtAnyPlaceOfAValueReadsBackAsItsCharacter) {
     std::vector<Zdroj> zdroje;
     for (std::size_t pred = 0; pred < 20; ++pred) {
