@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,19 +26,39 @@ inline bool NastavitHodnotu(const wchar_t* klic, const wchar_t* nazev, DWORD typ
     return RegSetKeyValueW(HKEY_CURRENT_USER, klic, nazev, typ, data, velikost) == ERROR_SUCCESS;
 }
 
-// The bare side: the control in a window of this program.
 // The tone, a list with it as the only source, and the settings that make the program read
-// that list and select the source.
-inline bool PripravitTonASeznam(const std::wstring& ton, const std::wstring& seznam,
-                                std::uint32_t sekund) {
-    const DWORD nula = 0;
-    return Vrbatec::Testy::ZapsatTonWav(ton, sekund) &&
-           ZapsatSeznam(seznam, {{L"Tón", ton, -1, true}}) &&
-           NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor", REG_SZ,
-                           seznam.c_str(), static_cast<DWORD>((seznam.size() + 1) * 2)) &&
-           NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace", L"prehravanyIndex",
-                           REG_DWORD, &nula, sizeof(nula));
-}
+// that list and select the source; all of it goes when the benchmark ends.
+class PripravenyTon {
+public:
+    PripravenyTon(const wchar_t* jmeno, std::uint32_t sekund)
+        : ton(DocasnySoubor((std::wstring(jmeno) + L".wav").c_str())),
+          seznam(DocasnySoubor((std::wstring(jmeno) + L".xml").c_str())) {
+        const DWORD nula = 0;
+        pripraven = Vrbatec::Testy::ZapsatTonWav(ton, sekund) &&
+                    ZapsatSeznam(seznam, {{L"Tón", ton, -1, true}}) &&
+                    NastavitHodnotu(kKlicZdroju, L"soubor", REG_SZ, seznam.c_str(),
+                                    static_cast<DWORD>((seznam.size() + 1) * 2)) &&
+                    NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace",
+                                    L"prehravanyIndex", REG_DWORD, &nula, sizeof(nula));
+        if (!pripraven) {
+            std::fprintf(stderr, "the tone or the list could not be prepared\n");
+        }
+    }
+    ~PripravenyTon() {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
+        DeleteFileW(ton.c_str());
+        DeleteFileW(seznam.c_str());
+    }
+    PripravenyTon(const PripravenyTon&) = delete;
+    PripravenyTon& operator=(const PripravenyTon&) = delete;
+
+    const std::wstring ton;
+    const std::wstring seznam;
+    bool pripraven = false;
+
+private:
+    static constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
+};
 
 class Posluchac final : public Vrbatec::PosluchacPrehravace {
 public:

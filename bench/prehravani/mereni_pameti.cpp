@@ -42,10 +42,8 @@ void ZpracovavatDo(Hodiny::time_point konec) {
 int wmain(int argc, wchar_t** argv) {
     const int minut = argc > 1 ? _wtoi(argv[1]) : 30;
     CoInitialize(nullptr);
-    const std::wstring ton = DocasnySoubor(L"zvukolet-pamet-ton.wav");
-    const std::wstring seznam = DocasnySoubor(L"zvukolet-pamet-ton.xml");
-    if (!PripravitTonASeznam(ton, seznam, static_cast<std::uint32_t>(minut + 1) * 60)) {
-        std::fprintf(stderr, "the tone or the list could not be prepared\n");
+    const PripravenyTon priprava(L"zvukolet-pamet-ton", static_cast<std::uint32_t>(minut + 1) * 60);
+    if (!priprava.pripraven) {
         return 1;
     }
 
@@ -54,7 +52,7 @@ int wmain(int argc, wchar_t** argv) {
                                     GetModuleHandleW(nullptr), nullptr);
     Posluchac posluchac;
     auto prehravac = Vrbatec::VytvoritPrehravacWmp(GetModuleHandleW(nullptr), holeOkno, posluchac);
-    prehravac->OtevritUrl(ton);
+    prehravac->OtevritUrl(priprava.ton);
     prehravac->Prehrat();
     if (!Pockat(posluchac, kPrehravaStav)) {
         std::fprintf(stderr, "the control in this program did not play\n");
@@ -114,9 +112,6 @@ int wmain(int argc, wchar_t** argv) {
     CloseHandle(info.hProcess);
     prehravac.reset();
     DestroyWindow(holeOkno);
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor");
-    DeleteFileW(ton.c_str());
-    DeleteFileW(seznam.c_str());
 
     const double rustProgramu = programNaKonci - programPo1;
     const double rustHoly = holyNaKonci - holyPo1;

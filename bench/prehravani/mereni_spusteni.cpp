@@ -95,17 +95,16 @@ int wmain(int argc, wchar_t** argv) {
     const int opakovani = argc > 1 ? _wtoi(argv[1]) : 9;
     CoInitialize(nullptr);
 
-    const std::wstring ton = DocasnySoubor(L"zvukolet-mereni-ton.wav");
-    const std::wstring seznam = DocasnySoubor(L"zvukolet-mereni-ton.xml");
-    if (!PripravitTonASeznam(ton, seznam, 5)) {
-        std::fprintf(stderr, "the tone or the list could not be prepared\n");
-        return 1;
+    std::vector<double> holy;
+    std::vector<double> zvukolet;
+    {
+        const PripravenyTon priprava(L"zvukolet-mereni-ton", 5);
+        if (!priprava.pripraven) {
+            return 1;
+        }
+        holy = ZmeritHolyProgram(priprava.ton, opakovani);
+        zvukolet = ZmeritZvukolet(CestaWindows(ZV_CESTA_PROGRAMU), opakovani);
     }
-    const auto holy = ZmeritHolyProgram(ton, opakovani);
-    const auto zvukolet = ZmeritZvukolet(CestaWindows(ZV_CESTA_PROGRAMU), opakovani);
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje", L"soubor");
-    DeleteFileW(ton.c_str());
-    DeleteFileW(seznam.c_str());
     if (holy.empty() || zvukolet.empty()) {
         std::fprintf(stderr, "%s did not report playing (is there a sound server?)\n",
                      holy.empty() ? "the control in this program" : "Zvukolet.exe");
