@@ -70,17 +70,4 @@ TEST_F(NabidkaZdrojuTest, ItemIsGreyWithoutMarkedSourcesOrWhenTheSettingIsOff) {
     }
 }
 
-TEST_F(NabidkaZdrojuTest, SubmenuIsDetachedWhenDoneOrGoesWithThePopupDestroyedFirst) {
-    seznam.Pridat(L"Jazz", L"http://c.example/", true);
-    { NabidkaZdroju nabidka(popup.Get(), seznam, -1, true); }
-    EXPECT_EQ(Podnabidka(), nullptr);
-    HMENU podnabidka = nullptr;
-    {
-        NabidkaZdroju nabidka(popup.Get(), seznam, -1, true);
-        podnabidka = nabidka.Podnabidka();
-        popup.Reset(); // takes its attached submenu with it
-    }
-    EXPECT_FALSE(::IsMenu(podnabidka));
-}
-
 } // namespace

