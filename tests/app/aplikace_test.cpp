@@ -34,14 +34,4 @@ TEST_F(ZverejnenaAplikace, FatalErrorIsLoggedAndShownUnderTheFallbackProductName
     EXPECT_EQ(hlaseni.okna[0].titulek, L"Vrbatec software");
 }
 
-TEST_F(ZverejnenaAplikace, MessagesAndQuestionsAreTaskModalInFrontAndTitledWithTheProduct) {
-    EXPECT_EQ(AplikaceInstance().ZobrazitZpravu(L"Pozor", MB_ICONHAND), S_OK);
-    hlaseni.odpoved = IDYES;
-    EXPECT_EQ(OtazkaAnoNe(L"Odebrat?"), 0);
-    ASSERT_EQ(hlaseni.okna.size(), 2u);
-    EXPECT_EQ(hlaseni.okna[0].typ, static_cast<UINT>(MB_ICONHAND | 0x12000));
-    EXPECT_EQ(hlaseni.okna[0].titulek, L"Vrbatec software");
-    EXPECT_EQ(hlaseni.okna[1].titulek, L"Vrbatec software");
-}
-
 } // namespace

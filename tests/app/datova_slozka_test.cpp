@@ -25,16 +25,4 @@ TEST(DatovaSlozka, RemovableDriveKeepsDataBesideTheProgramOthersUseLocalAppDataS
     }
 }
 
-TEST(DatovaSlozka, DriveTypesOutsideTwoToFiveAreUnknownAndAFilesFolderKeepsTheRoot) {
-    for (const std::uint32_t typ : {1u, 6u, 0xFFFFFFFFu}) {
-        EXPECT_EQ(ds::NormalizovatTypJednotky(typ), 0u) << typ;
-    }
-    EXPECT_EQ(ds::NormalizovatTypJednotky(2), 2u);
-    EXPECT_EQ(ds::NormalizovatTypJednotky(5), 5u);
-    EXPECT_EQ(ds::SlozkaSouboru(L"C:\\Program Files\\Zvukolet\\Zvukolet.exe"),
-              L"C:\\Program Files\\Zvukolet");
-    EXPECT_EQ(ds::SlozkaSouboru(L"E:\\Zvukolet.exe"), L"E:\\");
-    EXPECT_EQ(ds::SlozkaSouboru(L"Zvukolet.exe"), L"");
-}
-
 } // namespace

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <thread>
-
 #include "app/Diagnostika.h"
 #include "app/IVrbatecModul.h"
 #include "res/resource.h"
@@ -42,34 +40,6 @@ public:
     std::vector<std::pair<std::wstring, UINT>> zpravy;
 };
 
-TEST(PopisHResult, SystemTextsComeWithoutTheirLineBreakOthersGetTheFallbacks) {
-    const std::wstring popis = PopisHResult(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
-    ASSERT_GT(popis.size(), 2u);
-    EXPECT_NE(popis.back(), L'\n');
-    EXPECT_EQ(popis.find(L"Unknown error"), std::wstring::npos);
-    // Which fallback text fits which code is tested natively (diagnostika_text_test.cpp).
-    EXPECT_EQ(PopisHResult(static_cast<HRESULT>(0x80040200u)), L"Unknown error 0x80040200");
-}
-
-TEST(HResultPosledniChyby, FollowsTheLastErrorAndIsWhatOveritVolaniThrows) {
-    std::wstring text;
-    EXPECT_EQ(TextChybyWin32(0, text), 1);
-    EXPECT_EQ(text, L"Nespecifikovaná chyba");
-    EXPECT_EQ(TextChybyWin32(ERROR_ACCESS_DENIED, text), 0);
-    EXPECT_EQ(text, PopisHResult(E_ACCESSDENIED));
-
-    SetLastError(0);
-    EXPECT_EQ(HResultPosledniChyby(), E_FAIL);
-    EXPECT_NO_THROW(OveritVolani(true));
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    try {
-        OveritVolani(false);
-        FAIL() << "no failure thrown";
-    } catch (HRESULT hr) {
-        EXPECT_EQ(hr, HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE));
-    }
-}
-
 TEST(ZobrazitChybu, ThroughThePublishedModuleElseInABoxWithTableTextsAndDescriptionsJoined) {
     ZaznamHlaseni hlaseni;
     ZobrazitChybuZTabulky(IDS_INDEX_MIMO_ROZSAH);
@@ -97,51 +67,6 @@ TEST(ZobrazitChybu, ThroughThePublishedModuleElseInABoxWithTableTextsAndDescript
                   L"Druhá"}));
     EXPECT_EQ(hlaseni.okna[4].titulek, L"Zvukolet");
     EXPECT_EQ(hlaseni.okna.back().titulek, NazevTestu());
-}
-
-TEST(ZobrazitChybuZTabulky, AMissingStringShowsTheLastErrorInstead) {
-    // What the failed lookup leaves as the last error is what the box must describe; without a
-    // full stop added, which shows as long as that text has none of its own.
-    SetLastError(0);
-    std::wstring nic;
-    ASSERT_FALSE(NacistRetezec(20003, nic));
-    std::wstring ocekavany;
-    TextChybyWin32(GetLastError(), ocekavany);
-
-    ZaznamHlaseni hlaseni;
-    SetLastError(0);
-    ZobrazitChybuZTabulky(20003);
-    ASSERT_EQ(hlaseni.okna.size(), 1u);
-    EXPECT_EQ(hlaseni.okna[0].text, ocekavany);
-}
-
-TEST(OtazkaAnoNe, OnlyYesIsZero) {
-    ZaznamHlaseni hlaseni;
-    for (int odpoved : {IDYES, IDNO, IDCANCEL, 0}) {
-        hlaseni.odpoved = odpoved;
-        EXPECT_EQ(OtazkaAnoNe(L"Odebrat?"), odpoved == IDYES ? 0 : 1) << odpoved;
-    }
-    EXPECT_EQ(hlaseni.okna.back().typ, 0x12133u);
-    EXPECT_EQ(hlaseni.okna.back().titulek, NazevTestu());
-}
-
-TEST(OtazkaAnoNe, RealBoxClosedWithEscapeAnswersOne) {
-    std::wstring textOkna = L"(box not found)";
-    std::thread zavirac([&] {
-        for (int pokus = 0; pokus < 500; ++pokus, Sleep(10)) {
-            if (HWND okno = FindWindowW(L"#32770", NazevTestu().c_str())) {
-                wchar_t text[256] = {};
-                GetDlgItemTextW(okno, 0xFFFF, text, 256);
-                textOkna = text;
-                PostMessageW(okno, WM_COMMAND, IDCANCEL, 0);
-                return;
-            }
-        }
-    });
-    const int odpoved = OtazkaAnoNe(L"Opravdu odebrat vybraný zdroj?");
-    zavirac.join();
-    EXPECT_EQ(odpoved, 1);
-    EXPECT_EQ(textOkna, L"Opravdu odebrat vybraný zdroj?");
 }
 
 TEST(FatalniChyba, ARefusingModuleFallsBackToABoxNamingTheExecutable) {

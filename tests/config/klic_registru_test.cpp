@@ -25,18 +25,4 @@ TEST(KlicRegistru, EmptySubkeyOrBasePathEndsTheProgram) {
     EXPECT_FALSE(koren.Existuje());
 }
 
-TEST(KlicRegistru, ValueNamesLongerThanAskedForAreLeftOut) {
-    TestovaciKoren koren;
-    KlicRegistru klic(HKEY_CURRENT_USER, koren.Cesta());
-    ASSERT_EQ(klic.Otevrit(true), S_OK);
-    const std::wstring nejdelsi(49, L'y');
-    for (const std::wstring& nazev : {std::wstring(L"40006"), std::wstring(50, L'x'), nejdelsi}) {
-        ASSERT_EQ(klic.ZapsatDword(nazev.c_str(), 1), S_OK);
-    }
-    std::vector<std::wstring> nazvy;
-    EXPECT_EQ(klic.NazvyHodnot(49, nazvy), S_OK);
-    std::sort(nazvy.begin(), nazvy.end());
-    EXPECT_EQ(nazvy, (std::vector<std::wstring>{L"40006", nejdelsi}));
-}
-
 } // namespace

@@ -1,4 +1,4 @@
-// The settings' defaults, their registry layout and the hotkey table.
+// The settings' defaults and their registry layout.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +7,6 @@
 
 #include "config/Nastaveni.h"
 #include "config/PopisNastaveni.h"
-#include "config/TabulkaHorkychKlaves.h"
 
 namespace {
 
@@ -77,24 +76,6 @@ TEST(NastavitVychozi, ResetsEveryFieldAndTheHotkeysButKeepsPathsItHasNoDefaultFo
     n.hlasitost = 99;
     NastavitVychozi(n, std::nullopt, std::nullopt);
     EXPECT_EQ(n, vychozi);
-}
-
-// The default commands and their groups are seen in the settings store's tests.
-TEST(TabulkaHorkychKlaves, DefaultsAreUnboundAndOnlyNewCommandsAreAdded) {
-    TabulkaHorkychKlaves tabulka;
-    tabulka.Pridat(40032, 0);
-    tabulka.NastavitVychozi();
-    ASSERT_EQ(tabulka.Pocet(), 10u);
-    for (const HorkaKlavesa& k : tabulka.Zaznamy()) {
-        EXPECT_EQ(k.klavesa + k.modifikatory, 0u) << k.prikaz;
-    }
-    tabulka.Zaznamy()[8].klavesa = 'Q';
-    const TabulkaHorkychKlaves pred = tabulka;
-    EXPECT_FALSE(tabulka.Pridat(40001, 0));
-    EXPECT_EQ(tabulka, pred);
-    EXPECT_TRUE(tabulka.Pridat(40032, 0));
-    ASSERT_EQ(tabulka.Pocet(), 11u);
-    EXPECT_EQ(tabulka.Zaznamy()[10], (HorkaKlavesa{0, 0, 40032, 0}));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The program's resources as Windows loads them: string table, accelerators, version block
-// and the manifest. The menus are seen through the main window's tests.
+// The string table and accelerators as Windows loads them: every message the program shows
+// is there, every hint fits its tooltip, and the keyboard accelerators are the program's keys.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,12 +8,10 @@
 #include <vector>
 
 #include "app/Diagnostika.h"
-#include "app/VerzniInformace.h"
 #include "res/resource.h"
 
 namespace {
 
-using Vrbatec::NacistHodnotuVerze;
 using Vrbatec::NacistRetezec;
 
 TEST(TabulkaRetezcu, EveryNumberedMessageAndHintIsThere) {
@@ -45,32 +43,6 @@ TEST(Akceleratory, TableHoldsExactlyTheProgramsKeys) {
         EXPECT_EQ(polozky[i].key, ocekavane[i].key) << i;
         EXPECT_EQ(polozky[i].cmd, ocekavane[i].cmd) << i;
     }
-}
-
-TEST(Verze, BlockCarriesTheProductIdentity) {
-    std::wstring hodnota;
-    for (const auto& [nazev, ocekavana] : {std::pair{L"ProductName", L"Zvukolet"},
-                                           {L"InternalName", L"Zvukolet"},
-                                           {L"CompanyName", L"Vrbatec"},
-                                           {L"FileVersion", L"2.1.0.1"},
-                                           {L"ProductVersion", L"2.1.0.1"}}) {
-        ASSERT_TRUE(NacistHodnotuVerze(nazev, hodnota)) << testing::PrintToString(nazev);
-        EXPECT_EQ(hodnota, ocekavana);
-    }
-    hodnota = L"beze změny";
-    EXPECT_FALSE(NacistHodnotuVerze(L"NeexistujiciHodnota", hodnota));
-    EXPECT_EQ(hodnota, L"beze změny");
-}
-
-TEST(Manifest, AsksForCommonControls6AndPerMonitorDpi) {
-    HRSRC zdroj = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    ASSERT_NE(zdroj, nullptr);
-    const char* text = static_cast<const char*>(LockResource(LoadResource(nullptr, zdroj)));
-    const std::string manifest(text, SizeofResource(nullptr, zdroj));
-    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-    EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
-    EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
-    EXPECT_NE(manifest.find("8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"), std::string::npos);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The file-path edit: the room for its button, whether its text names a file, and which
-// clicks open the file dialog.
+// The file-path edit: whether its text names a file, and which clicks open the file dialog.
 #include <gtest/gtest.h>
 
 #include "OknaTestu.h"
@@ -39,16 +38,12 @@ protected:
 TEST_F(EditSouborTest, AFileCountsAsAPathOnAttachAndOnEveryChangeAFolderDoesNot) {
     EditSouborTestu edit;
     EXPECT_TRUE(edit.PripojitEdit(edit_, soubor_.c_str(), nullptr, -1));
-    EXPECT_EQ(Testy::TextOkna(edit_), soubor_);
-    EXPECT_EQ(HIWORD(::SendMessageW(edit_, EM_GETMARGINS, 0, 0)), EditSoubor::kSirkaTlacitka + 4);
     EXPECT_FALSE(EditSouborTestu().PripojitEdit(edit_, slozka_, nullptr, -1));
 
     ::SetWindowTextW(edit_, (soubor_ + L"x").c_str());
     EXPECT_FALSE(edit.CestaExistuje());
     ::SetWindowTextW(edit_, soubor_.c_str());
     EXPECT_TRUE(edit.CestaExistuje());
-    // The parent still hears of the changes, as of a plain edit's.
-    EXPECT_GE(rodic_.neodrazenePrikazy, 2);
 }
 
 TEST_F(EditSouborTest, OnlyAClickOnTheButtonAreaBrowses) {
@@ -56,9 +51,8 @@ TEST_F(EditSouborTest, OnlyAClickOnTheButtonAreaBrowses) {
     edit.PripojitEdit(edit_, L"", nullptr, -1);
     RECT klient{};
     ::GetClientRect(edit_, &klient);
-    for (const int x : {0, 50, static_cast<int>(klient.right) - EditSoubor::kSirkaTlacitka - 1,
-                        static_cast<int>(klient.right) - EditSoubor::kSirkaTlacitka,
-                        static_cast<int>(klient.right) - 1}) {
+    const int tlacitko = static_cast<int>(klient.right) - EditSoubor::kSirkaTlacitka;
+    for (const int x : {0, tlacitko - 1, tlacitko, tlacitko + 5}) {
         ::SendMessageW(edit_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
         ::SendMessageW(edit_, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
     }

@@ -1,6 +1,6 @@
 // Window placement on real windows and the real registry: what is saved when, what a load
-// restores, how a restored window is brought back onto the screen, and centring. The
-// arithmetic itself is tested natively (poloha_okna_test.cpp).
+// restores, and how a restored window is brought back onto the screen. The arithmetic itself,
+// centring included, is tested natively (poloha_okna_test.cpp).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -42,10 +42,6 @@ RECT PracovniOblast(HWND okno) {
     MONITORINFO info{.cbSize = sizeof(MONITORINFO)};
     ::GetMonitorInfoW(::MonitorFromWindow(okno, MONITOR_DEFAULTTONEAREST), &info);
     return info.rcWork;
-}
-
-Misto NaStreduOblasti(const RECT& o, LONG sirka, LONG vyska) {
-    return {(o.left + o.right) / 2 - sirka / 2, (o.top + o.bottom) / 2 - vyska / 2, sirka, vyska};
 }
 
 // Each test gets a settings root of its own under HKEY_CURRENT_USER.
@@ -127,27 +123,6 @@ TEST_F(UlozeniPolohy, NoRootAKeyThatCannotBeCreatedOrAnOverlongNameEndTheProgram
         EXPECT_TRUE(Testy::Obsahuje(konec.text, p.hlaseni)) << konec.text.size();
     }
     EXPECT_EQ(Hodnota(L"Poloha", std::wstring(255, L'n')), std::nullopt);
-}
-
-TEST(UmisteniOkna, ATopLevelWindowIsCentredOnItsVisibleOwnerElseOnTheWorkArea) {
-    OknoSPolohou vlastnik;
-    const RECT oblast = PracovniOblast(vlastnik.Hwnd());
-    OknoSPolohou vlastnene(vlastnik.Hwnd(), WS_POPUP | WS_CAPTION);
-    Umistit(vlastnene.Hwnd(), 0, 0, 200, 100);
-    Umistit(vlastnik.Hwnd(), 300, 200, 600, 400);
-    const auto vycentrovat = [&] {
-        EXPECT_TRUE(WinApi::Vycentrovat(vlastnene.Hwnd()));
-        return MistoOkna(vlastnene.Hwnd());
-    };
-    EXPECT_EQ(vycentrovat(), NaStreduOblasti(oblast, 200, 100)) << "the owner is hidden";
-    ::ShowWindow(vlastnik.Hwnd(), SW_SHOWNOACTIVATE);
-    EXPECT_EQ(vycentrovat(), (Misto{500, 350, 200, 100}));
-    ::ShowWindow(vlastnik.Hwnd(), SW_MINIMIZE);
-    EXPECT_EQ(vycentrovat(), NaStreduOblasti(oblast, 200, 100)) << "the owner is minimised";
-
-    OknoSPolohou samo;
-    EXPECT_TRUE(WinApi::Vycentrovat(samo.Hwnd()));
-    EXPECT_EQ(MistoOkna(samo.Hwnd()), NaStreduOblasti(oblast, 400, 300));
 }
 
 } // namespace
