@@ -30,14 +30,4 @@ TEST(BezKonceRadku, RemovesOneLineBreakOfEitherFormAndLeavesOtherTextsAlone) {
     EXPECT_EQ(dt::BezKonceRadku(L"abc\r"), L"abc\r");
 }
 
-TEST(TextyHlaseni, FullStopFatalAndDescribedMessagesHaveTheirExactForm) {
-    EXPECT_EQ(dt::STeckouNaKonci(L"Index mimo rozsah"), L"Index mimo rozsah.");
-    EXPECT_EQ(dt::STeckouNaKonci(L"Již použita."), L"Již použita.");
-    EXPECT_EQ(dt::TextFatalniChyby(L"Přístup byl odepřen.", L"Zvukolet"),
-              L"Došlo k významné chybě!\n\nPřístup byl odepřen.\n\nAplikace \"Zvukolet\" bude "
-              L"ukončena.");
-    EXPECT_EQ(dt::TextSPopisem(L"Nepodařilo se.", L"Popis"),
-              L"Nepodařilo se.\n\nSystémový popis chyby:\nPopis");
-}
-
 } // namespace
