@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace Vrbatec::Testy {
@@ -51,11 +52,7 @@ std::wstring CestaProgramu() {
         // Wine shows the Unix root as drive Z:.
         cesta.insert(0, L"Z:");
     }
-    for (wchar_t& znak : cesta) {
-        if (znak == L'/') {
-            znak = L'\\';
-        }
-    }
+    std::replace(cesta.begin(), cesta.end(), L'/', L'\\');
     return cesta;
 }
 

@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,22 +26,6 @@ constexpr wchar_t kKlicStavu[] = L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace
 constexpr wchar_t kPrehravani[] = L"Přehrávání";
 constexpr wchar_t kNazevZdroje[] = L"Tón 440 Hz";
 
-std::optional<std::wstring> NacistText(const wchar_t* klic, const wchar_t* nazev) {
-    wchar_t text[MAX_PATH] = {};
-    DWORD velikost = sizeof(text);
-    if (RegGetValueW(HKEY_CURRENT_USER, klic, nazev, RRF_RT_REG_SZ, nullptr, text, &velikost) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return text;
-}
-
-void UlozitText(const wchar_t* klic, const wchar_t* nazev, const std::wstring& text) {
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, klic, nazev, REG_SZ, text.c_str(),
-                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
-              ERROR_SUCCESS);
-}
-
 bool ZacinaNa(const std::wstring& text, const std::wstring& zacatek) {
     return text.rfind(zacatek, 0) == 0;
 }
@@ -50,7 +33,7 @@ bool ZacinaNa(const std::wstring& text, const std::wstring& zacatek) {
 class ZvukProgramu : public testing::Test {
 protected:
     // The tone as the only source of a list of this test's own, at full volume, chosen as the
-    // last played one. The list setting the other whole-program tests rely on is put back.
+    // last played one. The other whole-program tests expect the default list again.
     void SetUp() override {
         ASSERT_EQ(FindWindowW(L"ZvukoletHlavni", nullptr), nullptr) << "a copy still runs";
         wchar_t docasna[MAX_PATH];
@@ -66,8 +49,10 @@ protected:
             .write(reinterpret_cast<const char*>(bajty.data()),
                    static_cast<std::streamsize>(bajty.size()));
 
-        puvodniSeznam_ = NacistText(kKlicZdroju, L"soubor");
-        UlozitText(kKlicZdroju, L"soubor", (slozka_ / L"seznam.xml").wstring());
+        const std::wstring seznam = (slozka_ / L"seznam.xml").wstring();
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor", REG_SZ, seznam.c_str(),
+                                  static_cast<DWORD>((seznam.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
         const DWORD prvni = 0;
         ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicStavu, L"prehravanyIndex", REG_DWORD,
                                   &prvni, sizeof(prvni)),
@@ -75,11 +60,7 @@ protected:
     }
 
     void TearDown() override {
-        if (puvodniSeznam_) {
-            UlozitText(kKlicZdroju, L"soubor", *puvodniSeznam_);
-        } else {
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
-        }
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
         std::error_code chyba;
         std::filesystem::remove_all(slozka_, chyba);
     }
@@ -106,7 +87,6 @@ protected:
     }
 
     std::filesystem::path slozka_;
-    std::optional<std::wstring> puvodniSeznam_;
 };
 
 // Start plays the selected source: the status says so and the tone is heard; volume down is
