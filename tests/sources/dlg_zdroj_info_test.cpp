@@ -88,10 +88,8 @@ TEST_F(DlgZdrojInfoTest, ShowsThePlayingSourceAndTheAnsweredLinesAndNoSourceOuts
                                          L"Název: Ráno", L"Bitový tok: 127 kb/s", L"Autor: ",
                                          L"Copyright: %s"}));
     prehravac_.atributy = {{L"Copyright", L"ČRo"}};
-    for (const int index : {2, -1}) {
-        EXPECT_EQ(Zobrazeno(&prehravac_, index),
-                  (std::vector<std::wstring>{titulek, L"", L"", L"Copyright: ČRo"}));
-    }
+    EXPECT_EQ(Zobrazeno(&prehravac_, 2),
+              (std::vector<std::wstring>{titulek, L"", L"", L"Copyright: ČRo"}));
 }
 
 TEST_F(DlgZdrojInfoTest, WithoutCurrentMediaOrPlayerOnlyMessage20012Shows) {

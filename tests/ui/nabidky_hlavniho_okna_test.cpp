@@ -68,7 +68,6 @@ TEST_F(NabidkyTest, HintOfTheItemOrTheReadyTextForSubmenusItemsWithoutHintAndClo
         {MAKEWPARAM(ID_KONEC, MF_HILITE), L"Ukončit aplikaci"},
         // A submenu title reports its position, which may be any number.
         {MAKEWPARAM(ID_KONEC, MF_POPUP | MF_HILITE), pripraven},
-        {MAKEWPARAM(ID_KONEC, MF_HILITE), L"Ukončit aplikaci"},
         {MAKEWPARAM(0, 0xFFFF), pripraven},
     };
     for (const auto& [wParam, text] : kroky) {
@@ -83,11 +82,6 @@ TEST_F(NabidkyTest, TooltipOfACommandGoesIntoTheNotificationsBuffer) {
     EXPECT_EQ(tip.szText, tip.lpszText);
     EXPECT_EQ(L"Spustit příjem ze zadané URL adresy zdroje nebo souboru na disku",
               std::wstring(tip.szText));
-
-    tip.hdr.idFrom = IDC_COMBO_ZDROJU;
-    tip.lpszText = nullptr;
-    EXPECT_FALSE(nho::PriTipuTlacitka(tip));
-    EXPECT_EQ(nullptr, tip.lpszText);
 }
 
 } // namespace

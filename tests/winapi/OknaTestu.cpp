@@ -61,10 +61,6 @@ bool ZaznamZprav::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM 
     if (const auto a = akce.find(zprava); a != akce.end()) {
         a->second(okno);
     }
-    if (const auto k = kVychozimu.find(zprava); k != kVychozimu.end()) {
-        vysledek = VychoziZpracovani() + k->second;
-        return true;
-    }
     const auto odpoved = odpovedi.find(zprava);
     vysledek = odpoved != odpovedi.end() ? odpoved->second : 0;
     return odpoved != odpovedi.end();

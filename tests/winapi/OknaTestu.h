@@ -38,8 +38,7 @@ public:
     PohledyZdroju* pohledy = nullptr;
 };
 
-// Records every message; answers those given in odpovedi with the given result, and those
-// in kVychozimu with the default processing's result plus the given number.
+// Records every message; answers those given in odpovedi with the given result.
 class ZaznamZprav : public WinApi::OknoImpl {
 public:
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -50,7 +49,6 @@ public:
     const MSG* Posledni(UINT zprava) const;
 
     std::map<UINT, LRESULT> odpovedi;
-    std::map<UINT, LRESULT> kVychozimu;
     // Runs inside the handler for a message, before the answer is chosen.
     std::map<UINT, std::function<void(HWND)>> akce;
     std::vector<MSG> zpravy;
