@@ -126,15 +126,6 @@ protected:
 
 // The bars, the status bar, the list, the menus and the command states each have tests of their
 // own; here, that the window puts them together and passes its commands and settings on.
-TEST_F(HlavniOkno, OpensOnTheLastPlayedSourceInBothViews) {
-    NastaveniAplikace().prehravanyIndex = 2;
-    Vytvorit(TriZdroje());
-    EXPECT_EQ(VybranyRadek(), 2);
-    EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 2);
-    EXPECT_TRUE(Povoleno(ID_SPUSTIT_PRIJEM));
-    EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM));
-}
-
 TEST_F(HlavniOkno, AddCommandAddsThroughTheSourceDialogAndEnablesStart) {
     Vytvorit();
     EXPECT_FALSE(Povoleno(ID_SPUSTIT_PRIJEM));
@@ -145,9 +136,12 @@ TEST_F(HlavniOkno, AddCommandAddsThroughTheSourceDialogAndEnablesStart) {
     EXPECT_TRUE(Povoleno(ID_SPUSTIT_PRIJEM));
 }
 
-TEST_F(HlavniOkno, SourceListCommandSwapsListAndPanelAndKeepsTheSelection) {
+TEST_F(HlavniOkno, OpensOnTheLastPlayedAndSourceListCommandSwapsListAndPanelKeepingTheChoice) {
     NastaveniAplikace().prehravanyIndex = 2;
     Vytvorit(TriZdroje());
+    EXPECT_EQ(VybranyRadek(), 2);
+    EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 2);
+    EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM));
     SendMessageW(Combo(), CB_SETCURSEL, 0, 0);
     NastaveniAplikace().spustitZmenouCB = false;
     SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_COMBO_ZDROJU, CBN_SELCHANGE),
