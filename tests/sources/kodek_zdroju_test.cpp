@@ -75,15 +75,6 @@ TEST(KodekZdroju, ValuesReadBackVerbatim) {
     EXPECT_EQ(KodekZdroju::Zakodovat(KodekZdroju::Dekodovat(text)), text);
 }
 
-TEST(KodekZdroju, UnterminatedRecordIsDroppedWithEverythingAfterIt) {
-    // The second record's end tag is the third one's; the text of both is one record.
-    const std::u16string text =
-        Spojit({Zaznam(u"A", u"a"), u"<zdroj><nazev>B</nazev>", Zaznam(u"C", u"c").substr(9)});
-    const auto zdroje = KodekZdroju::Dekodovat(text);
-    ASSERT_EQ(zdroje.size(), 2u);
-    EXPECT_EQ(zdroje[1].nazev, L"B");
-}
-
 TEST(KodekZdroju, OnlyLittleEndianUtf16IsRecognised) {
     const std::u16string zaznam = Zaznam(u"A", u"a");
     Bajty sBomALichymBajtem = BajtyLE(Spojit({u"\uFEFF", zaznam}));
