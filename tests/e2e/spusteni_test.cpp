@@ -85,38 +85,6 @@ TEST_F(Spusteni, MainWindowAppearsCentredWithTitleAndSizeAndClosesWithExitCodeZe
     Zavrit(program, okno);
 }
 
-TEST_F(Spusteni, MainWindowReopensWhereItWasClosedButNotWhereItWasMinimised) {
-    ZapomenoutPolohu();
-    // Starts the program, checks where its window opened, lets `pak` act on it and closes it.
-    const auto spustit = [](auto pak) {
-        Proces program(L"");
-        HWND okno = HlavniOkno(program);
-        ASSERT_NE(okno, nullptr);
-        pak(okno, Obdelnik(okno));
-        Zavrit(program, okno);
-    };
-    spustit([](HWND okno, RECT) {
-        ASSERT_TRUE(SetWindowPos(okno, nullptr, 200, 150, 600, 350, SWP_NOZORDER));
-    });
-    spustit([](HWND okno, RECT obdelnik) {
-        EXPECT_EQ(obdelnik.left, 200);
-        EXPECT_EQ(obdelnik.top, 150);
-        EXPECT_EQ(obdelnik.right - obdelnik.left, 600);
-        EXPECT_EQ(obdelnik.bottom - obdelnik.top, 350);
-        ShowWindow(okno, SW_MINIMIZE);
-        for (int pokus = 0; pokus < 200 && !IsIconic(okno); ++pokus) {
-            Sleep(10);
-        }
-        // Saved as it lies now, it would come back from (-32000, -32000), not at (200, 150).
-        ASSERT_TRUE(IsIconic(okno));
-    });
-    spustit([](HWND, RECT obdelnik) {
-        EXPECT_EQ(obdelnik.left, 200);
-        EXPECT_EQ(obdelnik.top, 150);
-    });
-    ZapomenoutPolohu();
-}
-
 TEST_F(Spusteni, SecondCopyShowsTheMessageAndLeavesTheFirstAlone) {
     Proces prvni(L"");
     HWND okno = HlavniOkno(prvni);
