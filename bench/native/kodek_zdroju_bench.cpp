@@ -87,6 +87,42 @@ void ZapsatSoubor(const std::string& cesta, const std::vector<std::uint8_t>& baj
     }
 }
 
+// Where the name and URL of every record lie in the text, found once before any timing.
+struct HodnotyZaznamu {
+    std::u16string_view nazev;
+    std::u16string_view url;
+};
+
+std::u16string_view HodnotaMeziZnackami(std::u16string_view text, std::u16string_view otevrit,
+                                        std::u16string_view zavrit, std::size_t& od) {
+    const std::size_t zacatek = text.find(otevrit, od) + otevrit.size();
+    od = text.find(zavrit, zacatek);
+    return text.substr(zacatek, od - zacatek);
+}
+
+std::vector<HodnotyZaznamu> NajitHodnoty(std::u16string_view text) {
+    std::vector<HodnotyZaznamu> hodnoty(kPocetZaznamu);
+    std::size_t od = 0;
+    for (HodnotyZaznamu& h : hodnoty) {
+        h.nazev = HodnotaMeziZnackami(text, u"<nazev>", u"</nazev>", od);
+        h.url = HodnotaMeziZnackami(text, u"<url>", u"</url>", od);
+    }
+    return hodnoty;
+}
+
+// What no reader can avoid while a record owns its two texts as wide strings: one heap
+// string per text, widened from the file's UTF-16 (on Linux wchar_t is 32 bits, so the
+// texts take twice the bytes they take in the file). No searching at all.
+std::vector<Zdroj> ZaznamyZeZnamychHodnot(const std::vector<HodnotyZaznamu>& hodnoty) {
+    std::vector<Zdroj> zdroje;
+    zdroje.reserve(hodnoty.size());
+    for (const HodnotyZaznamu& h : hodnoty) {
+        zdroje.push_back({std::wstring(h.nazev.begin(), h.nazev.end()),
+                          std::wstring(h.url.begin(), h.url.end()), kBezVlastniHlasitosti, false});
+    }
+    return zdroje;
+}
+
 void Vypsat(const char* co, double sekundy) {
     std::printf("%-34s %9.2f ms  %12.0f records/s\n", co, sekundy * 1e3, kPocetZaznamu / sekundy);
 }
@@ -138,6 +174,9 @@ int main() {
             kontrola += precteno.size();
         },
         uvolnit);
+    const std::vector<HodnotyZaznamu> hodnoty = NajitHodnoty(text);
+    const double stavba = NejlepsiCas([&] { precteno = ZaznamyZeZnamychHodnot(hodnoty); }, uvolnit);
+    kontrola += precteno.size();
     std::filesystem::remove(cesta);
 
     std::printf("%d records, %zu bytes (best of %d runs)\n", kPocetZaznamu, bajty.size(),
@@ -147,8 +186,11 @@ int main() {
     Vypsat("decode (units in memory -> records)", dekodovani);
     Vypsat("load (read file + decode)", nacteni);
     Vypsat("plain read of the file", cteni);
+    Vypsat("records from known values only", stavba);
     std::printf("%-34s %9.2f ms\n", "memcpy of the bytes", memcpyCas * 1e3);
     std::printf("load / plain read ratio             %9.2f (target <= 3)\n", nacteni / cteni);
     std::printf("load / memcpy ratio                 %9.2f\n", nacteni / memcpyCas);
+    // The least any load can take with these records: the read and the records themselves.
+    std::printf("(read + records only) / plain read  %9.2f\n", (cteni + stavba) / cteni);
     return kontrola == 0 ? 1 : 0;
 }
