@@ -16,7 +16,6 @@ struct HledaniOkna {
     DWORD proces;
     const wchar_t* trida;
     const wchar_t* titulek;
-    bool jenViditelna;
     HWND nalezeno;
 };
 
@@ -24,7 +23,7 @@ BOOL CALLBACK ProjitOkno(HWND okno, LPARAM data) {
     auto& hledani = *reinterpret_cast<HledaniOkna*>(data);
     DWORD proces = 0;
     GetWindowThreadProcessId(okno, &proces);
-    if (proces != hledani.proces || (hledani.jenViditelna && !IsWindowVisible(okno))) {
+    if (proces != hledani.proces || !IsWindowVisible(okno)) {
         return TRUE;
     }
     wchar_t text[256] = {};
@@ -98,7 +97,7 @@ HWND Proces::PockatNaOkno(const wchar_t* trida, const wchar_t* titulek,
                           std::chrono::milliseconds limit) const {
     const auto konec = std::chrono::steady_clock::now() + limit;
     do {
-        HledaniOkna hledani{Id(), trida, titulek, true, nullptr};
+        HledaniOkna hledani{info_.dwProcessId, trida, titulek, nullptr};
         EnumWindows(ProjitOkno, reinterpret_cast<LPARAM>(&hledani));
         if (hledani.nalezeno != nullptr) {
             return hledani.nalezeno;
@@ -106,12 +105,6 @@ HWND Proces::PockatNaOkno(const wchar_t* trida, const wchar_t* titulek,
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     } while (std::chrono::steady_clock::now() < konec);
     return nullptr;
-}
-
-bool Proces::MaOkno() const {
-    HledaniOkna hledani{Id(), nullptr, nullptr, false, nullptr};
-    EnumWindows(ProjitOkno, reinterpret_cast<LPARAM>(&hledani));
-    return hledani.nalezeno != nullptr;
 }
 
 std::wstring TextPrvku(HWND okno, int id) {

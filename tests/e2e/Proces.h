@@ -19,7 +19,6 @@ public:
     Proces(const Proces&) = delete;
     Proces& operator=(const Proces&) = delete;
 
-    DWORD Id() const { return info_.dwProcessId; }
     // The exit code, or STILL_ACTIVE when it did not end in time.
     DWORD PockatNaKonec(std::chrono::milliseconds limit);
     bool Bezi() const;
@@ -27,8 +26,6 @@ public:
     // The visible top-level window of the process with the class (and title, when given).
     HWND PockatNaOkno(const wchar_t* trida, const wchar_t* titulek,
                       std::chrono::milliseconds limit) const;
-    // Whether the process has any top-level window at all now.
-    bool MaOkno() const;
 
 private:
     PROCESS_INFORMATION info_{};

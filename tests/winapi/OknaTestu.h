@@ -32,8 +32,7 @@ public:
     // Creates a visible child of a class of the system at (10, 10) with 200 × 100.
     HWND VytvoritDite(const wchar_t* trida, int id, DWORD styl = 0, const wchar_t* text = L"");
 
-    int neodrazenePrikazy = 0; // WM_COMMANDs that no control handled
-    std::vector<WORD> prikazy; // of them, those from menus and accelerators
+    std::vector<WORD> prikazy; // unreflected WM_COMMANDs from menus and accelerators
     // Given the list's notifications and the combo's changes, as the main window passes them.
     PohledyZdroju* pohledy = nullptr;
 };
@@ -46,7 +45,6 @@ public:
     void PoPosledniZprave() override;
 
     int Pocet(UINT zprava) const;
-    const MSG* Posledni(UINT zprava) const;
 
     std::map<UINT, LRESULT> odpovedi;
     // Runs inside the handler for a message, before the answer is chosen.

@@ -23,28 +23,16 @@ void ExpectEditBezObjektu(HWND edit, LONG_PTR procedura) {
     EXPECT_EQ(TextOkna(edit), L"Stanice");
 }
 
-class VazbaOkna : public ::testing::Test {
-protected:
-    void SetUp() override { objekt.odpovedi[kZpravaTestu] = 42; }
-
-    HWND Vytvorit(ZaznamZprav& o, const wchar_t* trida) {
-        return o.Vytvorit({trida, L"Počáteční", WS_CHILD, 0, 0, 0, 80, 20, rodic.Hwnd(), nullptr,
-                           GetModuleHandleW(nullptr)});
-    }
-
+TEST(VazbaOkna, MessagesReachAnAttachedObjectOnlyWhileAttached) {
     Testy::RodicTestu rodic;
     HWND edit = rodic.VytvoritDite(L"EDIT", 100);
     const LONG_PTR puvodni = GetWindowLongPtrW(edit, GWLP_WNDPROC);
     ZaznamZprav objekt;
-    const WNDCLASSEXW vlastni{.hInstance = GetModuleHandleW(nullptr),
-                              .lpszClassName = L"ZvukoletTestVlastni"};
-};
-
-TEST_F(VazbaOkna, MessagesReachAnAttachedObjectOnlyWhileAttached) {
+    objekt.odpovedi[kZpravaTestu] = 42;
     ASSERT_TRUE(objekt.Pripojit(edit));
     EXPECT_EQ(SendMessageW(edit, kZpravaTestu, 1, 2), 42);
     ASSERT_EQ(objekt.Pocet(kZpravaTestu), 1);
-    EXPECT_EQ(objekt.Posledni(kZpravaTestu)->lParam, 2);
+    EXPECT_EQ(objekt.zpravy.back().lParam, 2);
     // What the object leaves alone still reaches the edit.
     SetWindowTextW(edit, L"Radio");
     EXPECT_EQ(TextOkna(edit), L"Radio");
@@ -69,7 +57,9 @@ TEST_F(VazbaOkna, MessagesReachAnAttachedObjectOnlyWhileAttached) {
     EXPECT_TRUE(objekt.hwndPrazdnyPoPosledniZprave);
 }
 
-TEST_F(VazbaOkna, DestroyedInsideAMessageTheObjectMayDeleteItselfOnlyAfterIt) {
+TEST(VazbaOkna, DestroyedInsideAMessageTheObjectMayDeleteItselfOnlyAfterIt) {
+    const WNDCLASSEXW vlastni{.hInstance = GetModuleHandleW(nullptr),
+                              .lpszClassName = L"ZvukoletTestVlastni"};
     ASSERT_NE(WinApi::RegistrovatTriduOkna(vlastni), 0);
     static int zniceno;
     zniceno = 0;
@@ -84,7 +74,8 @@ TEST_F(VazbaOkna, DestroyedInsideAMessageTheObjectMayDeleteItselfOnlyAfterIt) {
         znicenoPredKoncemZpravy = zniceno;
     };
     mazaci->odpovedi[kZpravaTestu] = 5;
-    HWND okno = Vytvorit(*mazaci, vlastni.lpszClassName);
+    HWND okno = mazaci->Vytvorit(
+        {.trida = vlastni.lpszClassName, .styl = WS_POPUP, .instance = vlastni.hInstance});
     ASSERT_NE(okno, nullptr);
 
     EXPECT_EQ(SendMessageW(okno, kZpravaTestu, 0, 0), 5);
