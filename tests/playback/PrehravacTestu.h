@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -23,17 +24,12 @@ class ZaznamStavu final : public PosluchacPrehravace {
 public:
     void PriZmeneStavu(std::int32_t stav) override { stavy.push_back(stav); }
     bool Obsahuje(std::int32_t stav) const {
-        for (const auto s : stavy) {
-            if (s == stav) {
-                return true;
-            }
-        }
-        return false;
+        return std::find(stavy.begin(), stavy.end(), stav) != stavy.end();
     }
     std::vector<std::int32_t> stavy;
 };
 
-// The tone in stereo for six seconds, written once per process next to the test program. Each
+// The tone for six seconds, written once per process next to the test program. Each
 // process writes its own copy and puts it in place in one step, so parallel runs never see half
 // a file.
 inline std::wstring CestaTonu() {
@@ -45,7 +41,7 @@ inline std::wstring CestaTonu() {
         const std::filesystem::path cil = slozka / L"ton440.wav";
         const std::filesystem::path docasny =
             slozka / (L"ton440-" + std::to_wstring(::GetCurrentProcessId()) + L".tmp");
-        ZapsatTonWav(docasny, 6, 2);
+        ZapsatTonWav(docasny, 6);
         ::MoveFileExW(docasny.c_str(), cil.c_str(), MOVEFILE_REPLACE_EXISTING);
         return cil.wstring();
     }();

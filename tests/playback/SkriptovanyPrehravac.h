@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -19,6 +20,9 @@ public:
         HRESULT cteniZtlumeni = S_OK; // some hosts cannot say (E_NOTIMPL)
         std::wstring bitovaRychlost;
         HRESULT vyjimkaPriZastaveni = S_OK;
+        // The media's other attributes; without media, even its name fails.
+        std::map<std::wstring, std::wstring> informace;
+        HRESULT nazevMedia = S_OK;
     };
 
     SkriptovanyPrehravac(PosluchacPrehravace& posluchac, Skript s)
@@ -49,10 +53,15 @@ public:
     bool MaSit() const override { return true; }
     HRESULT NastavitDobuBufferu(std::int32_t ms) override { return Zapsat(L"buffer ", ms); }
     HRESULT InformaceMedia(const std::wstring& atribut, std::wstring& hodnota) const override {
-        hodnota = atribut == L"Bitrate" ? skript.bitovaRychlost : L"?";
-        return S_OK;
+        const auto polozka = skript.informace.find(atribut);
+        if (polozka != skript.informace.end()) {
+            hodnota = polozka->second;
+            return S_OK;
+        }
+        hodnota = skript.bitovaRychlost;
+        return atribut == L"Bitrate" && !hodnota.empty() ? S_OK : E_FAIL;
     }
-    HRESULT NazevMedia(std::wstring&) const override { return E_NOTIMPL; }
+    HRESULT NazevMedia(std::wstring&) const override { return skript.nazevMedia; }
 
     std::vector<std::wstring> volani;
     Skript skript;

@@ -4,12 +4,11 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/Aplikace.h"
-#include "playback/Prehravac.h"
+#include "playback/SkriptovanyPrehravac.h"
 #include "res/resource.h"
 #include "sources/DlgZdrojInfo.h"
 #include "support/ZaznamHlaseni.h"
@@ -19,33 +18,6 @@ namespace {
 
 using namespace Vrbatec;
 
-// A player that knows only its current media, as the test scripts it: the attributes it
-// answers, and whether anything is open at all. The dialog asks for nothing else.
-class PrehravacMedia final : public Prehravac {
-public:
-    HRESULT Zastavit() override { return E_NOTIMPL; }
-    HRESULT Prehrat() override { return E_NOTIMPL; }
-    HRESULT OtevritUrl(const std::wstring&) override { return E_NOTIMPL; }
-    bool MaNastaveni() const override { return false; }
-    HRESULT NastavitHlasitost(std::int32_t) override { return E_NOTIMPL; }
-    HRESULT Ztlumeno(bool&) const override { return E_NOTIMPL; }
-    HRESULT NastavitZtlumeni(bool) override { return E_NOTIMPL; }
-    bool MaSit() const override { return false; }
-    HRESULT NastavitDobuBufferu(std::int32_t) override { return E_NOTIMPL; }
-    HRESULT InformaceMedia(const std::wstring& atribut, std::wstring& hodnota) const override {
-        const auto polozka = atributy.find(atribut);
-        if (!otevreno || polozka == atributy.end()) {
-            return E_FAIL;
-        }
-        hodnota = polozka->second;
-        return S_OK;
-    }
-    HRESULT NazevMedia(std::wstring&) const override { return otevreno ? S_OK : E_POINTER; }
-
-    bool otevreno = true;
-    std::map<std::wstring, std::wstring> atributy;
-};
-
 class DlgZdrojInfoTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { Testy::PripravitProstredkyAplikace(); }
@@ -53,7 +25,7 @@ protected:
     DlgZdrojInfoTest() {
         seznam_.Pridat(L"První", L"http://prvni.example/stream", true);
         seznam_.Pridat(L"Druhá", L"http://druha.example/stream", false);
-        prehravac_.atributy = {
+        prehravac_.skript.informace = {
             {L"Copyright", L"%s"}, {L"Author", L""}, {L"Bitrate", L"127999"}, {L"Title", L"Ráno"}};
     }
 
@@ -77,7 +49,10 @@ protected:
 
     Testy::RodicTestu rodic_;
     SeznamZdroju seznam_{&Testy::ChybaIndexu};
-    PrehravacMedia prehravac_;
+    struct Hluchy final : PosluchacPrehravace {
+        void PriZmeneStavu(std::int32_t) override {}
+    } posluchac_;
+    Testy::SkriptovanyPrehravac prehravac_{posluchac_, {}};
 };
 
 TEST_F(DlgZdrojInfoTest, ShowsThePlayingSourceAndTheAnsweredLinesAndNoSourceOutsideTheList) {
@@ -87,7 +62,7 @@ TEST_F(DlgZdrojInfoTest, ShowsThePlayingSourceAndTheAnsweredLinesAndNoSourceOuts
               (std::vector<std::wstring>{titulek, L"Druhá", L"http://druha.example/stream",
                                          L"Název: Ráno", L"Bitový tok: 127 kb/s", L"Autor: ",
                                          L"Copyright: %s"}));
-    prehravac_.atributy = {{L"Copyright", L"ČRo"}};
+    prehravac_.skript.informace = {{L"Copyright", L"ČRo"}};
     EXPECT_EQ(Zobrazeno(&prehravac_, 2),
               (std::vector<std::wstring>{titulek, L"", L"", L"Copyright: ČRo"}));
 }
@@ -95,7 +70,7 @@ TEST_F(DlgZdrojInfoTest, ShowsThePlayingSourceAndTheAnsweredLinesAndNoSourceOuts
 TEST_F(DlgZdrojInfoTest, WithoutCurrentMediaOrPlayerOnlyMessage20012Shows) {
     std::wstring zprava;
     ASSERT_TRUE(NacistRetezec(IDS_NELZE_NACIST_ZDROJ, zprava));
-    prehravac_.otevreno = false;
+    prehravac_.skript.nazevMedia = E_POINTER;
     for (const Prehravac* prehravac :
          {static_cast<const Prehravac*>(&prehravac_), static_cast<const Prehravac*>(nullptr)}) {
         Testy::ZaznamHlaseni hlaseni;

@@ -39,7 +39,7 @@ protected:
     DlgZdroj dialog;
 };
 
-TEST_F(DlgZdrojTest, TickingTheBoxGivesTheSlidersVolumeAndClearingItGivesNone) {
+TEST_F(DlgZdrojTest, TickingTheBoxGivesTheSlidersVolumeRetickingTheOpeningOneAndClearingNone) {
     Testy::ObsluhaDialogu obsluha([](HWND okno) {
         EXPECT_FALSE(Zapnuty(okno, IDC_HLASITOST));
         EXPECT_FALSE(Zapnuty(okno, IDC_POUZIT_AKTUALNI));
@@ -55,31 +55,29 @@ TEST_F(DlgZdrojTest, TickingTheBoxGivesTheSlidersVolumeAndClearingItGivesNone) {
     EXPECT_EQ(dialog.hlasitost, 40);
     EXPECT_TRUE(dialog.menu);
 
+    // Reopened at its volume: retick returns to it, "use current" takes the player's, and
+    // clearing the box gives none.
+    NastaveniAplikace().hlasitost = 73;
     Testy::ObsluhaDialogu znovu([](HWND okno) {
         EXPECT_EQ(Pozice(okno), 40);
-        Testy::Kliknout(okno, IDC_VLASTNI_HLASITOST);
-        EXPECT_FALSE(Zapnuty(okno, IDC_HLASITOST));
-        Testy::Kliknout(okno, IDOK);
-    });
-    dialog.Spustit(rodic.Hwnd());
-    EXPECT_EQ(dialog.hlasitost, -1);
-}
-
-TEST_F(DlgZdrojTest, RetickingReturnsToTheOpeningVolumeAndUseCurrentTakesThePlayers) {
-    dialog.hlasitost = 60;
-    NastaveniAplikace().hlasitost = 73;
-    Testy::ObsluhaDialogu obsluha([](HWND okno) {
         Posunout(okno, 10);
         Testy::Kliknout(okno, IDC_VLASTNI_HLASITOST);
+        EXPECT_FALSE(Zapnuty(okno, IDC_HLASITOST));
         Testy::Kliknout(okno, IDC_VLASTNI_HLASITOST);
-        EXPECT_EQ(Pozice(okno), 60);
-        EXPECT_EQ(Testy::TextPrvku(okno, IDC_HLASITOST_CISLO), L"60");
+        EXPECT_EQ(Pozice(okno), 40);
         Testy::Kliknout(okno, IDC_POUZIT_AKTUALNI);
         EXPECT_EQ(Testy::TextPrvku(okno, IDC_HLASITOST_CISLO), L"73");
         Testy::Kliknout(okno, IDOK);
     });
     dialog.Spustit(rodic.Hwnd());
     EXPECT_EQ(dialog.hlasitost, 73);
+
+    Testy::ObsluhaDialogu bezHlasitosti([](HWND okno) {
+        Testy::Kliknout(okno, IDC_VLASTNI_HLASITOST);
+        Testy::Kliknout(okno, IDOK);
+    });
+    dialog.Spustit(rodic.Hwnd());
+    EXPECT_EQ(dialog.hlasitost, -1);
 }
 
 } // namespace

@@ -45,10 +45,6 @@ std::u16string Zaznam(std::u16string_view nazev, std::u16string_view url,
 TEST(KodekZdroju, WritesTheDocumentedBytesAndAnEmptyListAsNoBytes) {
     const Bajty bajty = KodekZdroju::ZakodovatNaBajty(
         std::vector<Zdroj>{{L"Rádio 1", L"D:\\Hudba\\a.wma", -1, true}});
-    const Bajty zacatek = {0x3C, 0x00, 0x7A, 0x00, 0x64, 0x00, 0x72, 0x00, 0x6F, 0x00, 0x6A, 0x00,
-                           0x3E, 0x00, 0x0D, 0x00, 0x0A, 0x00, 0x20, 0x00, 0x3C, 0x00, 0x6E, 0x00};
-    ASSERT_GE(bajty.size(), zacatek.size());
-    EXPECT_EQ(Bajty(bajty.begin(), bajty.begin() + zacatek.size()), zacatek);
     EXPECT_EQ(bajty, BajtyLE(Zaznam(u"R\u00E1dio 1", u"D:\\Hudba\\a.wma", u"-1", u"1")));
     EXPECT_EQ(
         KodekZdroju::Zakodovat(std::vector<Zdroj>{{L"A", L"a", 5, false}, {L"B", L"b", 0, true}}),
@@ -62,7 +58,6 @@ TEST(KodekZdroju, ValuesReadBackVerbatim) {
     const std::vector<Zdroj> zdroje = {
         {L"", L"", 0, false},
         {L"  R&B <live> > \"x\"  ", L" http://a.b/c?d=1&e=2 ", INT32_MIN, true},
-        {L"\t\r\nřádky \U0001F4FB", L"http://example.com/\u4E2D", INT32_MAX, false},
         {L"\t\r\nřádky \U0001F4FB", L"http://example.com/\u4E2D", INT32_MAX, false},
     };
     EXPECT_EQ(KodekZdroju::DekodovatBajty(KodekZdroju::ZakodovatNaBajty(zdroje)), zdroje);
