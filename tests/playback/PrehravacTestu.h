@@ -62,7 +62,6 @@ protected:
 
     static HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
     HWND Rodic() const { return rodic_.Get(); }
-    HWND PrvniPotomek() const { return ::GetWindow(rodic_.Get(), GW_CHILD); }
 
     WinApi::UniqueWindow rodic_;
 };

@@ -15,7 +15,7 @@ TEST_F(PrehravacTest, FailedCreationThrowsItsCodeAndLeavesNoWindow) {
         chyba = hr;
     }
     EXPECT_EQ(CO_E_CLASSSTRING, chyba);
-    EXPECT_EQ(nullptr, PrvniPotomek());
+    EXPECT_EQ(nullptr, ::GetWindow(Rodic(), GW_CHILD));
 }
 
 } // namespace

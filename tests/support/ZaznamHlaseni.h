@@ -15,8 +15,7 @@ namespace Vrbatec::Testy {
 
 struct UkonceniProcesu {
     UINT kod;
-    bool nouzove;
-    std::wstring text;
+    std::wstring text; // of an emergency end
 };
 
 class ZaznamHlaseni final : public SystemProHlaseni {
@@ -44,9 +43,9 @@ public:
         udalosti.push_back({zdroj, text});
         return S_OK;
     }
-    [[noreturn]] void UkoncitProces(UINT kod) override { throw UkonceniProcesu{kod, false, {}}; }
+    [[noreturn]] void UkoncitProces(UINT kod) override { throw UkonceniProcesu{kod, {}}; }
     [[noreturn]] void UkoncitNouzove(const std::wstring& text) override {
-        throw UkonceniProcesu{static_cast<UINT>(-1), true, text};
+        throw UkonceniProcesu{static_cast<UINT>(-1), text};
     }
 
     int odpoved = IDOK;
