@@ -108,13 +108,9 @@ HWND Proces::PockatNaOkno(const wchar_t* trida, const wchar_t* titulek,
 }
 
 std::wstring TextPrvku(HWND okno, int id) {
-    HWND prvek = GetDlgItem(okno, id);
-    if (prvek == nullptr) {
-        return L"(no control " + std::to_wstring(id) + L")";
-    }
     wchar_t text[512] = {};
-    SendMessageTimeoutW(prvek, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 2000,
-                        nullptr);
+    SendMessageTimeoutW(GetDlgItem(okno, id), WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                        SMTO_BLOCK, 2000, nullptr);
     return text;
 }
 

@@ -11,17 +11,9 @@ namespace {
 using namespace Vrbatec;
 
 TEST(Odkazy, SupportRequestNamesTheProductInItsSubjectEscapingWhatWouldBreakTheUrl) {
-    const struct {
-        std::wstring nazev;
-        std::wstring predmet;
-    } pripady[] = {
-        {L"Zvukolet Č&Ř #2 100%", L"Zvukolet Č%26Ř %232 100%25"},
-        {L"", L""},
-    };
-    for (const auto& p : pripady) {
-        EXPECT_EQ(Odkazy::EmailPodpory(p.nazev), L"mailto:podpora@vrbatec.cz?subject=" + p.predmet +
-                                                     L" - žádost o technickou podporu");
-    }
+    EXPECT_EQ(Odkazy::EmailPodpory(L"Zvukolet Č&Ř #2 100%"),
+              L"mailto:podpora@vrbatec.cz?subject=Zvukolet Č%26Ř %232 100%25 - žádost o technickou "
+              L"podporu");
 }
 
 } // namespace
