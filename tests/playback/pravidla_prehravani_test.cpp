@@ -1,13 +1,18 @@
+// The playback rules that need no player: volume steps, the values the control is created
+// with, and the bit rate in the status text.
 #include <gtest/gtest.h>
 
 #include <climits>
-
+#include <initializer_list>
 #include <limits>
+#include <utility>
 
 #include "playback/PravidlaHlasitosti.h"
+#include "playback/TextStavu.h"
 #include "playback/ZakladniHodnotyPrehravace.h"
 
 namespace ph = Vrbatec::PravidlaHlasitosti;
+namespace ts = Vrbatec::TextStavu;
 
 namespace {
 
@@ -29,6 +34,20 @@ TEST(ZakladniHodnotyPrehravace, BufferInMillisecondsAndVolumeStayWithinWhatTheCo
     EXPECT_EQ(100, HlasitostPriVytvoreni(100));
     EXPECT_FALSE(HlasitostPriVytvoreni(101).has_value());
     EXPECT_FALSE(HlasitostPriVytvoreni(0x80000000u).has_value());
+}
+
+TEST(TextStavu, BitRateIsTheLeadingDigitsInWholeKilobitsWithoutOverflowAndTheNameIsNotAFormat) {
+    using Pripad = std::pair<const wchar_t*, int>;
+    for (const auto& [text, kilobitu] :
+         std::initializer_list<Pripad>{{L"64999", 64},
+                                       {L"999", 0},
+                                       {L"320000 b/s", 320},
+                                       {L"-128000", 0},
+                                       {L"99999999999999999999999", INT_MAX / 1000}}) {
+        EXPECT_EQ(ts::KilobituZaSekundu(text), kilobitu) << "\"" << text << "\"";
+    }
+    // A name that looks like a format is shown as it is.
+    EXPECT_EQ(ts::TextDatovehoToku(128, L"Rádio %s"), L"Přehrávání - 128 kb/s - Rádio %s");
 }
 
 } // namespace
