@@ -78,11 +78,10 @@ protected:
                L"\".";
     }
 
-    static inline int pocitadlo = 0;
+    // Each test removes its folder at its end, so the process is name enough.
     const fs::path slozka = [] {
         const fs::path nova = fs::temp_directory_path() /
-                              ("zvukolet_zdroje_" + std::to_string(::GetCurrentProcessId()) + "_" +
-                               std::to_string(++pocitadlo));
+                              ("zvukolet_zdroje_" + std::to_string(::GetCurrentProcessId()));
         fs::create_directories(nova);
         return nova;
     }();
