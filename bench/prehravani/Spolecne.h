@@ -1,6 +1,5 @@
 // What the playback benchmarks share: a tone file, a one-source list pointing at it, the
-// settings that make the program use it, the control's states in this program, and the
-// program's status text read from its memory.
+// settings that make the program use it, and the control's states in this program.
 #pragma once
 
 #include <windows.h>
@@ -75,27 +74,6 @@ inline bool Pockat(const Posluchac& posluchac, std::int32_t stav) {
         }
         while (PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageW(&zprava);
-        }
-        Sleep(1);
-    }
-    return true;
-}
-
-// The program's side: its status text, read from its memory.
-inline std::wstring TextStavu(HWND radek, HANDLE proces, void* vzdaleny) {
-    wchar_t text[256] = {};
-    if (SendMessageTimeoutW(radek, SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(vzdaleny), SMTO_BLOCK,
-                            2000, nullptr) != 0) {
-        ReadProcessMemory(proces, vzdaleny, text, sizeof(text) - sizeof(wchar_t), nullptr);
-    }
-    return text;
-}
-
-inline bool PockatNaText(HWND radek, HANDLE proces, void* vzdaleny, const std::wstring& zacatek) {
-    const auto od = Hodiny::now();
-    while (TextStavu(radek, proces, vzdaleny).rfind(zacatek, 0) != 0) {
-        if (Ms(od) > 10000) {
-            return false;
         }
         Sleep(1);
     }

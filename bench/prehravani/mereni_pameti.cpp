@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "BeziciProgram.h"
 #include "Spolecne.h"
 #include "playback/PrehravacWmp.h"
 
@@ -59,57 +60,29 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
 
-    const std::wstring program = CestaWindows(ZV_CESTA_PROGRAMU);
-    std::wstring prikaz = L"\"" + program + L"\"";
-    STARTUPINFOW start{};
-    start.cb = sizeof(start);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(program.c_str(), prikaz.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &start, &info)) {
-        std::fprintf(stderr, "cannot start the program\n");
-        return 1;
-    }
-    HWND okno = nullptr;
-    for (int i = 0; i < 3000 && (okno == nullptr || !IsWindowVisible(okno)); ++i) {
-        Sleep(10);
-        okno = FindWindowW(L"ZvukoletHlavni", nullptr);
-    }
-    HWND radek = okno ? FindWindowExW(okno, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
-    HANDLE proces = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION | PROCESS_VM_READ |
-                                    PROCESS_VM_WRITE,
-                                FALSE, info.dwProcessId);
-    void* vzdaleny =
-        proces ? VirtualAllocEx(proces, nullptr, 512, MEM_COMMIT, PAGE_READWRITE) : nullptr;
-    if (radek == nullptr || vzdaleny == nullptr) {
+    BeziciProgram zvukolet(CestaWindows(ZV_CESTA_PROGRAMU));
+    const HWND okno = zvukolet.PockatNaOkno(L"ZvukoletHlavni");
+    const StavovyRadek radek(zvukolet.Proces(), okno);
+    if (!radek.Pripraven()) {
         std::fprintf(stderr, "the program's window did not come up\n");
-        TerminateProcess(info.hProcess, 1);
         return 1;
     }
     PostMessageW(okno, WM_COMMAND, 40006, 0);
-    if (!PockatNaText(radek, proces, vzdaleny, L"Přehrávání")) {
+    if (!radek.PockatNaText(L"Přehrávání")) {
         std::fprintf(stderr, "the program did not play\n");
-        TerminateProcess(info.hProcess, 1);
         return 1;
     }
 
     const auto zacatek = Hodiny::now();
     ZpracovavatDo(zacatek + std::chrono::minutes(1));
-    const double programPo1 = PrivatniKiB(proces);
+    const double programPo1 = PrivatniKiB(zvukolet.Proces());
     const double holyPo1 = PrivatniKiB(GetCurrentProcess());
     ZpracovavatDo(zacatek + std::chrono::minutes(minut));
-    const double programNaKonci = PrivatniKiB(proces);
+    const double programNaKonci = PrivatniKiB(zvukolet.Proces());
     const double holyNaKonci = PrivatniKiB(GetCurrentProcess());
-    const bool stalePrehrava = TextStavu(radek, proces, vzdaleny).rfind(L"Přehrávání", 0) == 0 &&
-                               posluchac.posledni == kPrehravaStav;
+    const bool stalePrehrava =
+        radek.Text().rfind(L"Přehrávání", 0) == 0 && posluchac.posledni == kPrehravaStav;
 
-    PostMessageW(okno, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(info.hProcess, 1);
-    }
-    VirtualFreeEx(proces, vzdaleny, 0, MEM_RELEASE);
-    CloseHandle(proces);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
     prehravac.reset();
     DestroyWindow(holeOkno);
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BeziciProgram.h"
 #include "Spolecne.h"
 #include "playback/PrehravacWmp.h"
 
@@ -41,51 +42,21 @@ std::vector<double> ZmeritHolyProgram(const std::wstring& ton, int opakovani) {
 }
 
 std::vector<double> ZmeritZvukolet(const std::wstring& program, int opakovani) {
-    std::wstring prikaz = L"\"" + program + L"\"";
-    STARTUPINFOW start{};
-    start.cb = sizeof(start);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(program.c_str(), prikaz.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &start, &info)) {
-        return {};
-    }
+    BeziciProgram zvukolet(program);
     // The window is ready once it is shown: its bars and status bar come before that.
-    HWND okno = nullptr;
-    for (int i = 0; i < 3000 && (okno == nullptr || !IsWindowVisible(okno)); ++i) {
-        Sleep(10);
-        okno = FindWindowW(L"ZvukoletHlavni", nullptr);
-    }
-    HWND radek = okno ? FindWindowExW(okno, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
-    HANDLE proces = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                info.dwProcessId);
-    void* vzdaleny =
-        proces ? VirtualAllocEx(proces, nullptr, 512, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    const HWND okno = zvukolet.PockatNaOkno(L"ZvukoletHlavni");
+    const StavovyRadek radek(zvukolet.Proces(), okno);
     std::vector<double> casy;
-    for (int i = 0; radek != nullptr && vzdaleny != nullptr && i < opakovani; ++i) {
+    for (int i = 0; radek.Pripraven() && i < opakovani; ++i) {
         const auto zacatek = Hodiny::now();
         PostMessageW(okno, WM_COMMAND, 40006, 0);
-        if (!PockatNaText(radek, proces, vzdaleny, L"Přehrávání")) {
-            casy.clear();
-            break;
+        if (!radek.PockatNaText(L"Přehrávání")) {
+            return {};
         }
         casy.push_back(Ms(zacatek));
         PostMessageW(okno, WM_COMMAND, 40007, 0);
-        PockatNaText(radek, proces, vzdaleny, L"Zastaveno");
+        radek.PockatNaText(L"Zastaveno");
     }
-    if (okno != nullptr) {
-        PostMessageW(okno, WM_CLOSE, 0, 0);
-    }
-    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(info.hProcess, 1);
-    }
-    if (vzdaleny != nullptr) {
-        VirtualFreeEx(proces, vzdaleny, 0, MEM_RELEASE);
-    }
-    if (proces != nullptr) {
-        CloseHandle(proces);
-    }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
     return casy;
 }
 

@@ -11,30 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "BeziciProgram.h"
 #include "Mereni.h"
 
 namespace {
 
 using namespace Mereni;
-
-struct HledaniOkna {
-    DWORD proces;
-    const wchar_t* trida;
-    HWND nalezeno;
-};
-
-BOOL CALLBACK ProjitOkno(HWND okno, LPARAM data) {
-    auto& hledani = *reinterpret_cast<HledaniOkna*>(data);
-    DWORD proces = 0;
-    GetWindowThreadProcessId(okno, &proces);
-    wchar_t trida[64] = {};
-    GetClassNameW(okno, trida, 64);
-    if (proces == hledani.proces && IsWindowVisible(okno) && std::wstring(trida) == hledani.trida) {
-        hledani.nalezeno = okno;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Whether the window's source list holds the rows and has painted them (UpdateWindow sends
 // the paint to the program's thread and returns once it has been drawn).
@@ -49,65 +31,33 @@ bool SeznamZobrazen(HWND okno, int polozek) {
 
 // Milliseconds from CreateProcess to the visible window, and with polozek >= 0 to its source
 // list showing that many rows; negative when it never came.
-double ZmeritStart(const std::wstring& program, const wchar_t* trida, int polozek = -1) {
-    std::wstring prikaz = L"\"" + program + L"\"";
-    STARTUPINFOW start{};
-    start.cb = sizeof(start);
-    PROCESS_INFORMATION proces{};
+double ZmeritStart(const std::wstring& cesta, const wchar_t* trida, int polozek = -1) {
     const auto zacatek = Hodiny::now();
-    if (!CreateProcessW(program.c_str(), prikaz.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &start, &proces)) {
-        std::fprintf(stderr, "cannot start the program (error %lu)\n", GetLastError());
+    BeziciProgram program(cesta);
+    const HWND okno = program.PockatNaOkno(trida);
+    if (okno == nullptr) {
         return -1;
     }
-    HledaniOkna hledani{proces.dwProcessId, trida, nullptr};
-    while (hledani.nalezeno == nullptr && Hodiny::now() - zacatek < std::chrono::seconds(30)) {
-        EnumWindows(ProjitOkno, reinterpret_cast<LPARAM>(&hledani));
-        if (hledani.nalezeno == nullptr) {
-            Sleep(1);
-        }
-    }
-    while (hledani.nalezeno != nullptr && polozek >= 0 &&
-           !SeznamZobrazen(hledani.nalezeno, polozek)) {
+    while (polozek >= 0 && !SeznamZobrazen(okno, polozek)) {
         if (Hodiny::now() - zacatek > std::chrono::seconds(30)) {
-            PostMessageW(hledani.nalezeno, WM_CLOSE, 0, 0);
-            hledani.nalezeno = nullptr;
-            break;
+            return -1;
         }
         Sleep(1);
     }
-    const double ms = std::chrono::duration<double, std::milli>(Hodiny::now() - zacatek).count();
-    if (hledani.nalezeno != nullptr) {
-        PostMessageW(hledani.nalezeno, WM_CLOSE, 0, 0);
-    }
-    if (WaitForSingleObject(proces.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(proces.hProcess, 1);
-    }
-    CloseHandle(proces.hThread);
-    CloseHandle(proces.hProcess);
-    return hledani.nalezeno != nullptr ? ms : -1;
+    return Ms(zacatek);
 }
 
 constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
 
 // Points the program's settings at the list file (an empty path removes the value).
 bool NastavitSouborSeznamu(const std::wstring& cesta) {
-    HKEY klic = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKlicZdroju, 0, nullptr, 0, KEY_WRITE, nullptr, &klic,
-                        nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    LSTATUS stav;
     if (cesta.empty()) {
-        stav = RegDeleteValueW(klic, L"soubor");
-        stav = stav == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : stav;
-    } else {
-        stav =
-            RegSetValueExW(klic, L"soubor", 0, REG_SZ, reinterpret_cast<const BYTE*>(cesta.c_str()),
-                           static_cast<DWORD>((cesta.size() + 1) * sizeof(wchar_t)));
+        const LSTATUS stav = RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
+        return stav == ERROR_SUCCESS || stav == ERROR_FILE_NOT_FOUND;
     }
-    RegCloseKey(klic);
-    return stav == ERROR_SUCCESS;
+    return RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor", REG_SZ, cesta.c_str(),
+                           static_cast<DWORD>((cesta.size() + 1) * sizeof(wchar_t))) ==
+           ERROR_SUCCESS;
 }
 
 bool ZapsatSeznamStanic(const std::wstring& cesta, int pocet) {

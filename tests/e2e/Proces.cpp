@@ -62,42 +62,43 @@ Proces::Proces(const std::wstring& argumenty, const std::wstring& cesta) {
     }
     STARTUPINFOW start{};
     start.cb = sizeof(start);
+    PROCESS_INFORMATION info{};
     const BOOL ok = CreateProcessW(cesta.c_str(), prikaz.data(), nullptr, nullptr, FALSE, 0,
-                                   nullptr, nullptr, &start, &info_);
+                                   nullptr, nullptr, &start, &info);
     EXPECT_TRUE(ok) << "CreateProcessW failed with " << GetLastError();
+    if (ok) {
+        proces_.Reset(info.hProcess);
+        vlakno_.Reset(info.hThread);
+        id_ = info.dwProcessId;
+    }
 }
 
 Proces::~Proces() {
-    if (info_.hProcess == nullptr) {
-        return;
-    }
     if (Bezi()) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, 5000);
+        TerminateProcess(proces_.Get(), 99);
+        WaitForSingleObject(proces_.Get(), 5000);
     }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
 }
 
 DWORD Proces::PockatNaKonec(std::chrono::milliseconds limit) {
-    if (info_.hProcess == nullptr) {
+    if (!proces_) {
         return STILL_ACTIVE;
     }
-    WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count()));
+    WaitForSingleObject(proces_.Get(), static_cast<DWORD>(limit.count()));
     DWORD kod = STILL_ACTIVE;
-    GetExitCodeProcess(info_.hProcess, &kod);
+    GetExitCodeProcess(proces_.Get(), &kod);
     return kod;
 }
 
 bool Proces::Bezi() const {
-    return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+    return proces_ && WaitForSingleObject(proces_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 HWND Proces::PockatNaOkno(const wchar_t* trida, const wchar_t* titulek,
                           std::chrono::milliseconds limit) const {
     const auto konec = std::chrono::steady_clock::now() + limit;
     do {
-        HledaniOkna hledani{info_.dwProcessId, trida, titulek, nullptr};
+        HledaniOkna hledani{id_, trida, titulek, nullptr};
         EnumWindows(ProjitOkno, reinterpret_cast<LPARAM>(&hledani));
         if (hledani.nalezeno != nullptr) {
             return hledani.nalezeno;
@@ -127,25 +128,24 @@ std::wstring TextStavovehoRadku(HWND okno) {
     const HWND radek = FindWindowExW(okno, nullptr, STATUSCLASSNAMEW, nullptr);
     DWORD id = 0;
     GetWindowThreadProcessId(radek, &id);
-    const HANDLE proces =
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-    if (radek == nullptr || proces == nullptr) {
+    const WinApi::UniqueHandle proces(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id));
+    if (radek == nullptr || !proces) {
         return L"(no status bar)";
     }
     // The bar writes into memory of its own process; the text is fetched from there.
     constexpr SIZE_T kZnaku = 512;
     void* vzdaleny =
-        VirtualAllocEx(proces, nullptr, kZnaku * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+        VirtualAllocEx(proces.Get(), nullptr, kZnaku * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
     wchar_t text[kZnaku] = {};
     if (vzdaleny != nullptr &&
         SendMessageTimeoutW(radek, SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(vzdaleny), SMTO_BLOCK,
                             2000, nullptr) != 0) {
-        ReadProcessMemory(proces, vzdaleny, text, sizeof(text) - sizeof(wchar_t), nullptr);
+        ReadProcessMemory(proces.Get(), vzdaleny, text, sizeof(text) - sizeof(wchar_t), nullptr);
     }
     if (vzdaleny != nullptr) {
-        VirtualFreeEx(proces, vzdaleny, 0, MEM_RELEASE);
+        VirtualFreeEx(proces.Get(), vzdaleny, 0, MEM_RELEASE);
     }
-    CloseHandle(proces);
     return text;
 }
 

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <string>
 
+#include "winapi/Handle.h"
+
 namespace Vrbatec::Testy {
 
 // The program's path as Windows sees it (the build passes its Unix path).
@@ -28,7 +30,9 @@ public:
                       std::chrono::milliseconds limit) const;
 
 private:
-    PROCESS_INFORMATION info_{};
+    WinApi::UniqueHandle proces_;
+    WinApi::UniqueHandle vlakno_;
+    DWORD id_ = 0;
 };
 
 // The text of a child control of a window in another process.
