@@ -5,10 +5,16 @@
 namespace Vrbatec::WinApi {
 
 INT_PTR Dialog::SpustitModalne(HINSTANCE instance, const wchar_t* sablona, HWND rodic) {
+    if (UzMaOkno()) {
+        return -1;
+    }
     return ::DialogBoxParamW(instance, sablona, rodic, &ProceduraDialogu, Spustit(true));
 }
 
 INT_PTR Dialog::SpustitModalne(HINSTANCE instance, const DLGTEMPLATE* sablona, HWND rodic) {
+    if (UzMaOkno()) {
+        return -1;
+    }
     return ::DialogBoxIndirectParamW(instance, sablona, rodic, &ProceduraDialogu, Spustit(true));
 }
 
@@ -19,10 +25,16 @@ void Dialog::Ukoncit(INT_PTR kod) {
 }
 
 HWND Dialog::VytvoritNemodalne(HINSTANCE instance, const wchar_t* sablona, HWND rodic) {
+    if (UzMaOkno()) {
+        return nullptr;
+    }
     return ::CreateDialogParamW(instance, sablona, rodic, &ProceduraDialogu, Spustit(false));
 }
 
 HWND Dialog::VytvoritNemodalne(HINSTANCE instance, const DLGTEMPLATE* sablona, HWND rodic) {
+    if (UzMaOkno()) {
+        return nullptr;
+    }
     return ::CreateDialogIndirectParamW(instance, sablona, rodic, &ProceduraDialogu,
                                         Spustit(false));
 }
@@ -36,6 +48,16 @@ void Dialog::Zrusit() {
 LPARAM Dialog::Spustit(bool modalni) noexcept {
     modalni_ = modalni;
     return reinterpret_cast<LPARAM>(this);
+}
+
+// The window property holds one object per window, and the object one window: a second
+// dialog would leave the first pointing at an object that no longer knows it.
+bool Dialog::UzMaOkno() const noexcept {
+    if (Hwnd() == nullptr) {
+        return false;
+    }
+    ::SetLastError(ERROR_ALREADY_INITIALIZED);
+    return true;
 }
 
 INT_PTR CALLBACK Dialog::ProceduraDialogu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam) {

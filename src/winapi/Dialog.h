@@ -16,13 +16,15 @@ namespace Vrbatec::WinApi {
 
 class Dialog : public Okno {
 public:
-    // The value given to Ukoncit, or -1 with the last error when the dialog cannot be shown.
+    // The value given to Ukoncit, or -1 with the last error when the dialog cannot be shown
+    // or the object has a window already (then ERROR_ALREADY_INITIALIZED).
     INT_PTR SpustitModalne(HINSTANCE instance, const wchar_t* sablona, HWND rodic);
     INT_PTR SpustitModalne(HINSTANCE instance, const DLGTEMPLATE* sablona, HWND rodic);
     // Ends a modal dialog with the code that SpustitModalne returns.
     void Ukoncit(INT_PTR kod);
 
-    // nullptr with the last error when the dialog cannot be created.
+    // nullptr with the last error when the dialog cannot be created or the object has a window
+    // already.
     HWND VytvoritNemodalne(HINSTANCE instance, const wchar_t* sablona, HWND rodic);
     HWND VytvoritNemodalne(HINSTANCE instance, const DLGTEMPLATE* sablona, HWND rodic);
     // Destroys a modeless dialog; nothing when it is gone already.
@@ -32,6 +34,7 @@ private:
     static INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam);
     static INT_PTR VysledekProcedury(HWND okno, UINT zprava, LRESULT vysledek);
     LPARAM Spustit(bool modalni) noexcept;
+    bool UzMaOkno() const noexcept;
 
     bool modalni_ = false;
 };

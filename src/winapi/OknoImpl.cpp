@@ -45,6 +45,9 @@ bool OknoImpl::ZpracovatZpravu(HWND, UINT, WPARAM, LPARAM, LRESULT&) {
 }
 
 OknoImpl::~OknoImpl() {
+    if (znicenBehemZpravy_ != nullptr) {
+        *znicenBehemZpravy_ = true;
+    }
     if (okno_ == nullptr) {
         return;
     }
@@ -199,6 +202,8 @@ LRESULT OknoImpl::Rozeslat(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
     const WNDPROC predchozi = predchozi_;
     const MSG aktualni{okno, zprava, wParam, lParam, 0, {}};
     const MSG* vnejsi = std::exchange(aktualniZprava_, &aktualni);
+    bool znicen = false;
+    bool* vnejsiZnicen = std::exchange(znicenBehemZpravy_, &znicen);
 
     LRESULT vysledek = 0;
     zpracovano =
@@ -208,7 +213,15 @@ LRESULT OknoImpl::Rozeslat(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
     } else if (JeOdrazenaZprava(zprava)) {
         Detail::PotvrditOdrazenouZpravu(okno, zprava);
     }
+    if (znicen) {
+        // The object is gone; the messages around this one learn it from their own flags.
+        if (vnejsiZnicen != nullptr) {
+            *vnejsiZnicen = true;
+        }
+        return vysledek;
+    }
 
+    znicenBehemZpravy_ = vnejsiZnicen;
     aktualniZprava_ = vnejsi;
     if (zprava == WM_NCDESTROY) {
         PustitOkno(okno);
@@ -220,7 +233,7 @@ LRESULT OknoImpl::Rozeslat(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
 }
 
 LRESULT OknoImpl::Vychozi(Vazba vazba, WNDPROC predchozi, HWND okno, UINT zprava, WPARAM wParam,
-                          LPARAM lParam) const noexcept {
+                          LPARAM lParam) noexcept {
     if (vazba == Vazba::Dialog) {
         return 0; // the dialog manager does the default processing once the procedure returns
     }

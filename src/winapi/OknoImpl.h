@@ -14,6 +14,8 @@
 // - WM_NCDESTROY unbinds the object; when the outermost message of the window has returned,
 //   the handle is cleared and PoPosledniZprave runs. That hook is the one place where the
 //   object may delete itself while it is bound.
+// - An object destroyed inside a message of its window (one it has detached from, or by its
+//   owner) is not touched again by the dispatch of that message or of any around it.
 // - No exception leaves a handler (HraniceVyjimek.h).
 // - Destroying the object destroys the window it created, or detaches from one it attached
 //   to. A derived class that must see its own window's last messages destroys the window in
@@ -91,8 +93,8 @@ private:
 
     LRESULT Rozeslat(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                      bool& zpracovano) noexcept;
-    LRESULT Vychozi(Vazba vazba, WNDPROC predchozi, HWND okno, UINT zprava, WPARAM wParam,
-                    LPARAM lParam) const noexcept;
+    static LRESULT Vychozi(Vazba vazba, WNDPROC predchozi, HWND okno, UINT zprava, WPARAM wParam,
+                           LPARAM lParam) noexcept;
     void PustitOkno(HWND okno) noexcept;
     void DokoncitPosledniZpravu() noexcept;
     void Zapomenout() noexcept;
@@ -106,6 +108,8 @@ private:
     UINT_PTR idPodtridy_ = 0;
     LONG_PTR proceduraPoPripojeni_ = 0;
     const MSG* aktualniZprava_ = nullptr;
+    // The flag of the innermost message being handled, which the destructor raises.
+    bool* znicenBehemZpravy_ = nullptr;
     bool vytvorenoObjektem_ = false;
     bool poNcDestroy_ = false;
 };

@@ -3,9 +3,12 @@
 // the main window and the source list in their tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <new>
 
 #include "OknaTestu.h"
+#include "winapi/Dialog.h"
 #include "winapi/RegistraceTridy.h"
 
 namespace {
@@ -82,6 +85,55 @@ TEST(VazbaOkna, DestroyedInsideAMessageTheObjectMayDeleteItselfOnlyAfterIt) {
     EXPECT_EQ(znicenoPredKoncemZpravy, 0);
     EXPECT_EQ(zniceno, 1);
     EXPECT_FALSE(IsWindow(okno));
+}
+
+// Ends its own life in the handler of the test message, as an owner reacting to what the
+// window reports may do; the storage stays readable so that any later write into it shows.
+struct KonciVeZprave final : WinApi::OknoImpl {
+    static constexpr unsigned char kVzor = 0xA5;
+    bool ZpracovatZpravu(HWND, UINT zprava, WPARAM, LPARAM, LRESULT& vysledek) override {
+        if (zprava != kZpravaTestu) {
+            return false;
+        }
+        auto* pamet = reinterpret_cast<unsigned char*>(this);
+        this->~KonciVeZprave();
+        std::fill_n(pamet, sizeof(KonciVeZprave), kVzor);
+        vysledek = 7;
+        return true;
+    }
+};
+
+TEST(VazbaOkna, AnObjectDestroyedInsideAMessageOfItsWindowIsNotTouchedAfterwards) {
+    Testy::RodicTestu rodic;
+    HWND edit = rodic.VytvoritDite(L"EDIT", 100);
+    const LONG_PTR puvodni = GetWindowLongPtrW(edit, GWLP_WNDPROC);
+    alignas(KonciVeZprave) unsigned char pamet[sizeof(KonciVeZprave)];
+    ASSERT_TRUE((new (pamet) KonciVeZprave)->Pripojit(edit));
+    EXPECT_EQ(SendMessageW(edit, kZpravaTestu, 0, 0), 7);
+    EXPECT_TRUE(std::all_of(std::begin(pamet), std::end(pamet),
+                            [](unsigned char b) { return b == KonciVeZprave::kVzor; }));
+    ExpectEditBezObjektu(edit, puvodni);
+}
+
+TEST(VazbaOkna, ADialogObjectHoldsOneWindowAtATime) {
+    struct {
+        DLGTEMPLATE sablona;
+        WORD menu, trida, titulek;
+    } const sablona{{WS_POPUP, 0, 0, 0, 0, 60, 20}, 0, 0, 0};
+    auto dialog = std::make_unique<WinApi::Dialog>();
+    HWND prvni = dialog->VytvoritNemodalne(GetModuleHandleW(nullptr), &sablona.sablona, nullptr);
+    ASSERT_NE(prvni, nullptr);
+    SetLastError(0);
+    EXPECT_EQ(dialog->VytvoritNemodalne(GetModuleHandleW(nullptr), &sablona.sablona, nullptr),
+              nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_INITIALIZED));
+    Testy::ObsluhaDialogu obsluha([](HWND modalni) { EndDialog(modalni, IDABORT); });
+    EXPECT_EQ(dialog->SpustitModalne(GetModuleHandleW(nullptr), &sablona.sablona, nullptr), -1);
+    EXPECT_FALSE(obsluha.probehla);
+    EXPECT_EQ(dialog->Hwnd(), prvni);
+    // The window it holds goes with it, and no other is left pointing at it.
+    dialog.reset();
+    EXPECT_FALSE(IsWindow(prvni));
 }
 
 } // namespace
