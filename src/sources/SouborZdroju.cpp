@@ -44,16 +44,30 @@ Precteno NeotevrenySoubor(const std::wstring& cesta) {
 
 std::wstring SlozkaSouboru(const std::wstring& plnaCesta) {
     const std::size_t lomitko = plnaCesta.find_last_of(L"\\/");
-    return lomitko == std::wstring::npos ? std::wstring(L".") : plnaCesta.substr(0, lomitko + 1);
+    return lomitko == std::wstring::npos ? std::wstring(L".\\") : plnaCesta.substr(0, lomitko + 1);
 }
 
 // A file beside the list that disappears again unless it has been put in the list's place.
 class DocasnySoubor {
 public:
+    // The name is made here rather than by GetTempFileNameW, which takes no folder deeper
+    // than the old path limit, and the list may live in one.
     explicit DocasnySoubor(const std::wstring& slozka) {
-        wchar_t nazev[MAX_PATH];
-        OveritVolani(::GetTempFileNameW(slozka.c_str(), L"zvk", 0, nazev) != 0);
-        cesta_ = nazev;
+        constexpr unsigned kNejvicePokusu = 1000;
+        const std::wstring zaklad = slozka + L"zvk" + std::to_wstring(::GetCurrentProcessId());
+        for (unsigned pokus = 0; pokus < kNejvicePokusu; ++pokus) {
+            std::wstring nazev = zaklad + L"_" + std::to_wstring(pokus) + L".tmp";
+            if (UniqueHandle(::CreateFileW(nazev.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr))) {
+                cesta_ = std::move(nazev);
+                return;
+            }
+            const DWORD chyba = ::GetLastError();
+            if (chyba != ERROR_FILE_EXISTS && chyba != ERROR_ALREADY_EXISTS) {
+                VyhoditHResult(HResultPosledniChyby());
+            }
+        }
+        VyhoditHResult(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS));
     }
     DocasnySoubor(const DocasnySoubor&) = delete;
     DocasnySoubor& operator=(const DocasnySoubor&) = delete;

@@ -163,6 +163,32 @@ TEST_F(SouborZdrojuTest, FileInAnotherEncodingOrTooLargeIsKeptUnderAFreeName) {
     ulozitAOveritZalohu(L".bak3", velka);
 }
 
+// Folders deeper than the old path limit are reached through the "\\?\" form; a list that
+// loads from there must save there too, through a temporary file beside it.
+TEST_F(SouborZdrojuTest, ListInAFolderBeyondTheOldPathLimitSavesAndReadsBack) {
+    const std::wstring zaklad = L"\\\\?\\" + SouborZdroju::PlnaCesta(slozka.wstring());
+    std::vector<std::wstring> slozky{zaklad};
+    while (slozky.back().size() < MAX_PATH + 20) {
+        slozky.push_back(slozky.back() + L"\\" + std::wstring(60, L'd'));
+        ASSERT_TRUE(::CreateDirectoryW(slozky.back().c_str(), nullptr)) << ::GetLastError();
+    }
+    const std::wstring dlouha = slozky.back() + L"\\Zvukolet.xml";
+    EXPECT_EQ(uloziste.Nacist(dlouha), HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
+    seznam.Nahradit(puvodni);
+    uloziste.Ulozit(dlouha);
+    EXPECT_TRUE(Hlaseni().empty());
+
+    SeznamZdroju jiny(ChybaIndexu);
+    EXPECT_EQ(UlozisteZdroju(jiny).Nacist(dlouha), S_OK);
+    EXPECT_EQ(jiny.Vse(), puvodni);
+    // The folder empties with the list gone: no temporary file was left beside it.
+    ::DeleteFileW(dlouha.c_str());
+    while (slozky.size() > 1) {
+        EXPECT_TRUE(::RemoveDirectoryW(slozky.back().c_str())) << ::GetLastError();
+        slozky.pop_back();
+    }
+}
+
 TEST_F(SouborZdrojuTest, ReadOnlyFileStaysAsItWasAndTheUserIsTold) {
     Zapsat(cesta, stare);
     fs::permissions(cesta, fs::perms::owner_write, fs::perm_options::remove);
