@@ -134,6 +134,10 @@ HRESULT KlicRegistru::CistBinarni(const wchar_t* nazev, std::span<std::uint8_t> 
     if (stav != ERROR_SUCCESS) {
         return VysledekCteni(stav);
     }
+    // With no room at all the system only measures the value and reports success.
+    if (velikost > cil.size()) {
+        return HRESULT_FROM_WIN32(ERROR_MORE_DATA);
+    }
     std::copy_n(data.begin(), velikost, cil.begin());
     precteno = velikost;
     return S_OK;
