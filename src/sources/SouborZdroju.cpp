@@ -18,15 +18,6 @@ bool JeChybejici(DWORD chyba) {
     return chyba == ERROR_FILE_NOT_FOUND || chyba == ERROR_PATH_NOT_FOUND;
 }
 
-// A file that cannot be opened may still be known to be empty (for instance while another
-// program holds it open); such a file has nothing to lose.
-bool ZnameJakoPrazdny(const std::wstring& cesta) {
-    WIN32_FILE_ATTRIBUTE_DATA udaje{};
-    return ::GetFileAttributesExW(cesta.c_str(), GetFileExInfoStandard, &udaje) &&
-           (udaje.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && udaje.nFileSizeHigh == 0 &&
-           udaje.nFileSizeLow == 0;
-}
-
 Precteno Nepouzitelny(HRESULT hr) {
     Precteno vysledek;
     vysledek.hr = hr;
@@ -34,11 +25,13 @@ Precteno Nepouzitelny(HRESULT hr) {
     return vysledek;
 }
 
-Precteno NeotevrenySoubor(const std::wstring& cesta) {
+Precteno NeotevrenySoubor() {
     const DWORD chyba = ::GetLastError();
     Precteno vysledek;
     vysledek.hr = HResultPosledniChyby();
-    vysledek.nepouzitelny = !JeChybejici(chyba) && !ZnameJakoPrazdny(cesta);
+    // Even one empty now may have its list by the time of the save (the program holding it
+    // may be writing it), so whether it has anything to lose is decided then.
+    vysledek.nepouzitelny = !JeChybejici(chyba);
     return vysledek;
 }
 
@@ -114,7 +107,7 @@ Precteno Precist(const std::wstring& cesta) {
     UniqueHandle soubor(::CreateFileW(cesta.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!soubor) {
-        return NeotevrenySoubor(cesta);
+        return NeotevrenySoubor();
     }
     LARGE_INTEGER velikost{};
     if (!::GetFileSizeEx(soubor.Get(), &velikost)) {
@@ -176,6 +169,13 @@ std::wstring Zalohovat(const std::wstring& cesta) {
         }
     }
     VyhoditHResult(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS));
+}
+
+bool ZnameJakoPrazdny(const std::wstring& cesta) {
+    WIN32_FILE_ATTRIBUTE_DATA udaje{};
+    return ::GetFileAttributesExW(cesta.c_str(), GetFileExInfoStandard, &udaje) &&
+           (udaje.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && udaje.nFileSizeHigh == 0 &&
+           udaje.nFileSizeLow == 0;
 }
 
 bool MoznaExistuje(const std::wstring& cesta) {

@@ -25,7 +25,7 @@ inline constexpr std::uint64_t kNejvetsiVelikost = 64ull * 1024 * 1024;
 struct Precteno {
     std::vector<Zdroj> zdroje;
     HRESULT hr = S_OK;
-    // The file exists and is not empty, but gave no records or could not be read.
+    // The file exists, but could not be read or, not being empty, gave no records.
     bool nepouzitelny = false;
 };
 
@@ -39,6 +39,10 @@ void Zapsat(const std::wstring& cesta, std::span<const Zdroj> zdroje);
 // Copies the file beside itself under the first backup name not yet taken, and returns
 // that name. Throws the HRESULT of a failure.
 std::wstring Zalohovat(const std::wstring& cesta);
+
+// A file that cannot be opened may still be known to be empty (for instance while another
+// program holds it open); such a file has nothing to lose.
+bool ZnameJakoPrazdny(const std::wstring& cesta);
 
 // False only when the system says that there is no such file.
 bool MoznaExistuje(const std::wstring& cesta);

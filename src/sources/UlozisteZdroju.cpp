@@ -42,8 +42,8 @@ void UlozisteZdroju::Ulozit(const std::wstring& cesta) {
 }
 
 void UlozisteZdroju::ZalohovatNepouzitelny(const std::wstring& plnaCesta) {
-    // A file that has gone meanwhile has nothing left to keep.
-    if (SouborZdroju::MoznaExistuje(plnaCesta)) {
+    // A file that has gone meanwhile, or is empty now, has nothing left to keep.
+    if (SouborZdroju::MoznaExistuje(plnaCesta) && !SouborZdroju::ZnameJakoPrazdny(plnaCesta)) {
         const std::wstring zaloha = SouborZdroju::Zalohovat(plnaCesta);
         NastavitCekaNaZalohu(plnaCesta, false);
         ZobrazitChybu(ZalohaSeznamu::TextOZaloze(plnaCesta, zaloha));

@@ -138,6 +138,42 @@ TEST_F(SouborZdrojuTest, FileHeldOpenIsKeptBeforeItIsReplaced) {
     EXPECT_EQ(SouboryVeSlozce(), (Nazvy{L"Zvukolet.xml", L"Zvukolet.xml.bak"}));
 }
 
+// Empty while another program held it, the file may have its list by the time of the save;
+// only what it holds then decides whether a copy is kept.
+TEST_F(SouborZdrojuTest, FileHeldOpenWhileEmptyIsKeptIfItHasAListWhenSaved) {
+    Zapsat(cesta, "");
+    UniqueHandle drzeny(::CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(drzeny);
+    EXPECT_EQ(uloziste.Nacist(cesta), HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION));
+    DWORD zapsano = 0;
+    ASSERT_TRUE(::WriteFile(drzeny.Get(), stare.data(), static_cast<DWORD>(stare.size()), &zapsano,
+                            nullptr));
+    drzeny.Reset();
+
+    seznam.Pridat(L"Nový", L"http://novy", true);
+    uloziste.Ulozit(cesta);
+    EXPECT_EQ(Hlaseni(), Nazvy{TextOZaloze(L".bak")});
+    EXPECT_EQ(Precist(cesta + L".bak"), stare);
+    EXPECT_EQ(Precist(cesta), Soubor(seznam.Vse()));
+
+    // Still empty when saved, it has nothing to keep.
+    SeznamZdroju jiny(ChybaIndexu);
+    UlozisteZdroju dalsi(jiny);
+    const std::wstring prazdny = (slozka / L"Prazdny.xml").wstring();
+    Zapsat(prazdny, "");
+    drzeny.Reset(::CreateFileW(prazdny.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(drzeny);
+    EXPECT_EQ(dalsi.Nacist(prazdny), HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION));
+    drzeny.Reset();
+    jiny.Pridat(L"a", L"b", false);
+    dalsi.Ulozit(prazdny);
+    EXPECT_TRUE(Hlaseni().empty());
+    EXPECT_EQ(Precist(prazdny), Soubor(jiny.Vse()));
+    EXPECT_EQ(SouboryVeSlozce(), (Nazvy{L"Prazdny.xml", L"Zvukolet.xml", L"Zvukolet.xml.bak"}));
+}
+
 // Not read, so the list starts empty; the first save keeps the file under the first free name.
 TEST_F(SouborZdrojuTest, FileInAnotherEncodingOrTooLargeIsKeptUnderAFreeName) {
     const auto ulozitAOveritZalohu = [&](const wchar_t* zaloha, std::uintmax_t velikost) {
