@@ -104,10 +104,11 @@ struct KonciVeZprave final : WinApi::OknoImpl {
 };
 
 TEST(VazbaOkna, AnObjectDestroyedInsideAMessageOfItsWindowIsNotTouchedAfterwards) {
+    // Before the parent: should the object outlive the message, the edit's end still finds it.
+    alignas(KonciVeZprave) unsigned char pamet[sizeof(KonciVeZprave)];
     Testy::RodicTestu rodic;
     HWND edit = rodic.VytvoritDite(L"EDIT", 100);
     const LONG_PTR puvodni = GetWindowLongPtrW(edit, GWLP_WNDPROC);
-    alignas(KonciVeZprave) unsigned char pamet[sizeof(KonciVeZprave)];
     ASSERT_TRUE((new (pamet) KonciVeZprave)->Pripojit(edit));
     EXPECT_EQ(SendMessageW(edit, kZpravaTestu, 0, 0), 7);
     EXPECT_TRUE(std::all_of(std::begin(pamet), std::end(pamet),
