@@ -22,14 +22,14 @@ struct VlaknoHlasitosti::Zadani {
     HINSTANCE instance;
     HWND prijemce;
     int hlasitost;
-    std::atomic<HWND>* okno;
+    std::shared_ptr<std::atomic<HWND>> okno;
 };
 
 VlaknoHlasitosti::~VlaknoHlasitosti() {
     // The pop-up may not have its window yet: ask again until the thread has ended.
     const ULONGLONG konec = ::GetTickCount64() + kCekaniNaKonec;
     while (Bezi() && ::GetTickCount64() < konec) {
-        if (HWND okno = okno_.load(); okno != nullptr) {
+        if (HWND okno = okno_->load(); okno != nullptr) {
             ::PostMessageW(okno, WM_COMMAND, IDCANCEL, 0);
         }
         ::WaitForSingleObject(vlakno_.Get(), kKrokCekani);
@@ -42,7 +42,7 @@ bool VlaknoHlasitosti::Otevrit(HWND hlavniOkno, int hlasitost) {
     }
     vlakno_.Reset();
     auto zadani = std::make_unique<Zadani>(
-        Zadani{AplikaceInstance().Instance(), hlavniOkno, hlasitost, &okno_});
+        Zadani{AplikaceInstance().Instance(), hlavniOkno, hlasitost, okno_});
     vlakno_.Reset(::CreateThread(nullptr, 0, &Vlakno, zadani.get(), 0, nullptr));
     OveritVolani(static_cast<bool>(vlakno_));
     zadani.release(); // the thread owns it now
@@ -56,7 +56,7 @@ bool VlaknoHlasitosti::Bezi() const {
 DWORD WINAPI VlaknoHlasitosti::Vlakno(void* parametr) {
     const std::unique_ptr<Zadani> zadani(static_cast<Zadani*>(parametr));
     return static_cast<DWORD>(WinApi::BezVyjimek([&]() -> INT_PTR {
-        DlgHlasitost dialog(zadani->prijemce, zadani->hlasitost, zadani->okno);
+        DlgHlasitost dialog(zadani->prijemce, zadani->hlasitost, zadani->okno.get());
         return dialog.Spustit(zadani->instance);
     }));
 }

@@ -3,12 +3,15 @@
 // object and calls it on its own thread.
 //
 // Destroying the object ends a pop-up that is still open and waits for its thread, so the
-// thread never outlives the program's windows.
+// thread does not outlive the program's windows. A pop-up that has not ended after five
+// seconds is left to end on its own; the slot of its window, which it writes as it closes,
+// belongs to it as much as to this object.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 
 #include "winapi/Handle.h"
 
@@ -28,14 +31,14 @@ public:
 
     bool Bezi() const;
     // The pop-up's window while it is shown, else nullptr.
-    HWND Okno() const noexcept { return okno_.load(); }
+    HWND Okno() const noexcept { return okno_->load(); }
 
 private:
     struct Zadani;
     static DWORD WINAPI Vlakno(void* parametr);
 
     WinApi::UniqueHandle vlakno_;
-    std::atomic<HWND> okno_{nullptr};
+    std::shared_ptr<std::atomic<HWND>> okno_ = std::make_shared<std::atomic<HWND>>(nullptr);
 };
 
 } // namespace Vrbatec

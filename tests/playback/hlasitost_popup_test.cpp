@@ -5,10 +5,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <new>
+
 #include "../winapi/OknaTestu.h"
 #include "playback/DlgHlasitost.h"
 #include "playback/VlaknoHlasitosti.h"
 #include "support/Cekani.h"
+#include "winapi/Handle.h"
 #include "res/resource.h"
 
 namespace {
@@ -66,6 +70,29 @@ TEST_F(HlasitostPopupTest, OpensOncePostsEachMovementAsTheVolumeAndClosesWhenDea
     EXPECT_FALSE(::IsWindow(popup));
     EXPECT_EQ(prijate_.size(), 2u);
     EXPECT_NE(Otevrit(50), nullptr);
+}
+
+// A pop-up whose thread does not answer while its owner goes: the owner gives up waiting,
+// and the pop-up, once it runs again, closes without writing into the owner's memory.
+TEST_F(HlasitostPopupTest, APopUpThatOutlivesItsOwnerLeavesTheOwnersMemoryAlone) {
+    alignas(VlaknoHlasitosti) unsigned char pamet[sizeof(VlaknoHlasitosti)];
+    auto* vlastnik = new (pamet) VlaknoHlasitosti;
+    ASSERT_TRUE(vlastnik->Otevrit(rodic_.Hwnd(), 40));
+    ASSERT_TRUE(CekatNa([&] { return vlastnik->Okno() != nullptr; }));
+    const HWND popup = vlastnik->Okno();
+    const WinApi::UniqueHandle vlakno(::OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE,
+                                                   ::GetWindowThreadProcessId(popup, nullptr)));
+    ASSERT_TRUE(vlakno);
+    ASSERT_NE(::SuspendThread(vlakno.Get()), static_cast<DWORD>(-1));
+
+    vlastnik->~VlaknoHlasitosti();
+    std::fill(std::begin(pamet), std::end(pamet), 0xAB);
+    ::ResumeThread(vlakno.Get());
+
+    ASSERT_EQ(::WaitForSingleObject(vlakno.Get(), 5000), WAIT_OBJECT_0);
+    EXPECT_FALSE(::IsWindow(popup));
+    EXPECT_TRUE(
+        std::all_of(std::begin(pamet), std::end(pamet), [](unsigned char b) { return b == 0xAB; }));
 }
 
 } // namespace
