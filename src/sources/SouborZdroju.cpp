@@ -160,7 +160,10 @@ std::wstring Zalohovat(const std::wstring& cesta) {
     constexpr unsigned kNejvicePokusu = 1000;
     for (unsigned pokus = 1; pokus <= kNejvicePokusu; ++pokus) {
         std::wstring zaloha = ZalohaSeznamu::NazevZalohy(cesta, pokus);
-        if (::CopyFileW(cesta.c_str(), zaloha.c_str(), TRUE)) {
+        // The list is replaced with a write-through move next, so its only other copy is
+        // written past the cache, straight to the disk.
+        if (::CopyFileExW(cesta.c_str(), zaloha.c_str(), nullptr, nullptr, nullptr,
+                          COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_NO_BUFFERING)) {
             return zaloha;
         }
         const DWORD chyba = ::GetLastError();
