@@ -40,28 +40,41 @@ std::wstring SlozkaSouboru(const std::wstring& plnaCesta) {
     return lomitko == std::wstring::npos ? std::wstring(L".\\") : plnaCesta.substr(0, lomitko + 1);
 }
 
+// Takes the first of the names nazev(1), nazev(2), ... that vytvorit can create as a new
+// file; a failure other than an existing name, or a thousand names taken, is thrown.
+template <class Nazev, class Vytvorit>
+std::wstring PrvniVolnyNazev(Nazev nazev, Vytvorit vytvorit) {
+    constexpr unsigned kNejvicePokusu = 1000;
+    for (unsigned pokus = 1; pokus <= kNejvicePokusu; ++pokus) {
+        std::wstring kandidat = nazev(pokus);
+        if (vytvorit(kandidat)) {
+            return kandidat;
+        }
+        const DWORD chyba = ::GetLastError();
+        if (chyba != ERROR_FILE_EXISTS && chyba != ERROR_ALREADY_EXISTS) {
+            VyhoditHResult(HResultPosledniChyby());
+        }
+    }
+    VyhoditHResult(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS));
+}
+
+// The name is made here rather than by GetTempFileNameW, which takes no folder deeper than
+// the old path limit, and the list may live in one.
+std::wstring VytvoritDocasnySoubor(const std::wstring& slozka) {
+    const std::wstring zaklad = slozka + L"zvk" + std::to_wstring(::GetCurrentProcessId()) + L"_";
+    return PrvniVolnyNazev(
+        [&](unsigned pokus) { return zaklad + std::to_wstring(pokus) + L".tmp"; },
+        [](const std::wstring& nazev) {
+            return static_cast<bool>(
+                UniqueHandle(::CreateFileW(nazev.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr)));
+        });
+}
+
 // A file beside the list that disappears again unless it has been put in the list's place.
 class DocasnySoubor {
 public:
-    // The name is made here rather than by GetTempFileNameW, which takes no folder deeper
-    // than the old path limit, and the list may live in one.
-    explicit DocasnySoubor(const std::wstring& slozka) {
-        constexpr unsigned kNejvicePokusu = 1000;
-        const std::wstring zaklad = slozka + L"zvk" + std::to_wstring(::GetCurrentProcessId());
-        for (unsigned pokus = 0; pokus < kNejvicePokusu; ++pokus) {
-            std::wstring nazev = zaklad + L"_" + std::to_wstring(pokus) + L".tmp";
-            if (UniqueHandle(::CreateFileW(nazev.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr))) {
-                cesta_ = std::move(nazev);
-                return;
-            }
-            const DWORD chyba = ::GetLastError();
-            if (chyba != ERROR_FILE_EXISTS && chyba != ERROR_ALREADY_EXISTS) {
-                VyhoditHResult(HResultPosledniChyby());
-            }
-        }
-        VyhoditHResult(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS));
-    }
+    explicit DocasnySoubor(const std::wstring& slozka) : cesta_(VytvoritDocasnySoubor(slozka)) {}
     DocasnySoubor(const DocasnySoubor&) = delete;
     DocasnySoubor& operator=(const DocasnySoubor&) = delete;
     ~DocasnySoubor() {
@@ -157,21 +170,14 @@ void Zapsat(const std::wstring& cesta, std::span<const Zdroj> zdroje) {
 }
 
 std::wstring Zalohovat(const std::wstring& cesta) {
-    constexpr unsigned kNejvicePokusu = 1000;
-    for (unsigned pokus = 1; pokus <= kNejvicePokusu; ++pokus) {
-        std::wstring zaloha = ZalohaSeznamu::NazevZalohy(cesta, pokus);
-        // The list is replaced with a write-through move next, so its only other copy is
-        // written past the cache, straight to the disk.
-        if (::CopyFileExW(cesta.c_str(), zaloha.c_str(), nullptr, nullptr, nullptr,
-                          COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_NO_BUFFERING)) {
-            return zaloha;
-        }
-        const DWORD chyba = ::GetLastError();
-        if (chyba != ERROR_FILE_EXISTS && chyba != ERROR_ALREADY_EXISTS) {
-            VyhoditHResult(HResultPosledniChyby());
-        }
-    }
-    VyhoditHResult(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS));
+    return PrvniVolnyNazev(
+        [&](unsigned pokus) { return ZalohaSeznamu::NazevZalohy(cesta, pokus); },
+        [&](const std::wstring& zaloha) {
+            // The list is replaced with a write-through move next, so its only other copy
+            // is written past the cache, straight to the disk.
+            return ::CopyFileExW(cesta.c_str(), zaloha.c_str(), nullptr, nullptr, nullptr,
+                                 COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_NO_BUFFERING) != FALSE;
+        });
 }
 
 bool ZnameJakoPrazdny(const std::wstring& cesta) {
