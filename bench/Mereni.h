@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "sources/KodekZdroju.h"
+#include "winapi/Handle.h"
 
 namespace Mereni {
 
@@ -43,16 +44,25 @@ inline std::wstring DocasnySoubor(const wchar_t* jmeno) {
 
 inline bool ZapsatSeznam(const std::wstring& cesta, const std::vector<Vrbatec::Zdroj>& zdroje) {
     const std::vector<std::uint8_t> bajty = Vrbatec::KodekZdroju::ZakodovatNaBajty(zdroje);
-    HANDLE soubor = CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (soubor == INVALID_HANDLE_VALUE) {
-        return false;
-    }
+    const Vrbatec::WinApi::UniqueHandle soubor(CreateFileW(
+        cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD zapsano = 0;
-    const BOOL ok =
-        WriteFile(soubor, bajty.data(), static_cast<DWORD>(bajty.size()), &zapsano, nullptr);
-    CloseHandle(soubor);
-    return ok != FALSE && zapsano == bajty.size();
+    return soubor &&
+           WriteFile(soubor.Get(), bajty.data(), static_cast<DWORD>(bajty.size()), &zapsano,
+                     nullptr) != FALSE &&
+           zapsano == bajty.size();
+}
+
+// Points the program's settings at the list file (an empty path removes the value).
+inline bool NastavitSouborSeznamu(const std::wstring& cesta) {
+    constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
+    if (cesta.empty()) {
+        const LSTATUS stav = RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
+        return stav == ERROR_SUCCESS || stav == ERROR_FILE_NOT_FOUND;
+    }
+    return RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor", REG_SZ, cesta.c_str(),
+                           static_cast<DWORD>((cesta.size() + 1) * sizeof(wchar_t))) ==
+           ERROR_SUCCESS;
 }
 
 } // namespace Mereni

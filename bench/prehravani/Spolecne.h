@@ -20,11 +20,6 @@ namespace Mereni {
 
 constexpr int kPrehravaStav = 3;
 
-inline bool NastavitHodnotu(const wchar_t* klic, const wchar_t* nazev, DWORD typ, const void* data,
-                            DWORD velikost) {
-    return RegSetKeyValueW(HKEY_CURRENT_USER, klic, nazev, typ, data, velikost) == ERROR_SUCCESS;
-}
-
 // The tone, a list with it as the only source, and the settings that make the program read
 // that list and select the source; all of it goes when the benchmark ends.
 class PripravenyTon {
@@ -33,18 +28,17 @@ public:
         : ton(DocasnySoubor((std::wstring(jmeno) + L".wav").c_str())),
           seznam(DocasnySoubor((std::wstring(jmeno) + L".xml").c_str())) {
         const DWORD nula = 0;
-        pripraven = Vrbatec::Testy::ZapsatTonWav(ton, sekund) &&
-                    ZapsatSeznam(seznam, {{L"Tón", ton, -1, true}}) &&
-                    NastavitHodnotu(kKlicZdroju, L"soubor", REG_SZ, seznam.c_str(),
-                                    static_cast<DWORD>((seznam.size() + 1) * 2)) &&
-                    NastavitHodnotu(L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace",
-                                    L"prehravanyIndex", REG_DWORD, &nula, sizeof(nula));
+        pripraven =
+            Vrbatec::Testy::ZapsatTonWav(ton, sekund) &&
+            ZapsatSeznam(seznam, {{L"Tón", ton, -1, true}}) && NastavitSouborSeznamu(seznam) &&
+            RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace",
+                            L"prehravanyIndex", REG_DWORD, &nula, sizeof(nula)) == ERROR_SUCCESS;
         if (!pripraven) {
             std::fprintf(stderr, "the tone or the list could not be prepared\n");
         }
     }
     ~PripravenyTon() {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
+        NastavitSouborSeznamu(L"");
         DeleteFileW(ton.c_str());
         DeleteFileW(seznam.c_str());
     }
@@ -54,9 +48,6 @@ public:
     const std::wstring ton;
     const std::wstring seznam;
     bool pripraven = false;
-
-private:
-    static constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
 };
 
 class Posluchac final : public Vrbatec::PosluchacPrehravace {

@@ -47,19 +47,6 @@ double ZmeritStart(const std::wstring& cesta, const wchar_t* trida, int polozek 
     return Ms(zacatek);
 }
 
-constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
-
-// Points the program's settings at the list file (an empty path removes the value).
-bool NastavitSouborSeznamu(const std::wstring& cesta) {
-    if (cesta.empty()) {
-        const LSTATUS stav = RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
-        return stav == ERROR_SUCCESS || stav == ERROR_FILE_NOT_FOUND;
-    }
-    return RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor", REG_SZ, cesta.c_str(),
-                           static_cast<DWORD>((cesta.size() + 1) * sizeof(wchar_t))) ==
-           ERROR_SUCCESS;
-}
-
 bool ZapsatSeznamStanic(const std::wstring& cesta, int pocet) {
     std::vector<Vrbatec::Zdroj> zdroje;
     for (int i = 0; i < pocet; ++i) {
