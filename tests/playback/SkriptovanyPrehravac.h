@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,9 +19,6 @@ public:
         HRESULT cteniZtlumeni = S_OK; // some hosts cannot say (E_NOTIMPL)
         std::wstring bitovaRychlost;
         HRESULT vyjimkaPriZastaveni = S_OK;
-        // The media's other attributes; without media, even its name fails.
-        std::map<std::wstring, std::wstring> informace;
-        HRESULT nazevMedia = S_OK;
     };
 
     SkriptovanyPrehravac(PosluchacPrehravace& posluchac, Skript s)
@@ -53,15 +49,10 @@ public:
     bool MaSit() const override { return true; }
     HRESULT NastavitDobuBufferu(std::int32_t ms) override { return Zapsat(L"buffer ", ms); }
     HRESULT InformaceMedia(const std::wstring& atribut, std::wstring& hodnota) const override {
-        const auto polozka = skript.informace.find(atribut);
-        if (polozka != skript.informace.end()) {
-            hodnota = polozka->second;
-            return S_OK;
-        }
         hodnota = skript.bitovaRychlost;
         return atribut == L"Bitrate" && !hodnota.empty() ? S_OK : E_FAIL;
     }
-    HRESULT NazevMedia(std::wstring&) const override { return skript.nazevMedia; }
+    HRESULT NazevMedia(std::wstring&) const override { return E_NOTIMPL; }
 
     std::vector<std::wstring> volani;
     Skript skript;
