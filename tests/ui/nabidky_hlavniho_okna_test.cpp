@@ -1,5 +1,4 @@
-// The main window's menus on the program's menu resources: the prepared popups, tracking,
-// hints in the status bar and toolbar tooltips.
+// The main window's menus on the program's menu resources: the prepared popups and tracking.
 #include "ui/NabidkyHlavnihoOkna.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 
 #include "OknoProPrvky.h"
 #include "ui/ObrazkovyPruh.h"
-#include "ui/StavovyRadek.h"
 
 namespace Vrbatec::Ui {
 namespace {
@@ -58,30 +56,6 @@ TEST_F(NabidkyTest, TrackedPopupSendsTheChosenCommandToItsOwnerAndIsDestroyed) {
     Testy::ZpracovatCekajiciZpravy();
     EXPECT_FALSE(::IsMenu(nabidka));
     EXPECT_EQ(std::vector<WORD>{ID_PANEL_TLACITEK}, rodic_.prikazy);
-}
-
-TEST_F(NabidkyTest, HintOfTheItemOrTheReadyTextForSubmenusItemsWithoutHintAndClosing) {
-    const std::wstring pripraven = L"Zvukolet - připraven";
-    StavovyRadek radek;
-    radek.Vytvorit(okno_, Instance(), pripraven, nullptr, nullptr);
-    const std::pair<WPARAM, std::wstring> kroky[] = {
-        {MAKEWPARAM(ID_KONEC, MF_HILITE), L"Ukončit aplikaci"},
-        // A submenu title reports its position, which may be any number.
-        {MAKEWPARAM(ID_KONEC, MF_POPUP | MF_HILITE), pripraven},
-        {MAKEWPARAM(0, 0xFFFF), pripraven},
-    };
-    for (const auto& [wParam, text] : kroky) {
-        nho::PriVyberuPolozky(wParam, radek, pripraven);
-        EXPECT_EQ(text, radek.Text()) << LOWORD(wParam);
-    }
-}
-
-TEST_F(NabidkyTest, TooltipOfACommandGoesIntoTheNotificationsBuffer) {
-    NMTTDISPINFOW tip{.hdr = {nullptr, ID_OTEVRIT_URL, TTN_GETDISPINFOW}};
-    ASSERT_TRUE(nho::PriTipuTlacitka(tip));
-    EXPECT_EQ(tip.szText, tip.lpszText);
-    EXPECT_EQ(L"Spustit příjem ze zadané URL adresy zdroje nebo souboru na disku",
-              std::wstring(tip.szText));
 }
 
 } // namespace

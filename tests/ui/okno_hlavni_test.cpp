@@ -88,14 +88,6 @@ protected:
             SendMessageW(Seznam(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
 
-    bool PasViditelny(UINT idPasu) const {
-        const auto index = SendMessageW(Rebar(), RB_IDTOINDEX, idPasu, 0);
-        REBARBANDINFOW pas{.cbSize = sizeof(pas), .fMask = RBBIM_STYLE};
-        SendMessageW(Rebar(), RB_GETBANDINFOW, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&pas));
-        return (pas.fStyle & RBBS_HIDDEN) == 0;
-    }
-
     // What the window keeps of its view in the registry, or 0xFFFF when nothing.
     static DWORD UlozenoVZobrazeni(const wchar_t* nazev) {
         DWORD hodnota = 0xFFFF, velikost = sizeof(hodnota);
@@ -104,22 +96,13 @@ protected:
         return hodnota;
     }
 
-    int SirkaIkonTlacitek() const {
-        int sirka = 0, vyska = 0;
-        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(
-                                  FindWindowExW(Rebar(), nullptr, TOOLBARCLASSNAMEW, nullptr),
-                                  TB_GETIMAGELIST, 0, 0)),
-                              &sirka, &vyska);
-        return sirka;
-    }
-
     std::filesystem::path slozka_;
     Testy::SkriptovanyPrehravac* prehravac_ = nullptr;
     std::unique_ptr<OknoHlavni> okno_;
 };
 
-// The bars, the status bar, the list, the menus and the command states each have tests of their
-// own; here, that the window puts them together and passes its commands and settings on.
+// The list, the menus and the command states have tests of their own; here, that the window
+// puts them together and passes its commands and settings on.
 TEST_F(HlavniOkno, AddCommandAddsThroughTheSourceDialogAndEnablesStart) {
     Vytvorit();
     EXPECT_FALSE(Povoleno(ID_SPUSTIT_PRIJEM));
@@ -153,25 +136,6 @@ TEST_F(HlavniOkno, OpensOnTheLastPlayedAndSourceListCommandSwapsListAndPanelKeep
     EXPECT_TRUE(Zaskrtnuto(ID_SEZNAM_ZDROJU));
 }
 
-TEST_F(HlavniOkno, ViewCommandsShowAndHideBandsAndRebuildTheToolbarKeepingTheChoice) {
-    NastaveniAplikace().toolBar = 7; // not a size: small icons, and corrected
-    Vytvorit(TriZdroje());
-    EXPECT_EQ(NastaveniAplikace().toolBar, 1u);
-    EXPECT_EQ(SirkaIkonTlacitek(), 16);
-
-    Prikaz(ID_PANEL_ZDROJU);
-    EXPECT_FALSE(PasViditelny(2));
-    EXPECT_FALSE(Zaskrtnuto(ID_PANEL_ZDROJU));
-    EXPECT_FALSE(NastaveniAplikace().cbSeznamZdroju);
-
-    Prikaz(ID_VELKE_IKONY);
-    EXPECT_EQ(SirkaIkonTlacitek(), 32);
-    EXPECT_TRUE(Zaskrtnuto(ID_VELKE_IKONY));
-    EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 3); // the new combo is filled too
-    EXPECT_FALSE(PasViditelny(2));                          // and the hidden band stays so
-    EXPECT_EQ(UlozenoVZobrazeni(L"toolBar"), 2u);
-}
-
 TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
     NastaveniAplikace().prehravanyIndex = 1;
     Vytvorit(TriZdroje());
@@ -192,16 +156,6 @@ TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
     Prikaz(ID_ZASTAVIT_PRIJEM);
     EXPECT_EQ(Testy::TextOkna(Hwnd()), L"Zvukolet");
     EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM));
-}
-
-TEST_F(HlavniOkno, MinimisingWithoutTheIconSettingKeepsTheTaskbarButton) {
-    NastaveniAplikace().ikona = Vrbatec::kIkonaNikdy;
-    Vytvorit(TriZdroje());
-    SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(IsIconic(Hwnd()));
-    EXPECT_TRUE(IsWindowVisible(Hwnd()));
-    SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_FALSE(IsIconic(Hwnd()));
 }
 
 // Closing, which destroys the window and ends the loop with 0, is checked on the real program.
