@@ -9,7 +9,7 @@
 #include <string>
 
 #include "Mereni.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Mereni {
 

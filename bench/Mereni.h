@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "sources/KodekZdroju.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Mereni {
 

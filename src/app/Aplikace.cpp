@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "app/DatovaSlozka.h"
-#include "app/Diagnostika.h"
-#include "app/DiagnostikaText.h"
+#include "zaklad/Diagnostika.h"
+#include "zaklad/DiagnostikaText.h"
 #include "app/GdiPlus.h"
 #include "app/PrikazovyRadek.h"
 #include "app/VerzeWindows.h"
-#include "app/VerzniInformace.h"
+#include "zaklad/VerzniInformace.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
@@ -270,7 +270,7 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     UlozisteSeznamuZdroju().Nacist(NastaveniAplikace().soubor);
 
     idModeluAplikace_ = kIdModeluAplikace;
-    hlavniOkno_ = std::make_unique<Ui::OknoHlavni>();
+    hlavniOkno_ = std::make_unique<Ui::OknoHlavni>(*this);
     // Only groups the taskbar buttons; a failure changes nothing else.
     ::SetCurrentProcessExplicitAppUserModelID(idModeluAplikace_.c_str());
     hlavniOkno_->Vytvorit();

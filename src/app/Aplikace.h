@@ -15,13 +15,13 @@
 #include <mutex>
 #include <string>
 
-#include "app/IVrbatecModul.h"
-#include "winapi/Handle.h"
+#include "ui/SluzbyAplikace.h"
+#include "zaklad/IVrbatecModul.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec {
 
 namespace Ui {
-class ObrazkovyPruh;
 class OknoHlavni;
 } // namespace Ui
 
@@ -41,10 +41,9 @@ struct InternetHandle {
 
 using UniqueInternet = WinApi::Handle<Detail::InternetHandle>;
 
-// Indexes of the four status icons (stop/play in part 0, recording state in part 1).
-enum class StavovaIkona { Prehravani, Zastaveno, Zaznam, BezZaznamu };
+using Ui::StavovaIkona;
 
-class Aplikace final : public IVrbatecModul {
+class Aplikace final : public IVrbatecModul, public Ui::SluzbyAplikace {
 public:
     Aplikace();
     ~Aplikace();
@@ -65,25 +64,25 @@ public:
     HRESULT ZobrazitZpravu(const std::wstring& text, UINT typ) override;
 
     // Applies the "processPriority" setting; a refused priority is shown and changes nothing.
-    void NastavitPrioritu();
+    void NastavitPrioritu() override;
 
     // Opens a URL or file with the shell; failures are shown.
-    void OtevritUrl(const std::wstring& cil);
+    void OtevritUrl(const std::wstring& cil) override;
 
-    HINSTANCE Instance() const { return instance_; }
+    HINSTANCE Instance() const override { return instance_; }
     const std::wstring& NazevProduktu() const { return nazevProduktu_; }
-    std::uint32_t StartovniPrikaz() const { return startovniPrikaz_; }
-    std::uint32_t VerzeWindows() const { return verzeWindows_; }
+    std::uint32_t StartovniPrikaz() const override { return startovniPrikaz_; }
+    std::uint32_t VerzeWindows() const override { return verzeWindows_; }
     std::uint32_t TypJednotky() const { return typJednotky_; }
     const std::wstring& DatovaSlozka() const { return datovaSlozka_; }
     bool PrvniInstance() const { return prvniInstance_; }
     bool PrvniSpusteni() const { return prvniSpusteni_; }
-    HICON IkonaVelka() const { return ikonaVelka_.Get(); }
-    HICON IkonaMala() const { return ikonaMala_.Get(); }
-    HICON StavIkona(StavovaIkona ikona) const;
+    HICON IkonaVelka() const override { return ikonaVelka_.Get(); }
+    HICON IkonaMala() const override { return ikonaMala_.Get(); }
+    HICON StavIkona(StavovaIkona ikona) const override;
     HINTERNET Internet() const { return internet_.Get(); }
-    Ui::ObrazkovyPruh& MalyPruh() const { return *malyPruh_; }
-    Ui::ObrazkovyPruh& VelkyPruh() const { return *velkyPruh_; }
+    Ui::ObrazkovyPruh& MalyPruh() const override { return *malyPruh_; }
+    Ui::ObrazkovyPruh& VelkyPruh() const override { return *velkyPruh_; }
     const std::wstring& IdModeluAplikace() const { return idModeluAplikace_; }
 
 private:

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "config/KlicRegistru.h"
+#include "zaklad/KlicRegistru.h"
 #include "config/NazevPrikazu.h"
 #include "config/PopisNastaveni.h"
 

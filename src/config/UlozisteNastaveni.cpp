@@ -8,7 +8,7 @@
 #include <utility>
 #include <variant>
 
-#include "config/KlicRegistru.h"
+#include "zaklad/KlicRegistru.h"
 #include "config/PopisNastaveni.h"
 #include "config/RegistrHorkychKlaves.h"
 

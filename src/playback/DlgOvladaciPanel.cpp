@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 #include "winapi/OdrazitOznameni.h"

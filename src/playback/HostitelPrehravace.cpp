@@ -1,6 +1,6 @@
 #include "playback/HostitelPrehravace.h"
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "res/resource.h"
 
 using Microsoft::WRL::ComPtr;

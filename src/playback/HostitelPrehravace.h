@@ -17,7 +17,7 @@
 #include "playback/MistoPrvku.h"
 #include "playback/Prehravac.h"
 #include "playback/PripojeniUdalosti.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec {
 

@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "sources/MediumZdroje.h"
+
 namespace Vrbatec {
 
 // Play states as the control numbers them.
@@ -38,7 +40,7 @@ protected:
     ~PosluchacPrehravace() = default;
 };
 
-class Prehravac {
+class Prehravac : public MediumZdroje {
 public:
     virtual ~Prehravac() = default;
 
@@ -58,10 +60,7 @@ public:
     virtual bool MaSit() const = 0;
     virtual HRESULT NastavitDobuBufferu(std::int32_t milisekund) = 0;
 
-    // The current media, asked for the moment of one query: getItemInfo("Title", "Bitrate",
-    // "Author", "Copyright") and get_name. A failure also when nothing is open.
-    virtual HRESULT InformaceMedia(const std::wstring& atribut, std::wstring& hodnota) const = 0;
-    virtual HRESULT NazevMedia(std::wstring& nazev) const = 0;
+    // The current media (MediumZdroje): getItemInfo and get_name of the control.
 };
 
 } // namespace Vrbatec

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/HlidacOtevirani.h"
 #include "playback/HostitelPrehravace.h"

@@ -4,13 +4,13 @@
 #include <limits>
 #include <utility>
 
-#include "app/Aplikace.h"
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/PravidlaHlasitosti.h"
 #include "playback/TextStavu.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
+#include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
 
@@ -286,7 +286,7 @@ Prehravani::Prostredi ProstrediAplikace() {
     return {.zdroje = Zdroje(),
             .nastaveni = NastaveniAplikace(),
             .ulozitStavZobrazeni = [] { return UlozisteAplikace().UlozitStavZobrazeni(); },
-            .nazevAplikace = AplikaceInstance().NazevProduktu()};
+            .nazevAplikace = ZverejnenyModul().NazevAplikace()};
 }
 
 } // namespace Vrbatec

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/VzorTextu.h"
+#include "zaklad/VzorTextu.h"
 
 namespace Vrbatec::TextStavu {
 

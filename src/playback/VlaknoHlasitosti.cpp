@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "app/Aplikace.h"
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "playback/DlgHlasitost.h"
 #include "winapi/HraniceVyjimek.h"
+#include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
 
@@ -42,7 +42,7 @@ bool VlaknoHlasitosti::Otevrit(HWND hlavniOkno, int hlasitost) {
     }
     vlakno_.Reset();
     auto zadani = std::make_unique<Zadani>(
-        Zadani{AplikaceInstance().Instance(), hlavniOkno, hlasitost, okno_});
+        Zadani{ZverejnenyModul().Instance(), hlavniOkno, hlasitost, okno_});
     vlakno_.Reset(::CreateThread(nullptr, 0, &Vlakno, zadani.get(), 0, nullptr));
     OveritVolani(static_cast<bool>(vlakno_));
     zadani.release(); // the thread owns it now

@@ -13,7 +13,7 @@
 #include <atomic>
 #include <memory>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec {
 

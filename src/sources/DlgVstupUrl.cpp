@@ -1,9 +1,9 @@
 #include "sources/DlgVstupUrl.h"
 
-#include "app/Aplikace.h"
-#include "app/VzorTextu.h"
+#include "zaklad/VzorTextu.h"
 #include "res/resource.h"
 #include "winapi/OdrazitOznameni.h"
+#include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
 
@@ -20,7 +20,7 @@ std::wstring TextPrvku(HWND dialog, int id) {
 
 INT_PTR DlgVstupUrl::Spustit(HWND vlastnik, HIMAGELIST malyPruh) {
     malyPruh_ = malyPruh;
-    return SpustitModalne(AplikaceInstance().Instance(), MAKEINTRESOURCEW(IDD_VSTUP_URL), vlastnik);
+    return SpustitModalne(ZverejnenyModul().Instance(), MAKEINTRESOURCEW(IDD_VSTUP_URL), vlastnik);
 }
 
 bool DlgVstupUrl::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -41,9 +41,9 @@ bool DlgVstupUrl::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM 
 }
 
 void DlgVstupUrl::Pripravit(HWND okno) {
-    const Aplikace& aplikace = AplikaceInstance();
-    NastavitIkony(aplikace.IkonaVelka(), aplikace.IkonaMala());
-    NastavitTitulek(VzorTextu::Dosadit(L"%s - Otevřít URL/soubor", {aplikace.NazevProduktu()}));
+    IVrbatecModul& modul = ZverejnenyModul();
+    NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
+    NastavitTitulek(VzorTextu::Dosadit(L"%s - Otevřít URL/soubor", {modul.NazevAplikace()}));
     edit_.PripojitEdit(::GetDlgItem(okno, IDC_URL_ZDROJE), url.c_str(), malyPruh_,
                        kObrazekProchazeni);
 }

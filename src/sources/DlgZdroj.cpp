@@ -1,9 +1,9 @@
 #include "sources/DlgZdroj.h"
 
-#include "app/Aplikace.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 #include "winapi/OdrazitOznameni.h"
+#include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
 
@@ -24,7 +24,7 @@ bool JeZaskrtnuto(HWND dialog, int id) {
 } // namespace
 
 INT_PTR DlgZdroj::Spustit(HWND vlastnik) {
-    return SpustitModalne(AplikaceInstance().Instance(), MAKEINTRESOURCEW(IDD_ZDROJ), vlastnik);
+    return SpustitModalne(ZverejnenyModul().Instance(), MAKEINTRESOURCEW(IDD_ZDROJ), vlastnik);
 }
 
 bool DlgZdroj::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -45,9 +45,9 @@ bool DlgZdroj::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lPa
 }
 
 void DlgZdroj::Pripravit(HWND okno) {
-    const Aplikace& aplikace = AplikaceInstance();
-    NastavitIkony(aplikace.IkonaVelka(), aplikace.IkonaMala());
-    NastavitTitulek(L" " + aplikace.NazevProduktu() + L" - Zdroj");
+    IVrbatecModul& modul = ZverejnenyModul();
+    NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
+    NastavitTitulek(L" " + modul.NazevAplikace() + L" - Zdroj");
     ::SetDlgItemTextW(okno, IDC_NAZEV_ZDROJE, nazev.c_str());
     ::SetDlgItemTextW(okno, IDC_URL_ZDROJE, url.c_str());
     ::CheckDlgButton(okno, IDC_ZDROJ_V_NABIDCE, menu ? BST_CHECKED : BST_UNCHECKED);

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "playback/TrackBarHlasitost.h"
+#include "winapi/TrackBarHlasitost.h"
 #include "sources/Zdroj.h"
 #include "winapi/Dialog.h"
 

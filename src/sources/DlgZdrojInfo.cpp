@@ -1,10 +1,10 @@
 #include "sources/DlgZdrojInfo.h"
 
-#include "app/Aplikace.h"
-#include "app/Diagnostika.h"
-#include "app/VzorTextu.h"
+#include "zaklad/Diagnostika.h"
+#include "zaklad/VzorTextu.h"
 #include "res/resource.h"
 #include "sources/InformaceZdroje.h"
+#include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
 
@@ -13,8 +13,7 @@ INT_PTR DlgZdrojInfo::Spustit(HWND vlastnik) {
         ZobrazitTextZTabulky(IDS_NELZE_NACIST_ZDROJ);
         return IDCANCEL;
     }
-    return SpustitModalne(AplikaceInstance().Instance(), MAKEINTRESOURCEW(IDD_ZDROJ_INFO),
-                          vlastnik);
+    return SpustitModalne(ZverejnenyModul().Instance(), MAKEINTRESOURCEW(IDD_ZDROJ_INFO), vlastnik);
 }
 
 bool DlgZdrojInfo::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM,
@@ -43,9 +42,9 @@ bool DlgZdrojInfo::MediumDostupne() const {
 
 void DlgZdrojInfo::Pripravit(HWND okno) {
     informace_.Pripojit(::GetDlgItem(okno, IDC_INFORMACE_ZDROJE));
-    const Aplikace& aplikace = AplikaceInstance();
-    NastavitTitulek(VzorTextu::Dosadit(L" Vlastnosti zdroje (%s)", {aplikace.NazevProduktu()}));
-    NastavitIkony(aplikace.IkonaVelka(), aplikace.IkonaMala());
+    IVrbatecModul& modul = ZverejnenyModul();
+    NastavitTitulek(VzorTextu::Dosadit(L" Vlastnosti zdroje (%s)", {modul.NazevAplikace()}));
+    NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
     ZobrazitZdroj(okno);
     ZobrazitInformace();
 }

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "playback/Prehravac.h"
+#include "sources/MediumZdroje.h"
 #include "sources/SeznamZdroju.h"
 #include "winapi/Dialog.h"
 #include "winapi/ListBox.h"
@@ -18,7 +18,7 @@ class DlgZdrojInfo final : public WinApi::Dialog {
 public:
     // The objects must outlive the dialog. An index that names no source of the list shows
     // empty texts.
-    DlgZdrojInfo(const Prehravac* prehravac, const SeznamZdroju& seznam,
+    DlgZdrojInfo(const MediumZdroje* prehravac, const SeznamZdroju& seznam,
                  int prehravanyIndex) noexcept
         : prehravac_(prehravac), seznam_(seznam), prehravanyIndex_(prehravanyIndex) {}
 
@@ -35,7 +35,7 @@ private:
     void ZobrazitZdroj(HWND okno) const;
     void ZobrazitInformace();
 
-    const Prehravac* prehravac_;
+    const MediumZdroje* prehravac_;
     const SeznamZdroju& seznam_;
     int prehravanyIndex_;
     WinApi::ListBox informace_;

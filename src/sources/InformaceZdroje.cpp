@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "app/VzorTextu.h"
+#include "zaklad/VzorTextu.h"
 
 namespace Vrbatec {
 

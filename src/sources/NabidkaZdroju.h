@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "sources/SeznamZdroju.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec {
 

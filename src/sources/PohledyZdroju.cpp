@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 #include "sources/DlgZdroj.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "sources/KodekZdroju.h"
 #include "sources/ZalohaSeznamu.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec::SouborZdroju {
 

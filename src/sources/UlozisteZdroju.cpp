@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "sources/SouborZdroju.h"
 #include "sources/ZalohaSeznamu.h"
 

@@ -5,8 +5,8 @@
 #include <cwchar>
 #include <utility>
 
-#include "app/Aplikace.h"
-#include "app/Diagnostika.h"
+#include "zaklad/IVrbatecModul.h"
+#include "zaklad/Diagnostika.h"
 #include "res/resource.h"
 #include "ui/ObrazkovyPruh.h"
 #include "ui/PravidlaNabidek.h"
@@ -119,10 +119,9 @@ void Sledovat(PripravenaNabidka nabidka, HWND vlastnik) {
     nabidka.Zrusit();
 }
 
-void Otevrit(UINT idNabidky, HWND vlastnik, const StavNabidky& stav) {
-    const Aplikace& aplikace = AplikaceInstance();
-    Sledovat(Pripravit(aplikace.Instance(), idNabidky, stav, aplikace.MalyPruh(),
-                       aplikace.VerzeWindows()),
+void Otevrit(UINT idNabidky, HWND vlastnik, const StavNabidky& stav, const ObrazkovyPruh& malyPruh,
+             std::uint32_t verzeWindows) {
+    Sledovat(Pripravit(ZverejnenyModul().Instance(), idNabidky, stav, malyPruh, verzeWindows),
              vlastnik);
 }
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <string>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec::Ui {
 class ObrazkovyPruh;
@@ -56,8 +56,9 @@ PripravenaNabidka Pripravit(HINSTANCE instance, UINT idNabidky, const StavNabidk
 // Shows the popup at the cursor until the user chooses (the command reaches `vlastnik` as
 // WM_COMMAND) or leaves it, then destroys it.
 void Sledovat(PripravenaNabidka nabidka, HWND vlastnik);
-// Pripravit with the program's own resources and strip, then Sledovat.
-void Otevrit(UINT idNabidky, HWND vlastnik, const StavNabidky& stav);
+// Pripravit with the program's own resources, then Sledovat.
+void Otevrit(UINT idNabidky, HWND vlastnik, const StavNabidky& stav, const ObrazkovyPruh& malyPruh,
+             std::uint32_t verzeWindows);
 
 // WM_MENUSELECT: the highlighted item's hint in the status bar, the ready text for a
 // submenu title and when the menu closes.

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "ui/ObrazekMenu.h"
 #include "ui/SedyObrazek.h"
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec::Ui {
 

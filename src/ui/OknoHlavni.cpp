@@ -3,9 +3,10 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include "app/Aplikace.h"
-#include "app/Diagnostika.h"
-#include "app/VzorTextu.h"
+#include "zaklad/Diagnostika.h"
+#include "zaklad/IVrbatecModul.h"
+#include "zaklad/VzorTextu.h"
+#include "config/PopisNastaveni.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/DlgHlasitost.h"
 #include "playback/DlgOvladaciPanel.h"
@@ -30,7 +31,6 @@ namespace Vrbatec::Ui {
 
 namespace {
 
-constexpr wchar_t kKorenNastaveni[] = L"Software\\Vrbatec\\Zvukolet\\2";
 constexpr UINT kPrvniZdrojNabidky = 51000;
 constexpr UINT kPosledniZdrojNabidky = 52000;
 
@@ -48,12 +48,12 @@ int PasPrikazu(UINT prikaz) {
 
 Prehravani::TovarnaPrehravace OknoHlavni::TovarnaPrehravaceAplikace() {
     return [](HWND rodic, PosluchacPrehravace& posluchac) {
-        return VytvoritPrehravacWmp(AplikaceInstance().Instance(), rodic, posluchac);
+        return VytvoritPrehravacWmp(ZverejnenyModul().Instance(), rodic, posluchac);
     };
 }
 
-OknoHlavni::OknoHlavni(Prehravani::TovarnaPrehravace tovarna)
-    : zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this),
+OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace tovarna)
+    : aplikace_(aplikace), zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this),
       prehravani_(*this, std::move(tovarna), ProstrediAplikace()) {}
 
 OknoHlavni::~OknoHlavni() {
@@ -64,13 +64,13 @@ OknoHlavni::~OknoHlavni() {
 }
 
 void OknoHlavni::Vytvorit() {
-    Aplikace& aplikace = AplikaceInstance();
+    IVrbatecModul& modul = ZverejnenyModul();
     NastavitKlicRegistru(kKorenNastaveni);
-    textPripraven_ = FormatovatTextPripraven(aplikace.NazevProduktu());
+    textPripraven_ = FormatovatTextPripraven(modul.NazevAplikace());
     textStavu_ = textPripraven_;
 
     WNDCLASSEXW trida{};
-    trida.hInstance = aplikace.Instance();
+    trida.hInstance = modul.Instance();
     trida.lpszClassName = kTrida;
     trida.lpszMenuName = MAKEINTRESOURCEW(IDR_HLAVNI_MENU);
     trida.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
@@ -81,23 +81,23 @@ void OknoHlavni::Vytvorit() {
     // The first size is for 100 %; on a denser screen the window grows with the text in it.
     const int dpi = static_cast<int>(::GetDpiForSystem());
     const HWND okno = OknoImpl::Vytvorit({.trida = kTrida,
-                                          .text = aplikace.NazevProduktu().c_str(),
+                                          .text = modul.NazevAplikace().c_str(),
                                           .styl = WS_OVERLAPPEDWINDOW,
                                           .x = 0,
                                           .y = 0,
                                           .sirka = ::MulDiv(520, dpi, USER_DEFAULT_SCREEN_DPI),
                                           .vyska = ::MulDiv(280, dpi, USER_DEFAULT_SCREEN_DPI),
-                                          .instance = aplikace.Instance()});
+                                          .instance = modul.Instance()});
     if (okno == nullptr) {
         FatalniPosledniChyba();
     }
     // The taskbar's thumbnail buttons join here once the program has them.
-    NastavitIkony(aplikace.IkonaVelka(), aplikace.IkonaMala());
-    ::SetWindowTextW(okno, aplikace.NazevProduktu().c_str());
+    NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
+    ::SetWindowTextW(okno, modul.NazevAplikace().c_str());
     menu_ = ::GetMenu(okno);
-    NabidkyHlavnihoOkna::PouzitObrazky(menu_, aplikace.MalyPruh(), aplikace.VerzeWindows());
+    NabidkyHlavnihoOkna::PouzitObrazky(menu_, aplikace_.MalyPruh(), aplikace_.VerzeWindows());
 
-    zdroje_.VytvoritSeznam(aplikace.Instance(), okno, true);
+    zdroje_.VytvoritSeznam(modul.Instance(), okno, true);
     VytvoritStavovyRadek();
     Nastaveni& nastaveni = NastaveniAplikace();
     nastaveni.toolBar = PravidlaOkna::VelikostPanelu(nastaveni.toolBar);
@@ -124,18 +124,16 @@ void OknoHlavni::Vytvorit() {
 }
 
 void OknoHlavni::VytvoritStavovyRadek() {
-    const Aplikace& aplikace = AplikaceInstance();
-    stavovyRadek_.Vytvorit(Hwnd(), aplikace.Instance(), textPripraven_,
-                           aplikace.StavIkona(StavovaIkona::Zastaveno),
-                           aplikace.StavIkona(StavovaIkona::BezZaznamu));
+    stavovyRadek_.Vytvorit(Hwnd(), ZverejnenyModul().Instance(), textPripraven_,
+                           aplikace_.StavIkona(StavovaIkona::Zastaveno),
+                           aplikace_.StavIkona(StavovaIkona::BezZaznamu));
 }
 
 void OknoHlavni::SestavitPanely(bool velke) {
-    const Aplikace& aplikace = AplikaceInstance();
     const Nastaveni& nastaveni = NastaveniAplikace();
     zdroje_.OdpojitCombo();
-    panely_.Sestavit(Hwnd(), aplikace.Instance(),
-                     velke ? aplikace.VelkyPruh() : aplikace.MalyPruh(), velke,
+    panely_.Sestavit(Hwnd(), ZverejnenyModul().Instance(),
+                     velke ? aplikace_.VelkyPruh() : aplikace_.MalyPruh(), velke,
                      {nastaveni.toolBarHlavni, nastaveni.ovladaciPanel, nastaveni.cbSeznamZdroju});
     zdroje_.PripojitCombo(panely_.Combo());
     if (DlgOvladaciPanel* panel = panely_.OvladaciPanel()) {
@@ -199,8 +197,7 @@ bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM l
         vysledek = 0;
         return true;
     case WM_THEMECHANGED:
-        NabidkyHlavnihoOkna::PouzitObrazky(menu_, AplikaceInstance().MalyPruh(),
-                                           AplikaceInstance().VerzeWindows());
+        NabidkyHlavnihoOkna::PouzitObrazky(menu_, aplikace_.MalyPruh(), aplikace_.VerzeWindows());
         ::DrawMenuBar(okno);
         return false;
     case WM_HLASITOST_Z_POPUPU:
@@ -230,10 +227,9 @@ bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM l
 }
 
 void OknoHlavni::PoVytvoreni() {
-    Aplikace& aplikace = AplikaceInstance();
     // The first-run dialog opens here once the program has it.
-    aplikace.NastavitPrioritu();
-    if (const std::uint32_t prikaz = aplikace.StartovniPrikaz(); prikaz != 0) {
+    aplikace_.NastavitPrioritu();
+    if (const std::uint32_t prikaz = aplikace_.StartovniPrikaz(); prikaz != 0) {
         ::PostMessageW(Hwnd(), WM_COMMAND, prikaz, 0);
         return;
     }
@@ -370,7 +366,7 @@ bool OknoHlavni::PriOznameni(const NMHDR& oznameni, LRESULT& vysledek) {
     case TBN_DROPDOWN: {
         const auto& tlacitko = reinterpret_cast<const NMTOOLBARW&>(oznameni);
         if (tlacitko.iItem == ID_O_PROGRAMU) {
-            NabidkyHlavnihoOkna::Otevrit(IDR_MENU_NAPOVEDA, Hwnd(), {});
+            OtevritNabidku(IDR_MENU_NAPOVEDA, {});
         } else if (tlacitko.iItem == ID_HLASITOST) {
             OtevritHlasitost();
         }
@@ -441,24 +437,27 @@ bool OknoHlavni::PriKontextoveNabidce(HWND okno) {
         return false;
     }
     if (okno == panely_.Rebar()) {
-        NabidkyHlavnihoOkna::Otevrit(IDR_MENU_PANELY, Hwnd(),
-                                     {.panely = &panely_, .toolBar = NastaveniAplikace().toolBar});
+        OtevritNabidku(IDR_MENU_PANELY,
+                       {.panely = &panely_, .toolBar = NastaveniAplikace().toolBar});
         return true;
     }
     if (okno == zdroje_.SeznamHwnd()) {
-        NabidkyHlavnihoOkna::Otevrit(
-            IDR_MENU_SEZNAM, Hwnd(),
-            {.prehravanyIndex = prehravani_.PrehravanyIndex(), .ztlumeno = prehravani_.Ztlumeno()});
+        OtevritNabidku(IDR_MENU_SEZNAM, {.prehravanyIndex = prehravani_.PrehravanyIndex(),
+                                         .ztlumeno = prehravani_.Ztlumeno()});
         return true;
     }
     return false;
 }
 
+void OknoHlavni::OtevritNabidku(UINT idNabidky, const NabidkyHlavnihoOkna::StavNabidky& stav) {
+    NabidkyHlavnihoOkna::Otevrit(idNabidky, Hwnd(), stav, aplikace_.MalyPruh(),
+                                 aplikace_.VerzeWindows());
+}
+
 void OknoHlavni::PriCasovaci(UINT_PTR id) {
     if (id == kCasovacZaznamu && nahravani_ && stavovyRadek_.Existuje()) {
-        const Aplikace& aplikace = AplikaceInstance();
-        stavovyRadek_.BliknoutZaznamem(aplikace.StavIkona(StavovaIkona::Zaznam),
-                                       aplikace.StavIkona(StavovaIkona::BezZaznamu));
+        stavovyRadek_.BliknoutZaznamem(aplikace_.StavIkona(StavovaIkona::Zaznam),
+                                       aplikace_.StavIkona(StavovaIkona::BezZaznamu));
     }
 }
 
@@ -469,16 +468,16 @@ void OknoHlavni::PoslatZmenuVelikosti() {
 }
 
 void OknoHlavni::PrepnoutKlientskouOblast() {
-    const Aplikace& aplikace = AplikaceInstance();
+    const HINSTANCE instance = ZverejnenyModul().Instance();
     if (zdroje_.SeznamHwnd() != nullptr) {
         zdroje_.ZrusitSeznam();
         if (!panelInformaci_) {
             panelInformaci_ = std::make_unique<OknoKlientskaOblast>();
-            panelInformaci_->Vytvorit(aplikace.Instance(), Hwnd());
+            panelInformaci_->Vytvorit(instance, Hwnd());
         }
     } else {
         panelInformaci_.reset();
-        zdroje_.VytvoritSeznam(aplikace.Instance(), Hwnd(), false);
+        zdroje_.VytvoritSeznam(instance, Hwnd(), false);
     }
     PoslatZmenuVelikosti();
     AktualizovatStavPrikazu();
@@ -531,7 +530,7 @@ void OknoHlavni::OtevritSlozkuZaznamu() {
 }
 
 void OknoHlavni::ZnovuPouzitNastaveni() {
-    AplikaceInstance().NastavitPrioritu();
+    aplikace_.NastavitPrioritu();
     if (NastaveniAplikace().ikona == kIkonaVzdy) {
         ZajistitIkonuOznameni();
     }
@@ -561,10 +560,9 @@ void OknoHlavni::NastavitTitulek(const std::wstring& titulek) {
 
 void OknoHlavni::NastavitIkonuPrehravani(bool prehrava) {
     if (stavovyRadek_.Existuje()) {
-        stavovyRadek_.NastavitIkonu(StavovyRadek::kCastIkonyPrehravani,
-                                    AplikaceInstance().StavIkona(prehrava
-                                                                     ? StavovaIkona::Prehravani
-                                                                     : StavovaIkona::Zastaveno));
+        stavovyRadek_.NastavitIkonu(
+            StavovyRadek::kCastIkonyPrehravani,
+            aplikace_.StavIkona(prehrava ? StavovaIkona::Prehravani : StavovaIkona::Zastaveno));
     }
 }
 
@@ -626,7 +624,7 @@ void OknoHlavni::ZobrazitVlastnostiZdroje() {
 void OknoHlavni::OtevritUrlNeboSoubor() {
     DlgVstupUrl dialog;
     dialog.url = prehravani_.OtevrenaAdresa();
-    if (dialog.Spustit(::GetActiveWindow(), AplikaceInstance().MalyPruh().Seznam()) == IDOK) {
+    if (dialog.Spustit(::GetActiveWindow(), aplikace_.MalyPruh().Seznam()) == IDOK) {
         prehravani_.PrehratAdresu(dialog.url);
     }
 }

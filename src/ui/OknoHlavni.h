@@ -24,7 +24,9 @@
 #include "playback/Prehravani.h"
 #include "playback/VlaknoHlasitosti.h"
 #include "sources/PohledyZdroju.h"
+#include "ui/NabidkyHlavnihoOkna.h"
 #include "ui/PanelyNastroju.h"
+#include "ui/SluzbyAplikace.h"
 #include "ui/StavovyRadek.h"
 #include "winapi/Okno.h"
 
@@ -51,7 +53,9 @@ public:
     // The hosted media player control.
     static Prehravani::TovarnaPrehravace TovarnaPrehravaceAplikace();
 
-    explicit OknoHlavni(Prehravani::TovarnaPrehravace tovarna = TovarnaPrehravaceAplikace());
+    // The application outlives the window.
+    explicit OknoHlavni(SluzbyAplikace& aplikace,
+                        Prehravani::TovarnaPrehravace tovarna = TovarnaPrehravaceAplikace());
     ~OknoHlavni() override;
 
     // Registers the class, creates the window with its bars and views and shows it;
@@ -108,6 +112,7 @@ private:
     void UmistitSeznam();
     bool PriSystemovemPrikazu(WPARAM wParam, LPARAM lParam, LRESULT& vysledek);
     bool PriKontextoveNabidce(HWND okno);
+    void OtevritNabidku(UINT idNabidky, const NabidkyHlavnihoOkna::StavNabidky& stav);
     void PriCasovaci(UINT_PTR id);
     void PoslatZmenuVelikosti();
 
@@ -138,6 +143,7 @@ private:
     void ZobrazitPlovouciNabidku();
     void FunkceZatimNeni(UINT prikaz);
 
+    SluzbyAplikace& aplikace_;
     std::wstring textPripraven_;
     HMENU menu_ = nullptr; // the window's own menu bar, destroyed with it
     PanelyNastroju panely_;

@@ -1,8 +1,8 @@
 #include "ui/OknoKlientskaOblast.h"
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "ui/RozvrzeniOkna.h"
-#include "update/DlgKlientskaOblast.h"
+#include "ui/DlgKlientskaOblast.h"
 #include "winapi/RegistraceTridy.h"
 
 namespace Vrbatec::Ui {

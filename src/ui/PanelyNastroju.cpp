@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "playback/DlgOvladaciPanel.h"
 #include "res/resource.h"
 #include "ui/ObrazkovyPruh.h"

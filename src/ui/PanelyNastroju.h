@@ -13,7 +13,7 @@
 
 #include "ui/PravidlaPrikazu.h"
 #include "winapi/ComboBox.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec {
 class DlgOvladaciPanel;

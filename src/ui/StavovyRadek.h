@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec::Ui {
 

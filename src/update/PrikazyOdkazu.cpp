@@ -1,20 +1,20 @@
 #include "update/PrikazyOdkazu.h"
 
-#include "app/Aplikace.h"
 #include "update/Odkazy.h"
+#include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec::PrikazyOdkazu {
 
 void OtevritWebAplikace() {
-    AplikaceInstance().OtevritUrl(Odkazy::WebAplikace());
+    ZverejnenyModul().OtevritUrl(Odkazy::WebAplikace());
 }
 
 void OtevritPodporu() {
-    AplikaceInstance().OtevritUrl(Odkazy::EmailPodpory(AplikaceInstance().NazevProduktu()));
+    ZverejnenyModul().OtevritUrl(Odkazy::EmailPodpory(ZverejnenyModul().NazevAplikace()));
 }
 
 void OtevritWebFirmy() {
-    AplikaceInstance().OtevritUrl(std::wstring(Odkazy::kWebFirmy));
+    ZverejnenyModul().OtevritUrl(std::wstring(Odkazy::kWebFirmy));
 }
 
 } // namespace Vrbatec::PrikazyOdkazu

@@ -1,6 +1,6 @@
 #include "winapi/Dialog.h"
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "winapi/OdrazeniZprav.h"
 
 namespace Vrbatec::WinApi {

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 #include "winapi/OknoImpl.h"
 
 namespace Vrbatec::WinApi {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "winapi/RegistraceTridy.h"
 
 namespace Vrbatec::WinApi {

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <utility>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "winapi/HraniceVyjimek.h"
 #include "winapi/OdrazeniZprav.h"
 #include "winapi/OdrazitOznameni.h"

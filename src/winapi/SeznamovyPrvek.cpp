@@ -1,6 +1,6 @@
 #include "winapi/SeznamovyPrvek.h"
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 namespace Knihovna {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "winapi/OdrazeniZprav.h"
 
 namespace Vrbatec::WinApi {

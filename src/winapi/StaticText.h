@@ -10,7 +10,7 @@
 
 #include <utility>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 #include "winapi/OknoImpl.h"
 
 namespace Vrbatec::WinApi {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/DiagnostikaText.h"
-#include "app/Diagnostika.h"
+#include "zaklad/DiagnostikaText.h"
+#include "zaklad/Diagnostika.h"
 #include "winapi/OdrazeniZprav.h"
 #include "winapi/OtviracOdkazu.h"
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec::WinApi {
 

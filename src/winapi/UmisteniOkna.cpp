@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "winapi/PolohaOkna.h"
 
 namespace Vrbatec::WinApi {

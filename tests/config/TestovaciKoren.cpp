@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec::Testy {
 

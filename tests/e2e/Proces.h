@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec::Testy {
 

@@ -16,7 +16,7 @@
 #include "playback/Prehravac.h"
 #include "support/Cekani.h"
 #include "support/TonWav.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec::Testy {
 

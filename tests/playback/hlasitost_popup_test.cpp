@@ -12,7 +12,7 @@
 #include "playback/DlgHlasitost.h"
 #include "playback/VlaknoHlasitosti.h"
 #include "support/Cekani.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 #include "res/resource.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "playback/Prehravani.h"
 #include "playback/SkriptovanyPrehravac.h"
 #include "support/ZaznamHlaseni.h"

@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "sources/KodekZdroju.h"
 #include "sources/SouborZdroju.h"
 #include "sources/UlozisteZdroju.h"
 #include "support/ZaznamHlaseni.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 namespace Vrbatec::Testy {
 

@@ -58,12 +58,13 @@ protected:
 
     void Vytvorit(std::vector<Vrbatec::Zdroj> zdroje = {}) {
         Zdroje().Nahradit(std::move(zdroje));
-        okno_ = std::make_unique<OknoHlavni>([this](HWND, Vrbatec::PosluchacPrehravace& posluchac) {
-            auto prehravac = std::make_unique<Testy::SkriptovanyPrehravac>(
-                posluchac, Testy::SkriptovanyPrehravac::Skript{});
-            prehravac_ = prehravac.get();
-            return prehravac;
-        });
+        okno_ = std::make_unique<OknoHlavni>(
+            Vrbatec::AplikaceInstance(), [this](HWND, Vrbatec::PosluchacPrehravace& posluchac) {
+                auto prehravac = std::make_unique<Testy::SkriptovanyPrehravac>(
+                    posluchac, Testy::SkriptovanyPrehravac::Skript{});
+                prehravac_ = prehravac.get();
+                return prehravac;
+            });
         okno_->Vytvorit();
         ZpracovatCekajiciZpravy();
     }

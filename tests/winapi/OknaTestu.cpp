@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "app/Aplikace.h"
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "res/resource.h"
 #include "sources/PohledyZdroju.h"
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 #include "winapi/OdrazitOznameni.h"
 #include "winapi/RegistraceTridy.h"
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "OknaTestu.h"
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 namespace {
 

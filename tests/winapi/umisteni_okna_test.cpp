@@ -7,7 +7,7 @@
 
 #include "OknaTestu.h"
 #include "config/TestovaciKoren.h"
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "winapi/RegistraceTridy.h"
 #include "winapi/UmisteniOkna.h"
 

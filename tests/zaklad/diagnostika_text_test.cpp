@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/DiagnostikaText.h"
+#include "zaklad/DiagnostikaText.h"
 
 namespace dt = Vrbatec::DiagnostikaText;
 

@@ -1,4 +1,4 @@
-#include "playback/TrackBarHlasitost.h"
+#include "winapi/TrackBarHlasitost.h"
 
 #include <commctrl.h>
 

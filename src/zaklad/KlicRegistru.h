@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "winapi/Handle.h"
+#include "zaklad/Handle.h"
 
 namespace Vrbatec {
 

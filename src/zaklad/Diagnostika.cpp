@@ -1,12 +1,12 @@
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 #include <shlwapi.h>
 
 #include <atomic>
 #include <vector>
 
-#include "app/DiagnostikaText.h"
-#include "app/IVrbatecModul.h"
+#include "zaklad/DiagnostikaText.h"
+#include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
 
@@ -93,6 +93,14 @@ void PublikovatModul(IVrbatecModul* modul) {
 
 IVrbatecModul* Modul() {
     return g_modul.load();
+}
+
+IVrbatecModul& ZverejnenyModul() {
+    IVrbatecModul* modul = Modul();
+    if (modul == nullptr) {
+        FatalniChyba(L"Program nemá zveřejněný modul.");
+    }
+    return *modul;
 }
 
 SystemProHlaseni& SystemHlaseni() {

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "app/Diagnostika.h"
-#include "app/IVrbatecModul.h"
+#include "zaklad/Diagnostika.h"
+#include "zaklad/IVrbatecModul.h"
 #include "res/resource.h"
 #include "support/ZaznamHlaseni.h"
 
@@ -35,6 +35,10 @@ public:
     HRESULT ZobrazitZpravu(const std::wstring& text, UINT typ) override {
         return zpravy.push_back({text, typ}), odpoved;
     }
+    HINSTANCE Instance() const override { return GetModuleHandleW(nullptr); }
+    HICON IkonaVelka() const override { return nullptr; }
+    HICON IkonaMala() const override { return nullptr; }
+    void OtevritUrl(const std::wstring&) override {}
     HRESULT odpoved = S_OK;
     std::vector<std::wstring> fatalni;
     std::vector<std::pair<std::wstring, UINT>> zpravy;

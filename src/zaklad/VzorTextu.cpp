@@ -1,4 +1,4 @@
-#include "app/VzorTextu.h"
+#include "zaklad/VzorTextu.h"
 
 namespace Vrbatec::VzorTextu {
 

@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

@@ -1,7 +1,7 @@
 // Filling the string table's formats.
 #include <gtest/gtest.h>
 
-#include "app/VzorTextu.h"
+#include "zaklad/VzorTextu.h"
 
 namespace {
 

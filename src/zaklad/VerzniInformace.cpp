@@ -1,4 +1,4 @@
-#include "app/VerzniInformace.h"
+#include "zaklad/VerzniInformace.h"
 
 #include <windows.h>
 

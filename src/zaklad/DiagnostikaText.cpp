@@ -1,4 +1,4 @@
-#include "app/DiagnostikaText.h"
+#include "zaklad/DiagnostikaText.h"
 
 #include <cstdio>
 #include <cwchar>

@@ -1,4 +1,4 @@
-#include "update/DlgKlientskaOblast.h"
+#include "ui/DlgKlientskaOblast.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -9,14 +9,14 @@
 #include <string>
 #include <utility>
 
-#include "app/Aplikace.h"
-#include "app/Diagnostika.h"
-#include "app/VerzniInformace.h"
+#include "zaklad/Diagnostika.h"
+#include "zaklad/VerzniInformace.h"
 #include "res/resource.h"
 #include "update/Odkazy.h"
 #include "update/PrikazyOdkazu.h"
 #include "winapi/OdrazitOznameni.h"
 #include "winapi/OtviracOdkazu.h"
+#include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
 
@@ -91,7 +91,7 @@ void DlgKlientskaOblast::Pripravit(HWND okno) {
     nazev_.PripojitNadpis(::GetDlgItem(okno, IDC_NADPIS));
     nazev_.NastavitPozadi(pozadi);
     nazev_.NastavitNazevPisma(L"Verdana");
-    ::SetDlgItemTextW(okno, IDC_NADPIS, AplikaceInstance().NazevProduktu().c_str());
+    ::SetDlgItemTextW(okno, IDC_NADPIS, ZverejnenyModul().NazevAplikace().c_str());
     vyzkousejte_.PripojitNadpis(::GetDlgItem(okno, IDC_NADPIS_VYZKOUSEJTE));
     vyzkousejte_.NastavitPozadi(pozadi);
 
@@ -154,7 +154,7 @@ bool DlgKlientskaOblast::NaOdkaz(const NMHDR& oznameni) {
     case IDC_ODKAZ_APLIKACE_1:
     case IDC_ODKAZ_APLIKACE_2: {
         const std::size_t i = oznameni.idFrom == IDC_ODKAZ_APLIKACE_1 ? 0 : 1;
-        AplikaceInstance().OtevritUrl(Odkazy::WebJineAplikace(Odkazy::kJineAplikace[i]));
+        ZverejnenyModul().OtevritUrl(Odkazy::WebJineAplikace(Odkazy::kJineAplikace[i]));
         return true;
     }
     default:

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "config/KlicRegistru.h"
+#include "zaklad/KlicRegistru.h"
 #include "config/TestovaciKoren.h"
 #include "support/ZaznamHlaseni.h"
 

@@ -8,10 +8,10 @@
 #include <functional>
 #include <string>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 #include "res/resource.h"
 #include "support/ZaznamHlaseni.h"
-#include "update/DlgKlientskaOblast.h"
+#include "ui/DlgKlientskaOblast.h"
 #include "update/PrikazyOdkazu.h"
 #include "winapi/OknaTestu.h"
 #include "winapi/ZaznamOtevirani.h"

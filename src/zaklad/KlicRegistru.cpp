@@ -1,9 +1,9 @@
-#include "config/KlicRegistru.h"
+#include "zaklad/KlicRegistru.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "app/Diagnostika.h"
+#include "zaklad/Diagnostika.h"
 
 namespace Vrbatec {
 
