@@ -145,7 +145,7 @@ void Prehravani::PrepnoutZtlumeni() {
         ztlumeno_ = ztlumit;
         okoli_.NastavitTextZtlumeni(ztlumit);
         okoli_.UkazatZtlumeniNaPanelu(ztlumit);
-        okoli_.ObnovitTlacitkaNahledu();
+        okoli_.AktualizovatStavPrikazu();
     });
 }
 
@@ -258,7 +258,7 @@ void Prehravani::PouzitHlasitost(std::optional<std::uint32_t> hlasitost) {
 
 void Prehravani::OznamitPrehravaniZdroje(const std::wstring& nazev) {
     okoli_.AktualizovatStavPrikazu();
-    okoli_.NastavitTipIkony(TextStavu::TipIkonyPrehravani(prostredi_.nazevAplikace, nazev));
+    tipIkony_ = TextStavu::TipIkonyPrehravani(prostredi_.nazevAplikace, nazev);
     okoli_.NastavitTitulek(TextStavu::TitulekPrehravani(nazev, prostredi_.nazevAplikace));
     okoli_.NastavitIkonuPrehravani(true);
 }

@@ -48,9 +48,6 @@ public:
         virtual void ZnovuZobrazitTextStavu() = 0;
         // The text of the mute item of the main menu.
         virtual void NastavitTextZtlumeni(bool ztlumeno) = 0;
-        // The notification icon's tooltip, for the icon that exists or comes later.
-        virtual void NastavitTipIkony(const std::wstring& tip) = 0;
-        virtual void ObnovitTlacitkaNahledu() = 0;
         // The control panel's slider, number and mute box, when the panel is open.
         virtual void UkazatHlasitostNaPanelu(std::uint32_t hlasitost) = 0;
         virtual void UkazatZtlumeniNaPanelu(bool ztlumeno) = 0;
@@ -109,6 +106,8 @@ public:
     int PrehravanyIndex() const { return prehravanyIndex_; }
     const std::wstring& PrehravanyNazev() const { return prehravanyNazev_; }
     const std::wstring& OtevrenaAdresa() const { return otevrenaAdresa_; }
+    // The notification icon's tooltip for what plays; empty before anything from the list.
+    const std::wstring& TipIkony() const { return tipIkony_; }
     // As the player has it; false without a player or its settings object.
     bool Ztlumeno() const;
     // For the source-properties dialog; null when there is no player.
@@ -134,6 +133,7 @@ private:
     int prehravanyIndex_ = kNicSeNeprehrava;
     std::wstring prehravanyNazev_;
     std::wstring otevrenaAdresa_;
+    std::wstring tipIkony_;
     // The mute state last set, for a control that cannot say its own.
     bool ztlumeno_ = false;
 };

@@ -31,9 +31,6 @@ namespace Vrbatec::Ui {
 
 namespace {
 
-constexpr UINT kPrvniZdrojNabidky = 51000;
-constexpr UINT kPosledniZdrojNabidky = 52000;
-
 std::wstring FormatovatTextPripraven(const std::wstring& nazevProduktu) {
     std::wstring vzor;
     NacistRetezec(IDS_PRIPRAVEN, vzor);
@@ -54,7 +51,11 @@ Prehravani::TovarnaPrehravace OknoHlavni::TovarnaPrehravaceAplikace() {
 
 OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace tovarna)
     : aplikace_(aplikace), zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this),
-      prehravani_(*this, std::move(tovarna), ProstrediAplikace()) {}
+      prehravani_(*this, std::move(tovarna), ProstrediAplikace()), nabidka_(aplikace, panely_),
+      soucastZdroju_(zdroje_), stavovyRadek_(aplikace, textPripraven_),
+      soucastPanelu_(aplikace, panely_, zdroje_, *this),
+      soucastPrehravani_(prehravani_), soucasti_{&nabidka_, &soucastZdroju_, &stavovyRadek_,
+                                                 &soucastPanelu_, &soucastPrehravani_} {}
 
 OknoHlavni::~OknoHlavni() {
     // The window's last messages must still reach this object, so it goes down here.
@@ -91,19 +92,12 @@ void OknoHlavni::Vytvorit() {
     if (okno == nullptr) {
         FatalniPosledniChyba();
     }
-    // The taskbar's thumbnail buttons join here once the program has them.
     NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
     ::SetWindowTextW(okno, modul.NazevAplikace().c_str());
-    menu_ = ::GetMenu(okno);
-    NabidkyHlavnihoOkna::PouzitObrazky(menu_, aplikace_.MalyPruh(), aplikace_.VerzeWindows());
 
-    zdroje_.VytvoritSeznam(modul.Instance(), okno, true);
-    VytvoritStavovyRadek();
     Nastaveni& nastaveni = NastaveniAplikace();
     nastaveni.toolBar = PravidlaOkna::VelikostPanelu(nastaveni.toolBar);
-    SestavitPanely(nastaveni.toolBar == kPanelVelkeIkony);
-    prehravani_.VytvoritPrehravac();
-    // The global hotkeys join here once the program has them.
+    PripojitSoucasti();
     if (nastaveni.ikona >= kIkonaVzdy) {
         ZajistitIkonuOznameni();
     }
@@ -123,34 +117,47 @@ void OknoHlavni::Vytvorit() {
     PoslatZmenuVelikosti();
 }
 
-void OknoHlavni::VytvoritStavovyRadek() {
-    stavovyRadek_.Vytvorit(Hwnd(), ZverejnenyModul().Instance(), textPripraven_,
-                           aplikace_.StavIkona(StavovaIkona::Zastaveno),
-                           aplikace_.StavIkona(StavovaIkona::BezZaznamu));
-}
-
-void OknoHlavni::SestavitPanely(bool velke) {
-    const Nastaveni& nastaveni = NastaveniAplikace();
-    zdroje_.OdpojitCombo();
-    panely_.Sestavit(Hwnd(), ZverejnenyModul().Instance(),
-                     velke ? aplikace_.VelkyPruh() : aplikace_.MalyPruh(), velke,
-                     {nastaveni.toolBarHlavni, nastaveni.ovladaciPanel, nastaveni.cbSeznamZdroju});
-    zdroje_.PripojitCombo(panely_.Combo());
-    if (DlgOvladaciPanel* panel = panely_.OvladaciPanel()) {
-        panel->NastavitOvladani(this);
+void OknoHlavni::PripojitSoucasti() {
+    // A component sees its own window's first messages (the list view's selection among
+    // them), so it counts as attached from the moment it starts attaching.
+    for (SoucastOkna* soucast : soucasti_) {
+        ++pripojeno_;
+        soucast->Pripojit(Hwnd());
     }
 }
 
+void OknoHlavni::OdpojitSoucasti() {
+    while (pripojeno_ > 0) {
+        soucasti_[--pripojeno_]->Odpojit();
+    }
+}
+
+bool OknoHlavni::NabidnoutSoucastem(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek) {
+    for (std::size_t i = 0; i < pripojeno_; ++i) {
+        if (soucasti_[i]->ZpracovatZpravu(zprava, wParam, lParam, vysledek)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+StavProgramu OknoHlavni::Snimek() const {
+    return StavProgramu{
+        .vybranyIndex = zdroje_.VybranyIndex(),
+        .pocetZdroju = Zdroje().Pocet(),
+        .prehravanyIndex = prehravani_.PrehravanyIndex(),
+        .nahravani = nahravani_,
+        .ztlumeno = prehravani_.Ztlumeno(),
+        .oknoViditelne = Hwnd() != nullptr && ::IsWindowVisible(Hwnd()) != FALSE,
+        .seznamZobrazen = zdroje_.SeznamHwnd() != nullptr,
+    };
+}
+
 void OknoHlavni::AktualizovatStavPrikazu() {
-    PravidlaPrikazu::Stav stav;
-    stav.vybranyIndex = zdroje_.VybranyIndex();
-    stav.pocetZdroju = Zdroje().Pocet();
-    stav.prehravanyIndex = prehravani_.PrehravanyIndex();
-    stav.nahravani = nahravani_;
-    stav.ztlumeno = prehravani_.Ztlumeno();
-    StavPrikazu::Pouzit(menu_, panely_, stav, zdroje_.SeznamHwnd() != nullptr,
-                        NastaveniAplikace().toolBar);
-    // The jump list and the thumbnail buttons follow here once the program has them.
+    const StavProgramu stav = Snimek();
+    for (std::size_t i = 0; i < pripojeno_; ++i) {
+        soucasti_[i]->Obnovit(stav);
+    }
 }
 
 void OknoHlavni::ZobrazitOkno() {
@@ -168,21 +175,25 @@ void OknoHlavni::NastavitNahravani(bool nahrava) {
 
 bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                                  LRESULT& vysledek) {
+    // A control's own notifications go back to the control before anyone else sees them.
+    if (zprava == WM_NOTIFY && WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
+        return true;
+    }
+    if (NabidnoutSoucastem(zprava, wParam, lParam, vysledek)) {
+        return true;
+    }
+    return ZpracovatVlastniZpravu(zprava, wParam, lParam, vysledek);
+}
+
+bool OknoHlavni::ZpracovatVlastniZpravu(UINT zprava, WPARAM wParam, LPARAM lParam,
+                                        LRESULT& vysledek) {
     switch (zprava) {
     case WM_COMMAND:
-        PriPrikazu(LOWORD(wParam), HIWORD(wParam), lParam);
+        PriPrikazu(LOWORD(wParam), lParam);
         vysledek = 0;
         return true;
     case WM_NOTIFY:
-        if (WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
-            return true;
-        }
         return PriOznameni(*reinterpret_cast<const NMHDR*>(lParam), vysledek);
-    case WM_MENUSELECT:
-        if (stavovyRadek_.Existuje()) {
-            NabidkyHlavnihoOkna::PriVyberuPolozky(wParam, stavovyRadek_, textPripraven_);
-        }
-        return false;
     case WM_CONTEXTMENU:
         vysledek = 0;
         return PriKontextoveNabidce(reinterpret_cast<HWND>(wParam));
@@ -192,14 +203,6 @@ bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM l
         return true;
     case WM_SYSCOMMAND:
         return PriSystemovemPrikazu(wParam, lParam, vysledek);
-    case WM_TIMER:
-        PriCasovaci(wParam);
-        vysledek = 0;
-        return true;
-    case WM_THEMECHANGED:
-        NabidkyHlavnihoOkna::PouzitObrazky(menu_, aplikace_.MalyPruh(), aplikace_.VerzeWindows());
-        ::DrawMenuBar(okno);
-        return false;
     case WM_HLASITOST_Z_POPUPU:
         PriHlasitostiZPopupu(static_cast<int>(wParam));
         vysledek = 0;
@@ -227,7 +230,6 @@ bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM l
 }
 
 void OknoHlavni::PoVytvoreni() {
-    // The first-run dialog opens here once the program has it.
     aplikace_.NastavitPrioritu();
     if (const std::uint32_t prikaz = aplikace_.StartovniPrikaz(); prikaz != 0) {
         ::PostMessageW(Hwnd(), WM_COMMAND, prikaz, 0);
@@ -247,23 +249,11 @@ void OknoHlavni::PriUkonceni() {
     if (const HRESULT hr = UlozisteAplikace().UlozitStavZobrazeni(); FAILED(hr)) {
         ZobrazitChybuSPopisem(L"Stav zobrazení se nepodařilo uložit.", hr);
     }
-    // The hotkeys are unregistered and the notification icon removed here once the program
-    // has them.
     panelInformaci_.reset();
-    stavovyRadek_.Zrusit();
-    prehravani_.ZrusitPrehravac();
-    zdroje_.OdpojitCombo();
-    panely_.Zrusit();
-    zdroje_.ZrusitSeznam();
-    // The jump list takes its closed form here once the program has it.
+    OdpojitSoucasti();
 }
 
-void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
-    if (prikaz >= kPrvniZdrojNabidky && prikaz <= kPosledniZdrojNabidky) {
-        // A number past the list is no source; nothing is said.
-        prehravani_.PrehratZdroj(static_cast<int>(prikaz - kPrvniZdrojNabidky));
-        return;
-    }
+void OknoHlavni::PriPrikazu(UINT prikaz, LPARAM lParam) {
     switch (prikaz) {
     case ID_KONEC:
         ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
@@ -280,26 +270,8 @@ void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
     case ID_TECHNICKA_PODPORA:
         PrikazyOdkazu::OtevritPodporu();
         break;
-    case ID_SPUSTIT_PRIJEM:
-        prehravani_.Spustit();
-        break;
-    case ID_ZASTAVIT_PRIJEM:
-        prehravani_.Zastavit();
-        break;
     case ID_VLASTNOSTI_ZDROJE:
         ZobrazitVlastnostiZdroje();
-        break;
-    case ID_PRIDAT_ZDROJ:
-        zdroje_.Pridat();
-        break;
-    case ID_ODEBRAT_ZDROJ:
-        zdroje_.Odebrat();
-        break;
-    case ID_UPRAVIT_ZDROJ:
-        zdroje_.Upravit();
-        break;
-    case ID_ZTLUMIT:
-        prehravani_.PrepnoutZtlumeni();
         break;
     case ID_OTEVRIT_URL:
         OtevritUrlNeboSoubor();
@@ -311,12 +283,6 @@ void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
     case ID_PANEL_OVLADANI:
     case ID_PANEL_ZDROJU:
         PrepnoutPas(prikaz);
-        break;
-    case ID_ZVYSIT_HLASITOST:
-        prehravani_.ZvysitHlasitost();
-        break;
-    case ID_SNIZIT_HLASITOST:
-        prehravani_.SnizitHlasitost();
         break;
     case ID_PLOVOUCI_NABIDKA:
         ZobrazitPlovouciNabidku();
@@ -348,20 +314,12 @@ void OknoHlavni::PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam) {
     case ID_SLOZKA_ZAZNAMU:
         OtevritSlozkuZaznamu();
         break;
-    case IDC_COMBO_ZDROJU:
-        if (kod == CBN_SELCHANGE) {
-            zdroje_.PriZmeneCombo();
-        }
-        break;
     default:
         break;
     }
 }
 
 bool OknoHlavni::PriOznameni(const NMHDR& oznameni, LRESULT& vysledek) {
-    if (oznameni.idFrom == IDC_SEZNAM_ZDROJU && oznameni.hwndFrom == zdroje_.SeznamHwnd()) {
-        return zdroje_.PriOznameniSeznamu(oznameni, vysledek);
-    }
     switch (oznameni.code) {
     case TBN_DROPDOWN: {
         const auto& tlacitko = reinterpret_cast<const NMTOOLBARW&>(oznameni);
@@ -454,13 +412,6 @@ void OknoHlavni::OtevritNabidku(UINT idNabidky, const NabidkyHlavnihoOkna::StavN
                                  aplikace_.VerzeWindows());
 }
 
-void OknoHlavni::PriCasovaci(UINT_PTR id) {
-    if (id == kCasovacZaznamu && nahravani_ && stavovyRadek_.Existuje()) {
-        stavovyRadek_.BliknoutZaznamem(aplikace_.StavIkona(StavovaIkona::Zaznam),
-                                       aplikace_.StavIkona(StavovaIkona::BezZaznamu));
-    }
-}
-
 void OknoHlavni::PoslatZmenuVelikosti() {
     RECT klient{};
     ::GetClientRect(Hwnd(), &klient);
@@ -498,7 +449,7 @@ void OknoHlavni::PrepnoutPas(UINT prikaz) {
 }
 
 void OknoHlavni::ZmenitVelikostIkon(std::uint32_t velikost) {
-    SestavitPanely(velikost == kPanelVelkeIkony);
+    soucastPanelu_.Sestavit(velikost == kPanelVelkeIkony);
     NastaveniAplikace().toolBar = velikost;
     AktualizovatStavPrikazu();
     if (const HRESULT hr = UlozisteAplikace().UlozitStavZobrazeni(); FAILED(hr)) {
@@ -559,11 +510,7 @@ void OknoHlavni::NastavitTitulek(const std::wstring& titulek) {
 }
 
 void OknoHlavni::NastavitIkonuPrehravani(bool prehrava) {
-    if (stavovyRadek_.Existuje()) {
-        stavovyRadek_.NastavitIkonu(
-            StavovyRadek::kCastIkonyPrehravani,
-            aplikace_.StavIkona(prehrava ? StavovaIkona::Prehravani : StavovaIkona::Zastaveno));
-    }
+    stavovyRadek_.UkazatPrehravani(prehrava);
 }
 
 void OknoHlavni::NastavitTextStavu(const std::wstring& text) {
@@ -578,20 +525,7 @@ void OknoHlavni::ZnovuZobrazitTextStavu() {
 }
 
 void OknoHlavni::NastavitTextZtlumeni(bool ztlumeno) {
-    if (menu_ == nullptr) {
-        return;
-    }
-    std::wstring text = ztlumeno ? L"Zapnout zvuk" : L"Ztlumit zvuk";
-    MENUITEMINFOW polozka{};
-    polozka.cbSize = sizeof(polozka);
-    polozka.fMask = MIIM_STRING;
-    polozka.dwTypeData = text.data();
-    // A menu text is cosmetic: a refusal leaves the old one.
-    ::SetMenuItemInfoW(menu_, ID_ZTLUMIT, FALSE, &polozka);
-}
-
-void OknoHlavni::ObnovitTlacitkaNahledu() {
-    // The taskbar's thumbnail buttons follow here once the program has them.
+    nabidka_.NastavitTextZtlumeni(ztlumeno);
 }
 
 void OknoHlavni::UkazatHlasitostNaPanelu(std::uint32_t hlasitost) {

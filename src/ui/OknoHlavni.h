@@ -1,10 +1,13 @@
 // The main window: the program's only top-level window and the place where every command
 // arrives as WM_COMMAND (menus, accelerators, toolbar, popups, forwarded command words).
 //
-// It holds the rebar with the toolbar, the control panel and the sources combo box, the
-// client area (the source list or, in its place, the information panel) and the status bar,
-// and after every change of selection, playback, recording or bars it brings the enabled and
-// checked state of its commands up to date in one pass (AktualizovatStavPrikazu).
+// It is a dispatcher. The subsystems that live in it are components (SoucastOkna): the menu
+// bar, the source views, the status bar, the bars and playback, attached in that order once
+// the window exists and detached in the reverse order as it closes. Each message is offered
+// to the components first; after every change of selection, playback, recording, mute or
+// bars one snapshot of the program's state refreshes all of them (AktualizovatStavPrikazu).
+// What stays here is the window's own work: its layout, the view commands, the dialogs it
+// opens and minimising.
 //
 // Playback runs through Prehravani, with the player made by a factory (the hosted control in
 // the program, a scripted player in tests). Commands whose work belongs to parts of the
@@ -19,14 +22,20 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "playback/OvladaniHlasitosti.h"
 #include "playback/Prehravani.h"
 #include "playback/VlaknoHlasitosti.h"
 #include "sources/PohledyZdroju.h"
+#include "ui/NabidkaOkna.h"
 #include "ui/NabidkyHlavnihoOkna.h"
 #include "ui/PanelyNastroju.h"
 #include "ui/SluzbyAplikace.h"
+#include "ui/SoucastPanelu.h"
+#include "ui/SoucastPrehravani.h"
+#include "ui/SoucastZdroju.h"
+#include "ui/StavProgramu.h"
 #include "ui/StavovyRadek.h"
 #include "winapi/Okno.h"
 
@@ -40,8 +49,6 @@ inline constexpr UINT WM_ZNOVU_POUZIT = WM_APP + 2;
 inline constexpr UINT WM_PO_VYTVORENI = WM_APP + 4;
 // The lParam of a minimise that hides to the notification icon whatever "ikona" says.
 inline constexpr LPARAM kVynucenaMinimalizace = static_cast<LPARAM>(0xFFFFFFFF);
-// Blinks the recording icon while the recorder records.
-inline constexpr UINT_PTR kCasovacZaznamu = 1;
 
 class OknoHlavni final : public WinApi::Okno,
                          private PohledyZdroju::Okoli,
@@ -62,8 +69,9 @@ public:
     // failures are fatal.
     void Vytvorit();
 
-    // The one pass over the command states of the menu bar and the toolbar.
+    // One snapshot of the program's state, and every component refreshed from it.
     void AktualizovatStavPrikazu() override;
+    StavProgramu Snimek() const;
     // Restores, shows and brings the window to the front.
     void ZobrazitOkno();
 
@@ -92,8 +100,6 @@ private:
     void NastavitTextStavu(const std::wstring& text) override;
     void ZnovuZobrazitTextStavu() override;
     void NastavitTextZtlumeni(bool ztlumeno) override;
-    void NastavitTipIkony(const std::wstring& tip) override { tipIkony_ = tip; }
-    void ObnovitTlacitkaNahledu() override;
     void UkazatHlasitostNaPanelu(std::uint32_t hlasitost) override;
     void UkazatZtlumeniNaPanelu(bool ztlumeno) override;
 
@@ -101,19 +107,20 @@ private:
     void PriZmeneHlasitosti(int hlasitost) override;
     void PriZmeneZtlumeni(bool ztlumit) override;
 
-    void VytvoritStavovyRadek();
-    void SestavitPanely(bool velke);
+    void PripojitSoucasti();
+    void OdpojitSoucasti();
+    bool NabidnoutSoucastem(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek);
     void PoVytvoreni();
     void PriUkonceni();
 
-    void PriPrikazu(UINT prikaz, UINT kod, LPARAM lParam);
+    void PriPrikazu(UINT prikaz, LPARAM lParam);
     bool PriOznameni(const NMHDR& oznameni, LRESULT& vysledek);
+    bool ZpracovatVlastniZpravu(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek);
     void PriZmeneVelikosti(int sirka, int vyska);
     void UmistitSeznam();
     bool PriSystemovemPrikazu(WPARAM wParam, LPARAM lParam, LRESULT& vysledek);
     bool PriKontextoveNabidce(HWND okno);
     void OtevritNabidku(UINT idNabidky, const NabidkyHlavnihoOkna::StavNabidky& stav);
-    void PriCasovaci(UINT_PTR id);
     void PoslatZmenuVelikosti();
 
     void PrepnoutKlientskouOblast();
@@ -145,16 +152,22 @@ private:
 
     SluzbyAplikace& aplikace_;
     std::wstring textPripraven_;
-    HMENU menu_ = nullptr; // the window's own menu bar, destroyed with it
     PanelyNastroju panely_;
-    StavovyRadek stavovyRadek_;
     PohledyZdroju zdroje_;
     std::unique_ptr<OknoKlientskaOblast> panelInformaci_;
     Vrbatec::Prehravani prehravani_;
     VlaknoHlasitosti popupHlasitosti_;
     std::wstring textStavu_;
-    std::wstring tipIkony_; // for the notification icon once the program has it
     bool nahravani_ = false;
+
+    // The components, in attaching order.
+    NabidkaOkna nabidka_;
+    SoucastZdroju soucastZdroju_;
+    StavovyRadek stavovyRadek_;
+    SoucastPanelu soucastPanelu_;
+    SoucastPrehravani soucastPrehravani_;
+    std::vector<SoucastOkna*> soucasti_;
+    std::size_t pripojeno_ = 0;
     UINT zpravaTlacitkaNaPanelu_ = 0;
 };
 

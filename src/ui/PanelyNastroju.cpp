@@ -128,14 +128,19 @@ void PanelyNastroju::PriZmeneVelikosti(int sirka) {
     }
 }
 
-void PanelyNastroju::PouzitStav(const PravidlaPrikazu::PanelNastroju& stav) {
+void PanelyNastroju::PouzitStav(const PravidlaPrikazu::Stav& stav) {
+    using PravidlaPrikazu::Povrch;
     const HWND toolbar = toolbar_.Get();
-    OveritZpravu(::SendMessageW(toolbar, TB_HIDEBUTTON, ID_SPUSTIT_ZAZNAM,
-                                MAKELPARAM(!stav.spustitZaznamViditelne, 0)));
-    OveritZpravu(::SendMessageW(toolbar, TB_HIDEBUTTON, ID_UKONCIT_ZAZNAM,
-                                MAKELPARAM(!stav.ukoncitZaznamViditelne, 0)));
-    OveritZpravu(::SendMessageW(toolbar, TB_ENABLEBUTTON, ID_NASTAVENI,
-                                MAKELPARAM(stav.nastaveniPovoleno, 0)));
+    if (toolbar == nullptr) {
+        return;
+    }
+    for (const std::uint32_t prikaz : PravidlaPrikazu::PrikazySPravidlem(Povrch::PanelNastroju)) {
+        const auto tlacitko = PravidlaPrikazu::Urcit(prikaz, stav, Povrch::PanelNastroju);
+        OveritZpravu(
+            ::SendMessageW(toolbar, TB_HIDEBUTTON, prikaz, MAKELPARAM(!tlacitko.viditelne, 0)));
+        OveritZpravu(
+            ::SendMessageW(toolbar, TB_ENABLEBUTTON, prikaz, MAKELPARAM(tlacitko.povoleno, 0)));
+    }
 }
 
 void PanelyNastroju::VytvoritRebar(HWND hlavniOkno, HINSTANCE instance) {

@@ -60,8 +60,9 @@ public:
     // Keeps the rebar across the top of a client area `sirka` wide at its own height.
     void PriZmeneVelikosti(int sirka);
 
-    // Recording swaps its start and stop buttons and locks the settings button.
-    void PouzitStav(const PravidlaPrikazu::PanelNastroju& stav);
+    // The buttons' shown and enabled states by the toolbar's rules (recording swaps its start
+    // and stop buttons and locks the settings button); nothing without a toolbar.
+    void PouzitStav(const PravidlaPrikazu::Stav& stav);
 
 private:
     void VytvoritRebar(HWND hlavniOkno, HINSTANCE instance);

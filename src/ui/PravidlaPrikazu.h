@@ -1,19 +1,42 @@
-// Which commands are available in which state: the one set of rules that the menu bar, the
-// main toolbar and the taskbar's thumbnail buttons follow after every change of selection,
-// playback or recording.
+// Which commands are available in which state, on which surface: the one function that the
+// menu bar, the toolbar, the taskbar's thumbnail buttons and jump list and the notification
+// icon's menu follow after every change of the program's state.
+//
+// The rules are rows of one table (command, surface, rule). A command without a row on a
+// surface is enabled, shown and unchecked there, with its own picture and text; a new
+// surface or command adds rows, not types.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
+
+#include "ui/StavProgramu.h"
 
 namespace Vrbatec::Ui::PravidlaPrikazu {
 
-struct Stav {
-    int vybranyIndex = -1;
-    std::uint32_t pocetZdroju = 0;
-    int prehravanyIndex = -1; // -1 when nothing from the list plays
-    bool nahravani = false;
-    bool ztlumeno = false;
+using Stav = StavProgramu;
+
+enum class Povrch {
+    Menu,            // the menu bar and its submenus
+    PanelNastroju,   // the main toolbar
+    TlacitkaNahledu, // the taskbar's thumbnail buttons
+    SeznamSkoku,     // the taskbar's jump-list tasks
+    NabidkaIkony,    // the notification icon's menu
+};
+
+struct StavPolozky {
+    bool povoleno = true;
+    bool viditelne = true;
+    bool zaskrtnuto = false;
+    // A picture of the small strip in place of the command's own; -1 keeps its own.
+    int obrazek = -1;
+    // A text in place of the command's own (thumbnail tooltips); empty where the rule
+    // clears it, unused where `maTip` is false.
+    bool maTip = false;
+    std::wstring_view tip;
+
+    friend bool operator==(const StavPolozky&, const StavPolozky&) = default;
 };
 
 constexpr bool PlatnyVyber(const Stav& stav) {
@@ -24,38 +47,10 @@ constexpr bool Prehravani(const Stav& stav) {
     return stav.prehravanyIndex >= 0;
 }
 
-// Menu items that are enabled or grayed.
-struct Menu {
-    bool spustit;       // 40006
-    bool nastaveni;     // 40002
-    bool spustitZaznam; // 40030
-    bool ukoncitZaznam; // 40031
-    bool vlastnosti;    // 40009
-    bool zastavit;      // 40007
-};
+// The state of the command on the surface.
+StavPolozky Urcit(std::uint32_t prikaz, const Stav& stav, Povrch povrch);
 
-// Toolbar buttons: start and stop of recording take turns in one place.
-struct PanelNastroju {
-    bool spustitZaznamViditelne; // 40030
-    bool ukoncitZaznamViditelne; // 40031
-    bool nastaveniPovoleno;      // 40002
-};
-
-struct TlacitkoNahledu {
-    bool povoleno;
-    std::wstring_view tip;
-};
-
-// The taskbar's thumbnail buttons for play, stop and mute.
-struct Nahled {
-    TlacitkoNahledu spustit;  // 40006
-    TlacitkoNahledu zastavit; // 40007
-    int obrazekZtlumit;       // 40013: small-strip image
-    std::wstring_view tipZtlumit;
-};
-
-Menu PravidlaMenu(const Stav& stav);
-PanelNastroju PravidlaPanelu(const Stav& stav);
-Nahled PravidlaNahledu(const Stav& stav);
+// The commands that have a rule on the surface, in table order: what a surface refreshes.
+std::vector<std::uint32_t> PrikazySPravidlem(Povrch povrch);
 
 } // namespace Vrbatec::Ui::PravidlaPrikazu

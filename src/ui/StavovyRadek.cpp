@@ -4,6 +4,9 @@
 
 #include "zaklad/Diagnostika.h"
 #include "res/resource.h"
+#include "ui/NabidkyHlavnihoOkna.h"
+#include "ui/SluzbyAplikace.h"
+#include "zaklad/IVrbatecModul.h"
 #include "winapi/PopisOkna.h"
 
 namespace Vrbatec::Ui {
@@ -24,6 +27,39 @@ void StavovyRadek::Vytvorit(HWND rodic, HINSTANCE instance, const std::wstring& 
     NastavitText(text);
     NastavitIkonu(kCastIkonyPrehravani, ikonaPrehravani);
     NastavitIkonu(kCastIkonyZaznamu, ikonaZaznamu);
+}
+
+void StavovyRadek::Pripojit(HWND hlavniOkno) {
+    if (aplikace_ == nullptr) {
+        FatalniHResult(E_UNEXPECTED);
+    }
+    Vytvorit(hlavniOkno, ZverejnenyModul().Instance(), *textPripraven_,
+             aplikace_->StavIkona(StavovaIkona::Zastaveno),
+             aplikace_->StavIkona(StavovaIkona::BezZaznamu));
+}
+
+bool StavovyRadek::ZpracovatZpravu(UINT zprava, WPARAM wParam, LPARAM, LRESULT& vysledek) {
+    if (zprava == WM_MENUSELECT && Existuje()) {
+        NabidkyHlavnihoOkna::PriVyberuPolozky(wParam, *this, *textPripraven_);
+        return false;
+    }
+    if (zprava == WM_TIMER && wParam == kCasovacZaznamu) {
+        if (nahravani_ && Existuje()) {
+            BliknoutZaznamem(aplikace_->StavIkona(StavovaIkona::Zaznam),
+                             aplikace_->StavIkona(StavovaIkona::BezZaznamu));
+        }
+        vysledek = 0;
+        return true;
+    }
+    return false;
+}
+
+void StavovyRadek::UkazatPrehravani(bool prehrava) {
+    if (Existuje() && aplikace_ != nullptr) {
+        NastavitIkonu(
+            kCastIkonyPrehravani,
+            aplikace_->StavIkona(prehrava ? StavovaIkona::Prehravani : StavovaIkona::Zastaveno));
+    }
 }
 
 void StavovyRadek::Zrusit() {

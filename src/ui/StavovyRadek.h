@@ -3,18 +3,45 @@
 //
 // Setting up the parts and the icons cannot fail in a working system, so such failures end
 // the program. The bar belongs to this object; its icons belong to whoever passes them.
+//
+// As the main window's component it takes its icons and ready text from the application,
+// shows the hint of a highlighted menu item, and blinks the recording icon on the window's
+// timer while the snapshot says the program records.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "ui/SoucastOkna.h"
 #include "zaklad/Handle.h"
 
 namespace Vrbatec::Ui {
 
-class StavovyRadek {
+class SluzbyAplikace;
+
+// Blinks the recording icon while the recorder records.
+inline constexpr UINT_PTR kCasovacZaznamu = 1;
+
+class StavovyRadek final : public SoucastOkna {
 public:
+    // A bar made with Vytvorit.
+    StavovyRadek() = default;
+    // The main window's bar; both outlive it, and the text is filled in before attaching.
+    StavovyRadek(const SluzbyAplikace& aplikace, const std::wstring& textPripraven) noexcept
+        : aplikace_(&aplikace), textPripraven_(&textPripraven) {}
+    StavovyRadek(const StavovyRadek&) = delete;
+    StavovyRadek& operator=(const StavovyRadek&) = delete;
+
+    // SoucastOkna: the bar with the ready text, stopped and not recording.
+    void Pripojit(HWND hlavniOkno) override;
+    void Odpojit() override { Zrusit(); }
+    void Obnovit(const StavProgramu& stav) override { nahravani_ = stav.nahravani; }
+    bool ZpracovatZpravu(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek) override;
+
+    // The playing or stopped icon of the application, when the bar exists.
+    void UkazatPrehravani(bool prehrava);
+
     static constexpr int kCastIkonyPrehravani = 0;
     static constexpr int kCastIkonyZaznamu = 1;
     static constexpr int kCastTextu = 2;
@@ -42,6 +69,9 @@ public:
 private:
     HWND PlatneOkno() const;
 
+    const SluzbyAplikace* aplikace_ = nullptr;
+    const std::wstring* textPripraven_ = nullptr;
+    bool nahravani_ = false;
     WinApi::UniqueWindow okno_;
 };
 

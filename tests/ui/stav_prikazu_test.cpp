@@ -1,4 +1,4 @@
-// The refresh of command states over the program's menu bar and a toolbar of its strips.
+// The command states over the program's menu bar and a toolbar of its strips.
 #include "ui/StavPrikazu.h"
 
 #include <commctrl.h>
@@ -36,7 +36,8 @@ TEST_F(StavPrikazuTest, MenuAndToolbarFollowSelectionPlaybackAndRecording) {
           Pripad{{.vybranyIndex = 2, .pocetZdroju = 3, .prehravanyIndex = 1}, 1, 1}}) {
         const bool nahrava = p.stav.nahravani;
         SCOPED_TRACE(testing::Message() << p.stav.vybranyIndex << " recording " << nahrava);
-        StavPrikazu::Pouzit(menu_, panely_, p.stav, true, 1);
+        StavPrikazu::PouzitNaMenu(menu_, p.stav);
+        panely_.PouzitStav(p.stav);
         EXPECT_EQ(!p.spustit, Ma(menu_, ID_SPUSTIT_PRIJEM, MF_GRAYED));
         EXPECT_EQ(!p.zastavit, Ma(menu_, ID_ZASTAVIT_PRIJEM, MF_GRAYED));
         EXPECT_EQ(!p.zastavit, Ma(menu_, ID_VLASTNOSTI_ZDROJE, MF_GRAYED));

@@ -1,0 +1,36 @@
+// Playback as a component of the main window: the player is created with the window and
+// destroyed as it closes, and the playback commands (start, stop, mute, volume steps, the
+// sources of the icon's submenu) are handled here.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/SoucastOkna.h"
+
+namespace Vrbatec {
+class Prehravani;
+}
+
+namespace Vrbatec::Ui {
+
+// Commands 51000 + i play source i of the list.
+inline constexpr UINT kPrvniZdrojNabidky = 51000;
+inline constexpr UINT kPosledniZdrojNabidky = 52000;
+
+class SoucastPrehravani final : public SoucastOkna {
+public:
+    // Playback outlives the component.
+    explicit SoucastPrehravani(Prehravani& prehravani) noexcept : prehravani_(prehravani) {}
+
+    void Pripojit(HWND hlavniOkno) override;
+    void Odpojit() override;
+    void Obnovit(const StavProgramu&) override {}
+    bool ZpracovatZpravu(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek) override;
+
+private:
+    bool PriPrikazu(UINT prikaz);
+
+    Prehravani& prehravani_;
+};
+
+} // namespace Vrbatec::Ui
