@@ -2,21 +2,10 @@
 
 #include <memory>
 
-#include "zaklad/Diagnostika.h"
 #include "playback/DlgHlasitost.h"
-#include "winapi/HraniceVyjimek.h"
 #include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
-
-namespace {
-
-// How long the destructor waits for a pop-up asked to close; its loop answers at once, but
-// hiding a window can take a while.
-constexpr ULONGLONG kCekaniNaKonec = 5000;
-constexpr DWORD kKrokCekani = 50;
-
-} // namespace
 
 struct VlaknoHlasitosti::Zadani {
     HINSTANCE instance;
@@ -26,39 +15,28 @@ struct VlaknoHlasitosti::Zadani {
 };
 
 VlaknoHlasitosti::~VlaknoHlasitosti() {
-    // The pop-up may not have its window yet: ask again until the thread has ended.
-    const ULONGLONG konec = ::GetTickCount64() + kCekaniNaKonec;
-    while (Bezi() && ::GetTickCount64() < konec) {
-        if (HWND okno = okno_->load(); okno != nullptr) {
-            ::PostMessageW(okno, WM_COMMAND, IDCANCEL, 0);
+    // The pop-up's loop is not ours to poll a stop request: it is asked to close, again until
+    // its thread ends, since it may not have its window yet.
+    vlakno_.Zastavit(WinApi::VlaknoPrace::kLimitKonce, [okno = okno_] {
+        if (HWND popup = okno->load(); popup != nullptr) {
+            ::PostMessageW(popup, WM_COMMAND, IDCANCEL, 0);
         }
-        ::WaitForSingleObject(vlakno_.Get(), kKrokCekani);
-    }
+    });
 }
 
 bool VlaknoHlasitosti::Otevrit(HWND hlavniOkno, int hlasitost) {
     if (Bezi()) {
         return false;
     }
-    vlakno_.Reset();
-    auto zadani = std::make_unique<Zadani>(
-        Zadani{ZverejnenyModul().Instance(), hlavniOkno, hlasitost, okno_});
-    vlakno_.Reset(::CreateThread(nullptr, 0, &Vlakno, zadani.get(), 0, nullptr));
-    OveritVolani(static_cast<bool>(vlakno_));
-    zadani.release(); // the thread owns it now
+    vlakno_.Spustit(Zadani{ZverejnenyModul().Instance(), hlavniOkno, hlasitost, okno_},
+                    [](Zadani& zadani, const WinApi::RizeniPrace<>& rizeni) {
+                        if (!rizeni.KonecPozadovan()) {
+                            DlgHlasitost dialog(zadani.prijemce, zadani.hlasitost,
+                                                zadani.okno.get());
+                            dialog.Spustit(zadani.instance);
+                        }
+                    });
     return true;
-}
-
-bool VlaknoHlasitosti::Bezi() const {
-    return vlakno_ && ::WaitForSingleObject(vlakno_.Get(), 0) == WAIT_TIMEOUT;
-}
-
-DWORD WINAPI VlaknoHlasitosti::Vlakno(void* parametr) {
-    const std::unique_ptr<Zadani> zadani(static_cast<Zadani*>(parametr));
-    return static_cast<DWORD>(WinApi::BezVyjimek([&]() -> INT_PTR {
-        DlgHlasitost dialog(zadani->prijemce, zadani->hlasitost, zadani->okno.get());
-        return dialog.Spustit(zadani->instance);
-    }));
 }
 
 } // namespace Vrbatec

@@ -13,7 +13,7 @@
 #include <atomic>
 #include <memory>
 
-#include "zaklad/Handle.h"
+#include "winapi/VlaknoPrace.h"
 
 namespace Vrbatec {
 
@@ -29,15 +29,14 @@ public:
     // cannot be started is thrown as HRESULT.
     bool Otevrit(HWND hlavniOkno, int hlasitost);
 
-    bool Bezi() const;
+    bool Bezi() const noexcept { return vlakno_.Bezi(); }
     // The pop-up's window while it is shown, else nullptr.
     HWND Okno() const noexcept { return okno_->load(); }
 
 private:
     struct Zadani;
-    static DWORD WINAPI Vlakno(void* parametr);
 
-    WinApi::UniqueHandle vlakno_;
+    WinApi::VlaknoPrace vlakno_;
     std::shared_ptr<std::atomic<HWND>> okno_ = std::make_shared<std::atomic<HWND>>(nullptr);
 };
 

@@ -1,5 +1,6 @@
 // The pop-up volume slider on its own thread: how it opens, how a movement reaches
-// the thread that opened it, that only one runs, and that it ends when it loses activation.
+// the thread that opened it, that only one runs, and that it ends when it loses activation or
+// its owner goes.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 
 #include "../winapi/OknaTestu.h"
 #include "playback/DlgHlasitost.h"
@@ -35,15 +37,15 @@ protected:
     }
 
     HWND Otevrit(int hlasitost) {
-        EXPECT_TRUE(popup_.Otevrit(rodic_.Hwnd(), hlasitost));
-        EXPECT_TRUE(CekatNa([this] { return popup_.Okno() != nullptr; }));
-        return popup_.Okno();
+        EXPECT_TRUE(popup_->Otevrit(rodic_.Hwnd(), hlasitost));
+        EXPECT_TRUE(CekatNa([this] { return popup_->Okno() != nullptr; }));
+        return popup_->Okno();
     }
 
     Testy::RodicTestu rodic_;
     Testy::ZaznamZprav zpravy_;
     std::vector<int> prijate_;
-    VlaknoHlasitosti popup_;
+    std::optional<VlaknoHlasitosti> popup_{std::in_place};
 };
 
 TEST_F(HlasitostPopupTest, OpensOncePostsEachMovementAsTheVolumeAndClosesWhenDeactivated) {
@@ -51,8 +53,8 @@ TEST_F(HlasitostPopupTest, OpensOncePostsEachMovementAsTheVolumeAndClosesWhenDea
     ASSERT_NE(popup, nullptr);
     HWND posuvnik = ::GetDlgItem(popup, IDC_HLASITOST);
     EXPECT_EQ(::SendMessageW(posuvnik, TBM_GETPOS, 0, 0), 70);
-    EXPECT_FALSE(popup_.Otevrit(rodic_.Hwnd(), 80));
-    EXPECT_EQ(popup_.Okno(), popup);
+    EXPECT_FALSE(popup_->Otevrit(rodic_.Hwnd(), 80));
+    EXPECT_EQ(popup_->Okno(), popup);
 
     for (const int pozice : {0, 75}) {
         ::SendMessageW(posuvnik, TBM_SETPOS, TRUE, pozice);
@@ -66,10 +68,15 @@ TEST_F(HlasitostPopupTest, OpensOncePostsEachMovementAsTheVolumeAndClosesWhenDea
     ASSERT_TRUE(CekatNa([popup] { return ::GetForegroundWindow() == popup; }));
     ::ShowWindow(rodic_.Hwnd(), SW_SHOW);
     ::SetForegroundWindow(rodic_.Hwnd());
-    EXPECT_TRUE(CekatNa([this] { return !popup_.Bezi(); }));
+    EXPECT_TRUE(CekatNa([this] { return !popup_->Bezi(); }));
     EXPECT_FALSE(::IsWindow(popup));
     EXPECT_EQ(prijate_.size(), 2u);
-    EXPECT_NE(Otevrit(50), nullptr);
+
+    // It opens again, and its owner's end closes it.
+    const HWND druhy = Otevrit(50);
+    ASSERT_NE(druhy, nullptr);
+    popup_.reset();
+    EXPECT_FALSE(::IsWindow(druhy));
 }
 
 // A pop-up whose thread does not answer while its owner goes: the owner gives up waiting,
