@@ -4,7 +4,6 @@
 
 #include "zaklad/Diagnostika.h"
 #include "res/resource.h"
-#include "winapi/OdrazitOznameni.h"
 
 namespace Vrbatec {
 
@@ -15,13 +14,6 @@ INT_PTR DlgHlasitost::Spustit(HINSTANCE instance) {
 bool DlgHlasitost::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                                    LRESULT& vysledek) {
     switch (zprava) {
-    case WM_INITDIALOG:
-        Pripravit(okno);
-        vysledek = TRUE;
-        return true;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        return WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek);
     case Knihovna::TrackBarImpl::kZpravaPosunu:
         PriPosunu();
         return true;
@@ -33,18 +25,13 @@ bool DlgHlasitost::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM
             Skoncit(kPotvrzeno);
         }
         return false;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            Skoncit(LOWORD(wParam) == IDOK ? kPotvrzeno : kZruseno);
-            return true;
-        }
-        return false;
     default:
-        return false;
+        return Dialog::ZpracovatZpravu(okno, zprava, wParam, lParam, vysledek);
     }
 }
 
-void DlgHlasitost::Pripravit(HWND okno) {
+bool DlgHlasitost::PriInicializaci() {
+    HWND okno = Hwnd();
     POINT kurzor{};
     ::GetCursorPos(&kurzor);
     // The top of the vertical slider is its position 0, and full volume.
@@ -56,6 +43,7 @@ void DlgHlasitost::Pripravit(HWND okno) {
     posuvnik_.DoplnitStyl(TBS_NOTICKS);
     ::SetWindowPos(okno, HWND_TOPMOST, kurzor.x, kurzor.y, 0, 0, SWP_NOSIZE);
     Zverejnit(okno);
+    return true;
 }
 
 // Ending hides the dialog, which takes its activation away once more; the first reason counts.

@@ -36,7 +36,9 @@ public:
                          LRESULT& vysledek) override;
 
 private:
-    void Pripravit(HWND okno);
+    bool PriInicializaci() override;
+    void PriOk() override { Skoncit(kPotvrzeno); }
+    void PriZruseni() override { Skoncit(kZruseno); }
     void PriPosunu() const;
     void Skoncit(INT_PTR vysledek);
     void Zverejnit(HWND okno) const;

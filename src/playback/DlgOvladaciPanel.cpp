@@ -5,7 +5,6 @@
 #include "zaklad/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
-#include "winapi/OdrazitOznameni.h"
 
 namespace Vrbatec {
 
@@ -28,29 +27,15 @@ void DlgOvladaciPanel::UkazatZtlumeni(bool ztlumeno) {
 
 bool DlgOvladaciPanel::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                                        LRESULT& vysledek) {
-    switch (zprava) {
-    case WM_INITDIALOG:
-        Pripravit(okno);
-        vysledek = FALSE; // the panel must not take the focus from the main window
-        return true;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        return WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek);
-    case Knihovna::TrackBarImpl::kZpravaPosunu:
+    if (zprava == Knihovna::TrackBarImpl::kZpravaPosunu) {
         PriPosunu();
         return true;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_ZTLUMIT && HIWORD(wParam) == BN_CLICKED) {
-            PriZtlumeni();
-            return true;
-        }
-        return false;
-    default:
-        return false;
     }
+    return Dialog::ZpracovatZpravu(okno, zprava, wParam, lParam, vysledek);
 }
 
-void DlgOvladaciPanel::Pripravit(HWND okno) {
+bool DlgOvladaciPanel::PriInicializaci() {
+    HWND okno = Hwnd();
     // A stored volume above 100 is shown as 0: the player never gets such a value either.
     const auto hlasitost = static_cast<int>(NastaveniAplikace().hlasitost);
     const HRESULT hr = posuvnik_.PripojitPosuvnik(::GetDlgItem(okno, IDC_HLASITOST), hlasitost, 0);
@@ -59,6 +44,15 @@ void DlgOvladaciPanel::Pripravit(HWND okno) {
     }
     posuvnik_.DoplnitStyl(TBS_NOTICKS);
     ZobrazitCislo(posuvnik_.Pozice());
+    return false; // the panel must not take the focus from the main window
+}
+
+bool DlgOvladaciPanel::PriPrikazu(WORD id, WORD kod, HWND) {
+    if (id != IDC_ZTLUMIT || kod != BN_CLICKED) {
+        return false;
+    }
+    PriZtlumeni();
+    return true;
 }
 
 void DlgOvladaciPanel::PriPosunu() {

@@ -30,7 +30,8 @@ public:
                          LRESULT& vysledek) override;
 
 private:
-    void Pripravit(HWND okno);
+    bool PriInicializaci() override;
+    bool PriPrikazu(WORD id, WORD kod, HWND prvek) override;
     void PriPosunu();
     void PriZtlumeni();
     void ZobrazitCislo(int hlasitost);

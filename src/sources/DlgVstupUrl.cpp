@@ -2,7 +2,6 @@
 
 #include "zaklad/VzorTextu.h"
 #include "res/resource.h"
-#include "winapi/OdrazitOznameni.h"
 #include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
@@ -23,43 +22,18 @@ INT_PTR DlgVstupUrl::Spustit(HWND vlastnik, HIMAGELIST malyPruh) {
     return SpustitModalne(ZverejnenyModul().Instance(), MAKEINTRESOURCEW(IDD_VSTUP_URL), vlastnik);
 }
 
-bool DlgVstupUrl::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
-                                  LRESULT& vysledek) {
-    if (WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
-        return true;
-    }
-    switch (zprava) {
-    case WM_INITDIALOG:
-        Pripravit(okno);
-        vysledek = TRUE;
-        return true;
-    case WM_COMMAND:
-        return HIWORD(wParam) == BN_CLICKED && PriPrikazu(LOWORD(wParam));
-    default:
-        return false;
-    }
-}
-
-void DlgVstupUrl::Pripravit(HWND okno) {
+bool DlgVstupUrl::PriInicializaci() {
     IVrbatecModul& modul = ZverejnenyModul();
     NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
     NastavitTitulek(VzorTextu::Dosadit(L"%s - Otevřít URL/soubor", {modul.NazevAplikace()}));
-    edit_.PripojitEdit(::GetDlgItem(okno, IDC_URL_ZDROJE), url.c_str(), malyPruh_,
+    edit_.PripojitEdit(::GetDlgItem(Hwnd(), IDC_URL_ZDROJE), url.c_str(), malyPruh_,
                        kObrazekProchazeni);
+    return true;
 }
 
-bool DlgVstupUrl::PriPrikazu(WORD id) {
-    switch (id) {
-    case IDOK:
-        url = TextPrvku(Hwnd(), IDC_URL_ZDROJE);
-        Ukoncit(IDOK);
-        return true;
-    case IDCANCEL:
-        Ukoncit(IDCANCEL);
-        return true;
-    default:
-        return false;
-    }
+void DlgVstupUrl::PriOk() {
+    url = TextPrvku(Hwnd(), IDC_URL_ZDROJE);
+    Dialog::PriOk();
 }
 
 } // namespace Vrbatec

@@ -22,12 +22,9 @@ public:
     // an opened file from the given normal list of the small image strip.
     INT_PTR Spustit(HWND vlastnik, HIMAGELIST malyPruh);
 
-    bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
-                         LRESULT& vysledek) override;
-
 private:
-    void Pripravit(HWND okno);
-    bool PriPrikazu(WORD id);
+    bool PriInicializaci() override;
+    void PriOk() override;
 
     WinApi::EditSoubor edit_;
     HIMAGELIST malyPruh_ = nullptr;

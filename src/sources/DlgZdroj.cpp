@@ -2,7 +2,6 @@
 
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
-#include "winapi/OdrazitOznameni.h"
 #include "zaklad/IVrbatecModul.h"
 
 namespace Vrbatec {
@@ -27,24 +26,8 @@ INT_PTR DlgZdroj::Spustit(HWND vlastnik) {
     return SpustitModalne(ZverejnenyModul().Instance(), MAKEINTRESOURCEW(IDD_ZDROJ), vlastnik);
 }
 
-bool DlgZdroj::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
-                               LRESULT& vysledek) {
-    switch (zprava) {
-    case WM_INITDIALOG:
-        Pripravit(okno);
-        vysledek = TRUE;
-        return true;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        return WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek);
-    case WM_COMMAND:
-        return HIWORD(wParam) == BN_CLICKED && PriPrikazu(LOWORD(wParam));
-    default:
-        return false;
-    }
-}
-
-void DlgZdroj::Pripravit(HWND okno) {
+bool DlgZdroj::PriInicializaci() {
+    HWND okno = Hwnd();
     IVrbatecModul& modul = ZverejnenyModul();
     NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
     NastavitTitulek(L" " + modul.NazevAplikace() + L" - Zdroj");
@@ -57,9 +40,13 @@ void DlgZdroj::Pripravit(HWND okno) {
     posuvnik_.PripojitPosuvnik(::GetDlgItem(okno, IDC_HLASITOST), vlastni ? hlasitost : 0);
     ::CheckDlgButton(okno, IDC_VLASTNI_HLASITOST, vlastni ? BST_CHECKED : BST_UNCHECKED);
     ZobrazitVlastniHlasitost(vlastni);
+    return true;
 }
 
-bool DlgZdroj::PriPrikazu(WORD id) {
+bool DlgZdroj::PriPrikazu(WORD id, WORD kod, HWND) {
+    if (kod != BN_CLICKED) {
+        return false;
+    }
     HWND okno = Hwnd();
     switch (id) {
     case IDC_VLASTNI_HLASITOST: {
@@ -73,16 +60,14 @@ bool DlgZdroj::PriPrikazu(WORD id) {
     case IDC_POUZIT_AKTUALNI:
         posuvnik_.NastavitPozici(static_cast<int>(NastaveniAplikace().hlasitost));
         return true;
-    case IDOK:
-        PrevzitHodnoty();
-        Ukoncit(IDOK);
-        return true;
-    case IDCANCEL:
-        Ukoncit(IDCANCEL);
-        return true;
     default:
         return false;
     }
+}
+
+void DlgZdroj::PriOk() {
+    PrevzitHodnoty();
+    Dialog::PriOk();
 }
 
 void DlgZdroj::ZobrazitVlastniHlasitost(bool zapnuta) {

@@ -25,12 +25,10 @@ public:
     // dialog, IDCANCEL when not, -1 when the dialog could not be shown.
     INT_PTR Spustit(HWND vlastnik);
 
-    bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
-                         LRESULT& vysledek) override;
-
 private:
-    void Pripravit(HWND okno);
-    bool PriPrikazu(WORD id);
+    bool PriInicializaci() override;
+    bool PriPrikazu(WORD id, WORD kod, HWND prvek) override;
+    void PriOk() override;
     void ZobrazitVlastniHlasitost(bool zapnuta);
     void PrevzitHodnoty();
 

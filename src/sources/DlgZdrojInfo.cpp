@@ -16,37 +16,21 @@ INT_PTR DlgZdrojInfo::Spustit(HWND vlastnik) {
     return SpustitModalne(ZverejnenyModul().Instance(), MAKEINTRESOURCEW(IDD_ZDROJ_INFO), vlastnik);
 }
 
-bool DlgZdrojInfo::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM,
-                                   LRESULT& vysledek) {
-    switch (zprava) {
-    case WM_INITDIALOG:
-        Pripravit(okno);
-        vysledek = TRUE;
-        return true;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            Ukoncit(LOWORD(wParam));
-            return true;
-        }
-        return false;
-    default:
-        return false;
-    }
-}
-
 // The player answers for the media it has open; with none, even its name fails.
 bool DlgZdrojInfo::MediumDostupne() const {
     std::wstring nazev;
     return prehravac_ != nullptr && SUCCEEDED(prehravac_->NazevMedia(nazev));
 }
 
-void DlgZdrojInfo::Pripravit(HWND okno) {
+bool DlgZdrojInfo::PriInicializaci() {
+    HWND okno = Hwnd();
     informace_.Pripojit(::GetDlgItem(okno, IDC_INFORMACE_ZDROJE));
     IVrbatecModul& modul = ZverejnenyModul();
     NastavitTitulek(VzorTextu::Dosadit(L" Vlastnosti zdroje (%s)", {modul.NazevAplikace()}));
     NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
     ZobrazitZdroj(okno);
     ZobrazitInformace();
+    return true;
 }
 
 void DlgZdrojInfo::ZobrazitZdroj(HWND okno) const {

@@ -26,12 +26,9 @@ public:
     // could not be shown.
     INT_PTR Spustit(HWND vlastnik);
 
-    bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
-                         LRESULT& vysledek) override;
-
 private:
     bool MediumDostupne() const;
-    void Pripravit(HWND okno);
+    bool PriInicializaci() override;
     void ZobrazitZdroj(HWND okno) const;
     void ZobrazitInformace();
 

@@ -14,7 +14,6 @@
 #include "res/resource.h"
 #include "update/Odkazy.h"
 #include "update/PrikazyOdkazu.h"
-#include "winapi/OdrazitOznameni.h"
 #include "winapi/OtviracOdkazu.h"
 #include "zaklad/IVrbatecModul.h"
 
@@ -55,17 +54,12 @@ HWND DlgKlientskaOblast::Vytvorit(HINSTANCE instance, HWND rodic) {
 
 bool DlgKlientskaOblast::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
                                          LRESULT& vysledek) {
-    if (WinApi::OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
+    // The base first: it reflects the colour messages to the controls before they are answered
+    // here for the panel as a whole.
+    if (Dialog::ZpracovatZpravu(okno, zprava, wParam, lParam, vysledek)) {
         return true;
     }
     switch (zprava) {
-    case WM_INITDIALOG:
-        Pripravit(okno);
-        vysledek = FALSE; // the focus stays where the main window has it
-        return true;
-    case WM_NOTIFY:
-        vysledek = 0;
-        return NaOdkaz(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_THEMECHANGED:
         PouzitPismoMotivu(okno);
         return false;
@@ -78,7 +72,8 @@ bool DlgKlientskaOblast::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, 
     }
 }
 
-void DlgKlientskaOblast::Pripravit(HWND okno) {
+bool DlgKlientskaOblast::PriInicializaci() {
+    HWND okno = Hwnd();
     for (const int id : kPrvky) {
         if (::GetDlgItem(okno, id) == nullptr) {
             FatalniHResult(E_HANDLE);
@@ -101,6 +96,7 @@ void DlgKlientskaOblast::Pripravit(HWND okno) {
 
     PouzitPismoMotivu(okno);
     PridatTipy(okno);
+    return false; // the focus stays where the main window has it
 }
 
 void DlgKlientskaOblast::PridatTipy(HWND okno) {
@@ -137,7 +133,7 @@ void DlgKlientskaOblast::PouzitPismoMotivu(HWND okno) {
     pismoMotivu_ = std::move(pismoMotivu);
 }
 
-bool DlgKlientskaOblast::NaOdkaz(const NMHDR& oznameni) {
+bool DlgKlientskaOblast::PriOznameni(const NMHDR& oznameni, LRESULT&) {
     if (oznameni.code != NM_CLICK && oznameni.code != NM_RETURN) {
         return false;
     }

@@ -38,10 +38,10 @@ public:
     HWND TipOkno() const noexcept { return tipy_.Hwnd(); }
 
 private:
-    void Pripravit(HWND okno);
+    bool PriInicializaci() override;
+    bool PriOznameni(const NMHDR& oznameni, LRESULT& vysledek) override;
     void PridatTipy(HWND okno);
     void PouzitPismoMotivu(HWND okno);
-    bool NaOdkaz(const NMHDR& oznameni);
     static LRESULT BarvaPozadi(HDC dc);
 
     HINSTANCE instance_ = nullptr;

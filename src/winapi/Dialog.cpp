@@ -1,6 +1,7 @@
 #include "winapi/Dialog.h"
 
 #include "zaklad/Diagnostika.h"
+#include "winapi/OdrazitOznameni.h"
 
 namespace Vrbatec::WinApi {
 
@@ -43,6 +44,62 @@ void Dialog::Zrusit() {
     if (Hwnd() != nullptr && ::IsWindow(Hwnd()) && !::DestroyWindow(Hwnd())) {
         FatalniPosledniChyba();
     }
+}
+
+bool Dialog::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
+                             LRESULT& vysledek) {
+    if (OdrazitOznameni(okno, zprava, wParam, lParam, vysledek)) {
+        return true;
+    }
+    switch (zprava) {
+    case WM_INITDIALOG:
+        vysledek = PriInicializaci() ? TRUE : FALSE;
+        return true;
+    case WM_COMMAND:
+        vysledek = 0;
+        return RozeslatPrikaz(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY:
+        vysledek = 0;
+        return PriOznameni(*reinterpret_cast<const NMHDR*>(lParam), vysledek);
+    default:
+        return false;
+    }
+}
+
+bool Dialog::PriInicializaci() {
+    return true;
+}
+
+bool Dialog::PriPrikazu(WORD, WORD, HWND) {
+    return false;
+}
+
+bool Dialog::PriOznameni(const NMHDR&, LRESULT&) {
+    return false;
+}
+
+void Dialog::PriOk() {
+    if (modalni_) {
+        Ukoncit(IDOK);
+    }
+}
+
+void Dialog::PriZruseni() {
+    if (modalni_) {
+        Ukoncit(IDCANCEL);
+    }
+}
+
+bool Dialog::RozeslatPrikaz(WORD id, WORD kod, HWND prvek) {
+    if (kod == BN_CLICKED && id == IDOK) {
+        PriOk();
+        return true;
+    }
+    if (kod == BN_CLICKED && id == IDCANCEL) {
+        PriZruseni();
+        return true;
+    }
+    return PriPrikazu(id, kod, prvek);
 }
 
 LPARAM Dialog::Spustit(bool modalni) noexcept {

@@ -75,6 +75,41 @@ int ZaznamZprav::Pocet(UINT zprava) const {
                                           [&](const MSG& z) { return z.message == zprava; }));
 }
 
+SablonaDialogu::SablonaDialogu(DWORD styl, short sirka, short vyska) {
+    PridatDword(styl);
+    PridatDword(0);
+    // The number of controls, then position and size, no menu, the system's class, no title.
+    data_.insert(data_.end(), {0, 0, 0, static_cast<WORD>(sirka), static_cast<WORD>(vyska), 0, 0});
+    PridatText(L"");
+}
+
+SablonaDialogu& SablonaDialogu::Pridat(WORD trida, WORD id, DWORD styl, short x, short y,
+                                       short sirka, short vyska, const wchar_t* text) {
+    if (data_.size() % 2 != 0) {
+        data_.push_back(0);
+    }
+    PridatDword(WS_CHILD | WS_VISIBLE | styl);
+    PridatDword(0);
+    data_.insert(data_.end(), {static_cast<WORD>(x), static_cast<WORD>(y), static_cast<WORD>(sirka),
+                               static_cast<WORD>(vyska), id, 0xFFFF, trida});
+    PridatText(text);
+    data_.push_back(0); // no creation data
+    ++data_[4];
+    return *this;
+}
+
+void SablonaDialogu::PridatDword(DWORD hodnota) {
+    data_.push_back(LOWORD(hodnota));
+    data_.push_back(HIWORD(hodnota));
+}
+
+void SablonaDialogu::PridatText(const wchar_t* text) {
+    for (; *text != L'\0'; ++text) {
+        data_.push_back(static_cast<WORD>(*text));
+    }
+    data_.push_back(0);
+}
+
 std::wstring TextOkna(HWND okno) {
     wchar_t text[256] = {};
     const auto delka = ::SendMessageW(okno, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
