@@ -10,6 +10,7 @@
 
 #include "zaklad/KlicRegistru.h"
 #include "config/PopisNastaveni.h"
+#include "config/PravidlaNastaveni.h"
 #include "config/RegistrHorkychKlaves.h"
 
 namespace Vrbatec {
@@ -135,6 +136,36 @@ HRESULT UlozisteNastaveni::UlozitVse() {
     }
     // The values are what matters; the hotkeys follow them or stay as they were stored.
     UlozitHorkeKlavesy(hodnoty_.horkeKlavesy, koren_);
+    return S_OK;
+}
+
+HRESULT UlozisteNastaveni::Pouzit(const Nastaveni& kopie, Ulozeni ulozeni, std::wstring* chyba) {
+    const std::lock_guard zamek(zamek_);
+    if (const auto zprava = PravidlaNastaveni::PrvniChyba(kopie, hodnoty_)) {
+        if (chyba != nullptr) {
+            *chyba = *zprava;
+        }
+        return E_INVALIDARG;
+    }
+    HRESULT hr = S_OK;
+    switch (ulozeni) {
+    case Ulozeni::Vse:
+        hr = ZapsatSkupiny(koren_, HodnotyNastaveni(), kopie);
+        if (hr == S_OK) {
+            // The values are what matters; the hotkeys follow them or stay as they were.
+            UlozitHorkeKlavesy(kopie.horkeKlavesy, koren_);
+        }
+        break;
+    case Ulozeni::StavZobrazeni:
+        hr = ZapsatSkupiny(koren_, HodnotyStavuZobrazeni(), kopie);
+        break;
+    case Ulozeni::Nic:
+        break;
+    }
+    if (hr != S_OK) {
+        return hr;
+    }
+    hodnoty_ = kopie;
     return S_OK;
 }
 

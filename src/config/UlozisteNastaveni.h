@@ -2,6 +2,11 @@
 // their whole run, and the operations that move the settings between memory and the
 // registry. Other parts read single fields on the GUI thread without the lock.
 //
+// Whoever changes settings (a dialog, a settings page, a view command) edits a copy
+// (Kopie) and hands it to Pouzit, which judges it, saves it and only then puts it in
+// place of the live settings. A dialog that is cancelled simply drops its copy; what an
+// earlier apply put in place stays.
+//
 // The registry root is a parameter so that tests can use a root of their own; the program
 // uses the one store of UlozisteAplikace() under kKorenNastaveni.
 #pragma once
@@ -16,6 +21,13 @@
 
 namespace Vrbatec {
 
+// How much of an applied copy is written to the registry at once.
+enum class Ulozeni {
+    Vse,           // every value and the hotkeys: the settings dialog and the first run
+    StavZobrazeni, // the playing index and the bars, as the end of the session does
+    Nic,           // nothing now: a view change the end of the session will write
+};
+
 class UlozisteNastaveni {
 public:
     // The root path is below HKEY_CURRENT_USER.
@@ -24,6 +36,12 @@ public:
     UlozisteNastaveni& operator=(const UlozisteNastaveni&) = delete;
 
     Nastaveni& Hodnoty() { return hodnoty_; }
+    // A copy of the live settings to edit.
+    Nastaveni Kopie() const { return hodnoty_; }
+    // Judges the copy (PravidlaNastaveni), writes it as `ulozeni` says and puts it in place.
+    // E_INVALIDARG with the user's message in `chyba` for a value that breaks its rule, or
+    // the HRESULT of a failed write; either way the live settings stay as they were.
+    HRESULT Pouzit(const Nastaveni& kopie, Ulozeni ulozeni, std::wstring* chyba = nullptr);
     const std::wstring& Koren() const { return koren_; }
 
     // Every default, with the Documents folder of the user for recordings and the list

@@ -15,6 +15,10 @@ struct VlaknoHlasitosti::Zadani {
 };
 
 VlaknoHlasitosti::~VlaknoHlasitosti() {
+    Zavrit();
+}
+
+void VlaknoHlasitosti::Zavrit() {
     // The pop-up's loop is not ours to poll a stop request: it is asked to close, again until
     // its thread ends, since it may not have its window yet.
     vlakno_.Zastavit(WinApi::VlaknoPrace::kLimitKonce, [okno = okno_] {

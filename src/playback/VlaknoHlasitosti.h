@@ -30,6 +30,9 @@ public:
     bool Otevrit(HWND hlavniOkno, int hlasitost);
 
     bool Bezi() const noexcept { return vlakno_.Bezi(); }
+    // Closes a pop-up that is open and waits for its thread (five seconds at most); the owner
+    // calls it before the window the pop-up reports to is destroyed.
+    void Zavrit();
     // The pop-up's window while it is shown, else nullptr.
     HWND Okno() const noexcept { return okno_->load(); }
 

@@ -95,8 +95,11 @@ void OknoHlavni::Vytvorit() {
     NastavitIkony(modul.IkonaVelka(), modul.IkonaMala());
     ::SetWindowTextW(okno, modul.NazevAplikace().c_str());
 
-    Nastaveni& nastaveni = NastaveniAplikace();
-    nastaveni.toolBar = PravidlaOkna::VelikostPanelu(nastaveni.toolBar);
+    // A size this version does not know is taken as small, and kept so from now on.
+    Nastaveni kopie = UlozisteAplikace().Kopie();
+    kopie.toolBar = PravidlaOkna::VelikostPanelu(kopie.toolBar);
+    PouzitNastaveni(kopie, Ulozeni::Nic);
+    const Nastaveni& nastaveni = NastaveniAplikace();
     PripojitSoucasti();
     if (nastaveni.ikona >= kIkonaVzdy) {
         ZajistitIkonuOznameni();
@@ -249,6 +252,8 @@ void OknoHlavni::PriUkonceni() {
     if (const HRESULT hr = UlozisteAplikace().UlozitStavZobrazeni(); FAILED(hr)) {
         ZobrazitChybuSPopisem(L"Stav zobrazení se nepodařilo uložit.", hr);
     }
+    // The pop-up's thread ends before the window it reports to.
+    popupHlasitosti_.Zavrit();
     panelInformaci_.reset();
     OdpojitSoucasti();
 }
@@ -440,22 +445,42 @@ void OknoHlavni::PrepnoutPas(UINT prikaz) {
     }
     const int pas = PasPrikazu(prikaz);
     const bool viditelny = !panely_.PasViditelny(pas);
-    panely_.ZobrazitPas(pas, viditelny);
-    Nastaveni& nastaveni = NastaveniAplikace();
-    bool* nastaveniPasu[] = {&nastaveni.toolBarHlavni, &nastaveni.ovladaciPanel,
-                             &nastaveni.cbSeznamZdroju};
+    Nastaveni kopie = UlozisteAplikace().Kopie();
+    bool* nastaveniPasu[] = {&kopie.toolBarHlavni, &kopie.ovladaciPanel, &kopie.cbSeznamZdroju};
     *nastaveniPasu[pas] = viditelny;
-    AktualizovatStavPrikazu();
+    // The bands are written with the rest of the view when the session ends.
+    if (PouzitNastaveni(kopie, Ulozeni::Nic)) {
+        panely_.ZobrazitPas(pas, viditelny);
+        AktualizovatStavPrikazu();
+    }
 }
 
 void OknoHlavni::ZmenitVelikostIkon(std::uint32_t velikost) {
-    soucastPanelu_.Sestavit(velikost == kPanelVelkeIkony);
-    NastaveniAplikace().toolBar = velikost;
-    AktualizovatStavPrikazu();
-    if (const HRESULT hr = UlozisteAplikace().UlozitStavZobrazeni(); FAILED(hr)) {
-        ZobrazitChybuSPopisem(L"Stav zobrazení se nepodařilo uložit.", hr);
+    Nastaveni kopie = UlozisteAplikace().Kopie();
+    kopie.toolBar = velikost;
+    if (!PouzitNastaveni(kopie, Ulozeni::StavZobrazeni)) {
+        return;
     }
+    soucastPanelu_.Sestavit(velikost == kPanelVelkeIkony);
+    AktualizovatStavPrikazu();
     PoslatZmenuVelikosti();
+}
+
+bool OknoHlavni::PouzitNastaveni(const Nastaveni& kopie, Ulozeni ulozeni) {
+    std::wstring chyba;
+    const HRESULT hr = UlozisteAplikace().Pouzit(kopie, ulozeni, &chyba);
+    if (hr == E_INVALIDARG && !chyba.empty()) {
+        ZobrazitChybu(chyba);
+        return false;
+    }
+    if (FAILED(hr)) {
+        ZobrazitChybuSPopisem(ulozeni == Ulozeni::StavZobrazeni
+                                  ? L"Stav zobrazení se nepodařilo uložit."
+                                  : L"Nastavení se nepodařilo uložit.",
+                              hr);
+        return false;
+    }
+    return true;
 }
 
 void OknoHlavni::ZobrazitNeboSkryt() {

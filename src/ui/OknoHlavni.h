@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "config/UlozisteNastaveni.h"
 #include "playback/OvladaniHlasitosti.h"
 #include "playback/Prehravani.h"
 #include "playback/VlaknoHlasitosti.h"
@@ -126,6 +127,9 @@ private:
     void PrepnoutKlientskouOblast();
     void PrepnoutPas(UINT prikaz);
     void ZmenitVelikostIkon(std::uint32_t velikost);
+    // A copy of the settings put in place of the live ones; false, after telling the user
+    // why, when it was refused or could not be written.
+    bool PouzitNastaveni(const Nastaveni& kopie, Ulozeni ulozeni);
     void ZobrazitNeboSkryt();
     void SkrytDoIkony();
     void OtevritSlozkuZaznamu();
