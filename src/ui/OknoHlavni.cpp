@@ -53,7 +53,7 @@ OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace t
     : aplikace_(aplikace), zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this),
       prehravani_(*this, std::move(tovarna), ProstrediAplikace()), nabidka_(aplikace, panely_),
       soucastZdroju_(zdroje_), stavovyRadek_(aplikace, textPripraven_),
-      soucastPanelu_(aplikace, panely_, zdroje_, *this),
+      soucastPanelu_(aplikace, panely_, zdroje_, soucastPrehravani_),
       soucastPrehravani_(prehravani_), soucasti_{&nabidka_, &soucastZdroju_, &stavovyRadek_,
                                                  &soucastPanelu_, &soucastPrehravani_} {}
 
@@ -563,16 +563,6 @@ void OknoHlavni::UkazatZtlumeniNaPanelu(bool ztlumeno) {
     if (DlgOvladaciPanel* panel = panely_.OvladaciPanel()) {
         panel->UkazatZtlumeni(ztlumeno);
     }
-}
-
-// OvladaniHlasitosti
-
-void OknoHlavni::PriZmeneHlasitosti(int hlasitost) {
-    prehravani_.NastavitHlasitostOvladanim(static_cast<std::uint32_t>(hlasitost));
-}
-
-void OknoHlavni::PriZmeneZtlumeni(bool ztlumit) {
-    prehravani_.NastavitZtlumeniOvladanim(ztlumit);
 }
 
 void OknoHlavni::ZobrazitVlastnostiZdroje() {

@@ -25,7 +25,6 @@
 #include <vector>
 
 #include "config/UlozisteNastaveni.h"
-#include "playback/OvladaniHlasitosti.h"
 #include "playback/Prehravani.h"
 #include "playback/VlaknoHlasitosti.h"
 #include "sources/PohledyZdroju.h"
@@ -53,8 +52,7 @@ inline constexpr LPARAM kVynucenaMinimalizace = static_cast<LPARAM>(0xFFFFFFFF);
 
 class OknoHlavni final : public WinApi::Okno,
                          private PohledyZdroju::Okoli,
-                         private Prehravani::Okoli,
-                         private OvladaniHlasitosti {
+                         private Prehravani::Okoli {
 public:
     static constexpr wchar_t kTrida[] = L"ZvukoletHlavni";
 
@@ -103,10 +101,6 @@ private:
     void NastavitTextZtlumeni(bool ztlumeno) override;
     void UkazatHlasitostNaPanelu(std::uint32_t hlasitost) override;
     void UkazatZtlumeniNaPanelu(bool ztlumeno) override;
-
-    // OvladaniHlasitosti
-    void PriZmeneHlasitosti(int hlasitost) override;
-    void PriZmeneZtlumeni(bool ztlumit) override;
 
     void PripojitSoucasti();
     void OdpojitSoucasti();

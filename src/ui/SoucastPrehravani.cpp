@@ -21,6 +21,14 @@ bool SoucastPrehravani::ZpracovatZpravu(UINT zprava, WPARAM wParam, LPARAM, LRES
     return false;
 }
 
+void SoucastPrehravani::PriZmeneHlasitosti(int hlasitost) {
+    prehravani_.NastavitHlasitostOvladanim(static_cast<std::uint32_t>(hlasitost));
+}
+
+void SoucastPrehravani::PriZmeneZtlumeni(bool ztlumit) {
+    prehravani_.NastavitZtlumeniOvladanim(ztlumit);
+}
+
 bool SoucastPrehravani::PriPrikazu(UINT prikaz) {
     if (prikaz >= kPrvniZdrojNabidky && prikaz <= kPosledniZdrojNabidky) {
         // A number past the list is no source; nothing is said.

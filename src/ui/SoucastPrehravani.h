@@ -1,10 +1,12 @@
 // Playback as a component of the main window: the player is created with the window and
-// destroyed as it closes, and the playback commands (start, stop, mute, volume steps, the
-// sources of the icon's submenu) are handled here.
+// destroyed as it closes, the playback commands (start, stop, mute, volume steps, the
+// sources of the icon's submenu) are handled here, and so are the moves of the control
+// panel's volume slider and mute box.
 #pragma once
 
 #include <windows.h>
 
+#include "playback/OvladaniHlasitosti.h"
 #include "ui/SoucastOkna.h"
 
 namespace Vrbatec {
@@ -17,7 +19,7 @@ namespace Vrbatec::Ui {
 inline constexpr UINT kPrvniZdrojNabidky = 51000;
 inline constexpr UINT kPosledniZdrojNabidky = 52000;
 
-class SoucastPrehravani final : public SoucastOkna {
+class SoucastPrehravani final : public SoucastOkna, public OvladaniHlasitosti {
 public:
     // Playback outlives the component.
     explicit SoucastPrehravani(Prehravani& prehravani) noexcept : prehravani_(prehravani) {}
@@ -26,6 +28,9 @@ public:
     void Odpojit() override;
     void Obnovit(const StavProgramu&) override {}
     bool ZpracovatZpravu(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek) override;
+
+    void PriZmeneHlasitosti(int hlasitost) override;
+    void PriZmeneZtlumeni(bool ztlumit) override;
 
 private:
     bool PriPrikazu(UINT prikaz);
