@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "config/PopisNastaveni.h"
 #include "sources/KodekZdroju.h"
 #include "zaklad/Handle.h"
 
@@ -55,7 +56,8 @@ inline bool ZapsatSeznam(const std::wstring& cesta, const std::vector<Vrbatec::Z
 
 // Points the program's settings at the list file (an empty path removes the value).
 inline bool NastavitSouborSeznamu(const std::wstring& cesta) {
-    constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
+    const std::wstring klicZdroju = std::wstring(Vrbatec::kKorenNastaveni) + L"\\Zdroje";
+    const wchar_t* const kKlicZdroju = klicZdroju.c_str();
     if (cesta.empty()) {
         const LSTATUS stav = RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
         return stav == ERROR_SUCCESS || stav == ERROR_FILE_NOT_FOUND;

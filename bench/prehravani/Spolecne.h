@@ -31,7 +31,8 @@ public:
         pripraven =
             Vrbatec::Testy::ZapsatTonWav(ton, sekund) &&
             ZapsatSeznam(seznam, {{L"Tón", ton, -1, true}}) && NastavitSouborSeznamu(seznam) &&
-            RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace",
+            RegSetKeyValueW(HKEY_CURRENT_USER,
+                            (std::wstring(Vrbatec::kKorenNastaveni) + L"\\Stav aplikace").c_str(),
                             L"prehravanyIndex", REG_DWORD, &nula, sizeof(nula)) == ERROR_SUCCESS;
         if (!pripraven) {
             std::fprintf(stderr, "the tone or the list could not be prepared\n");
