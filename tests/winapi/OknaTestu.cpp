@@ -75,39 +75,19 @@ int ZaznamZprav::Pocet(UINT zprava) const {
                                           [&](const MSG& z) { return z.message == zprava; }));
 }
 
-SablonaDialogu::SablonaDialogu(DWORD styl, short sirka, short vyska) {
-    PridatDword(styl);
-    PridatDword(0);
-    // The number of controls, then position and size, no menu, the system's class, no title.
-    data_.insert(data_.end(), {0, 0, 0, static_cast<WORD>(sirka), static_cast<WORD>(vyska), 0, 0});
-    PridatText(L"");
-}
-
-SablonaDialogu& SablonaDialogu::Pridat(WORD trida, WORD id, DWORD styl, short x, short y,
-                                       short sirka, short vyska, const wchar_t* text) {
-    if (data_.size() % 2 != 0) {
-        data_.push_back(0);
+SablonaDialogu::SablonaDialogu(DWORD styl, WORD prvku) {
+    const WORD id[] = {kEditSablony, kTlacitkoSablony, IDOK, IDCANCEL};
+    const DWORD stylPrvku[] = {ES_AUTOHSCROLL, BS_PUSHBUTTON, BS_DEFPUSHBUTTON | BS_NOTIFY, 0};
+    // Style, extended style, the number of controls, position, size; no menu, class or title.
+    data = {LOWORD(styl), HIWORD(styl), 0, 0, prvku, 0, 0, 200, 100, 0, 0, 0};
+    for (WORD i = 0; i < prvku; ++i) {
+        data.resize(data.size() + data.size() % 2); // each control starts on a DWORD
+        const DWORD s = WS_CHILD | WS_VISIBLE | WS_TABSTOP | stylPrvku[i];
+        // Styles, position, 50 × 12, the identifier, the system's edit or button class, no
+        // title, no creation data.
+        data.insert(data.end(), {LOWORD(s), HIWORD(s), 0, 0, 5, static_cast<WORD>(5 + 15 * i), 50,
+                                 12, id[i], 0xFFFF, static_cast<WORD>(i == 0 ? 0x81 : 0x80), 0, 0});
     }
-    PridatDword(WS_CHILD | WS_VISIBLE | styl);
-    PridatDword(0);
-    data_.insert(data_.end(), {static_cast<WORD>(x), static_cast<WORD>(y), static_cast<WORD>(sirka),
-                               static_cast<WORD>(vyska), id, 0xFFFF, trida});
-    PridatText(text);
-    data_.push_back(0); // no creation data
-    ++data_[4];
-    return *this;
-}
-
-void SablonaDialogu::PridatDword(DWORD hodnota) {
-    data_.push_back(LOWORD(hodnota));
-    data_.push_back(HIWORD(hodnota));
-}
-
-void SablonaDialogu::PridatText(const wchar_t* text) {
-    for (; *text != L'\0'; ++text) {
-        data_.push_back(static_cast<WORD>(*text));
-    }
-    data_.push_back(0);
 }
 
 std::wstring TextOkna(HWND okno) {

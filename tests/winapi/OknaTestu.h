@@ -54,25 +54,16 @@ public:
     bool hwndPrazdnyPoPosledniZprave = false;
 };
 
-// A dialog template in memory, in dialog units, with controls of the system's classes.
-class SablonaDialogu {
-public:
-    static constexpr WORD kTlacitko = 0x0080;
-    static constexpr WORD kEdit = 0x0081;
+// A dialog template in memory, 200 × 100 dialog units, with the first `prvku` of: an edit
+// (kEditSablony), a push button (kTlacitkoSablony), OK with BS_NOTIFY (the default button) and
+// Cancel, all tab stops.
+inline constexpr WORD kEditSablony = 100;
+inline constexpr WORD kTlacitkoSablony = 101;
+struct SablonaDialogu {
+    explicit SablonaDialogu(DWORD styl, WORD prvku = 4);
+    const DLGTEMPLATE* Sablona() const { return reinterpret_cast<const DLGTEMPLATE*>(data.data()); }
 
-    explicit SablonaDialogu(DWORD styl, short sirka = 200, short vyska = 100);
-    SablonaDialogu& Pridat(WORD trida, WORD id, DWORD styl, short x, short y, short sirka,
-                           short vyska, const wchar_t* text = L"");
-    const DLGTEMPLATE* Sablona() const {
-        return reinterpret_cast<const DLGTEMPLATE*>(data_.data());
-    }
-
-private:
-    void PridatDword(DWORD hodnota);
-    void PridatText(const wchar_t* text);
-
-    // Words keep the alignment that the template needs; the items are aligned to DWORDs.
-    std::vector<WORD> data_;
+    std::vector<WORD> data; // words keep the alignment that the template needs
 };
 
 // The text of the window's procedure chain for WM_GETTEXT.
