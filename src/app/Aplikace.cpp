@@ -105,6 +105,14 @@ void VytvoritSlozkuPokudChybi(const std::wstring& slozka) {
     }
 }
 
+// A shortcut is a command of the main window, and only the main window runs commands: with the
+// focus in any of its controls the key is translated for the main window itself, since the
+// control would get the command and drop it. The thread's other top-level windows keep their
+// keys.
+bool PatriHlavnimuOknu(HWND okno, HWND hlavniOkno) {
+    return okno != nullptr && hlavniOkno != nullptr && ::GetAncestor(okno, GA_ROOT) == hlavniOkno;
+}
+
 std::wstring LocalAppData() {
     PWSTR cesta = nullptr;
     const HRESULT hr =
@@ -309,7 +317,9 @@ HRESULT Aplikace::PripravitOkenniProstredky(HINSTANCE instance) {
 int Aplikace::SmyckaZprav() {
     MSG zprava{};
     while (::GetMessageW(&zprava, nullptr, 0, 0) > 0) {
-        if (!::TranslateAcceleratorW(zprava.hwnd, akceleratory_, &zprava)) {
+        const HWND hlavni = hlavniOkno_->Hwnd();
+        if (!PatriHlavnimuOknu(zprava.hwnd, hlavni) ||
+            !::TranslateAcceleratorW(hlavni, akceleratory_, &zprava)) {
             ::TranslateMessage(&zprava);
             ::DispatchMessageW(&zprava);
         }

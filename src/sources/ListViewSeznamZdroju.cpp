@@ -15,8 +15,6 @@ constexpr wchar_t kTrida[] = L"LVSeznamZdroju";
 constexpr int kSirkaNazvu = 180;
 constexpr int kSirkaUrl = 380;
 constexpr int kProcentNazvu = 30;
-// Accelerators reach the focused window; the list passes them to the window that runs them.
-constexpr WORD kKodAkceleratoru = 1;
 constexpr UINT kOdrazeneOznameni = WM_NOTIFY + WinApi::kZakladOdrazeni;
 
 // Case-insensitive, as typing a name in the list has always been.
@@ -64,15 +62,10 @@ void ListViewSeznamZdroju::NastavitPocetRadku(std::uint32_t pocet) {
     }
 }
 
-bool ListViewSeznamZdroju::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
+bool ListViewSeznamZdroju::ZpracovatZpravu(HWND, UINT zprava, WPARAM, LPARAM lParam,
                                            LRESULT& vysledek) {
     if (zprava == kOdrazeneOznameni && lParam != 0) {
         return PriOdrazenemOznameni(*reinterpret_cast<NMHDR*>(lParam), vysledek);
-    }
-    if (zprava == WM_COMMAND && HIWORD(wParam) == kKodAkceleratoru) {
-        ::PostMessageW(::GetParent(okno), WM_COMMAND, wParam, lParam);
-        vysledek = 0;
-        return true;
     }
     return false;
 }
