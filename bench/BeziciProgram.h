@@ -9,7 +9,7 @@
 #include <string>
 
 #include "Mereni.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Mereni {
 

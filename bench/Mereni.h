@@ -12,7 +12,7 @@
 
 #include "config/PopisNastaveni.h"
 #include "sources/KodekZdroju.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Mereni {
 

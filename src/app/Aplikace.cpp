@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "app/DatovaSlozka.h"
-#include "zaklad/Diagnostika.h"
-#include "zaklad/DiagnostikaText.h"
+#include "winapi/Diagnostika.h"
+#include "winapi/DiagnostikaText.h"
 #include "app/GdiPlus.h"
 #include "app/PrikazovyRadek.h"
 #include "app/VerzeWindows.h"
-#include "zaklad/VerzniInformace.h"
+#include "winapi/VerzniInformace.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"

@@ -16,8 +16,8 @@
 #include <string>
 
 #include "ui/SluzbyAplikace.h"
-#include "zaklad/IVrbatecModul.h"
-#include "zaklad/Handle.h"
+#include "winapi/IVrbatecModul.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "zaklad/KlicRegistru.h"
+#include "winapi/KlicRegistru.h"
 #include "config/NazevPrikazu.h"
 #include "config/PopisNastaveni.h"
 

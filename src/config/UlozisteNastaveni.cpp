@@ -8,7 +8,7 @@
 #include <utility>
 #include <variant>
 
-#include "zaklad/KlicRegistru.h"
+#include "winapi/KlicRegistru.h"
 #include "config/PopisNastaveni.h"
 #include "config/PravidlaNastaveni.h"
 #include "config/RegistrHorkychKlaves.h"

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 

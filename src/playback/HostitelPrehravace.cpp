@@ -1,6 +1,6 @@
 #include "playback/HostitelPrehravace.h"
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "res/resource.h"
 
 using Microsoft::WRL::ComPtr;

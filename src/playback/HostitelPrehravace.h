@@ -17,7 +17,7 @@
 #include "playback/MistoPrvku.h"
 #include "playback/Prehravac.h"
 #include "playback/PripojeniUdalosti.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/HlidacOtevirani.h"
 #include "playback/HostitelPrehravace.h"

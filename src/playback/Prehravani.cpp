@@ -4,13 +4,13 @@
 #include <limits>
 #include <utility>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/PravidlaHlasitosti.h"
 #include "playback/TextStavu.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec {
 

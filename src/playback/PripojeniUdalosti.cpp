@@ -1,6 +1,6 @@
 #include "playback/PripojeniUdalosti.h"
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/HraniceVyjimek.h"
 
 using Microsoft::WRL::ComPtr;

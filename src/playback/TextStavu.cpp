@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "zaklad/VzorTextu.h"
+#include "winapi/VzorTextu.h"
 
 namespace Vrbatec::TextStavu {
 

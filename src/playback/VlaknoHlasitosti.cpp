@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "playback/DlgHlasitost.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec {
 

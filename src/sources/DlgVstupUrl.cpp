@@ -1,8 +1,8 @@
 #include "sources/DlgVstupUrl.h"
 
-#include "zaklad/VzorTextu.h"
+#include "winapi/VzorTextu.h"
 #include "res/resource.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec {
 

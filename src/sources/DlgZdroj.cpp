@@ -2,7 +2,7 @@
 
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec {
 

@@ -1,10 +1,10 @@
 #include "sources/DlgZdrojInfo.h"
 
-#include "zaklad/Diagnostika.h"
-#include "zaklad/VzorTextu.h"
+#include "winapi/Diagnostika.h"
+#include "winapi/VzorTextu.h"
 #include "res/resource.h"
 #include "sources/InformaceZdroje.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec {
 

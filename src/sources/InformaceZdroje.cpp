@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "zaklad/VzorTextu.h"
+#include "winapi/VzorTextu.h"
 
 namespace Vrbatec {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "res/resource.h"
 #include "sources/PravidlaVyberu.h"
 #include "winapi/OdrazeniZprav.h"

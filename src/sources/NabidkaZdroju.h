@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "sources/SeznamZdroju.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
 #include "sources/DlgZdroj.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "sources/KodekZdroju.h"
 #include "sources/ZalohaSeznamu.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec::SouborZdroju {
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <utility>
 
-#include "zaklad/Diagnostika.h"
-#include "zaklad/VerzniInformace.h"
+#include "winapi/Diagnostika.h"
+#include "winapi/VerzniInformace.h"
 #include "res/resource.h"
 #include "update/Odkazy.h"
 #include "update/PrikazyOdkazu.h"
 #include "winapi/OtviracOdkazu.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec {
 

@@ -10,7 +10,7 @@
 #include <windows.h>
 
 #include "winapi/Dialog.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 #include "winapi/StaticNadpis.h"
 #include "winapi/ToolTip.h"
 

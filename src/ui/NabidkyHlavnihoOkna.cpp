@@ -5,8 +5,8 @@
 #include <cwchar>
 #include <utility>
 
-#include "zaklad/IVrbatecModul.h"
-#include "zaklad/Diagnostika.h"
+#include "winapi/IVrbatecModul.h"
+#include "winapi/Diagnostika.h"
 #include "res/resource.h"
 #include "ui/ObrazkovyPruh.h"
 #include "ui/PravidlaNabidek.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "ui/ObrazekMenu.h"
 #include "ui/SedyObrazek.h"
 

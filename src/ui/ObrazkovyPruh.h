@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec::Ui {
 

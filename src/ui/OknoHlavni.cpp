@@ -3,9 +3,9 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include "zaklad/Diagnostika.h"
-#include "zaklad/IVrbatecModul.h"
-#include "zaklad/VzorTextu.h"
+#include "winapi/Diagnostika.h"
+#include "winapi/IVrbatecModul.h"
+#include "winapi/VzorTextu.h"
 #include "config/PopisNastaveni.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/DlgHlasitost.h"

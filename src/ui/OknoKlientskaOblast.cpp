@@ -1,6 +1,6 @@
 #include "ui/OknoKlientskaOblast.h"
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "ui/RozvrzeniOkna.h"
 #include "ui/DlgKlientskaOblast.h"
 #include "winapi/RegistraceTridy.h"

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "playback/DlgOvladaciPanel.h"
 #include "res/resource.h"
 #include "ui/ObrazkovyPruh.h"

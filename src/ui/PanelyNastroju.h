@@ -13,7 +13,7 @@
 
 #include "ui/PravidlaPrikazu.h"
 #include "winapi/ComboBox.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec {
 class DlgOvladaciPanel;

@@ -5,7 +5,7 @@
 #include "sources/PohledyZdroju.h"
 #include "ui/PanelyNastroju.h"
 #include "ui/SluzbyAplikace.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec::Ui {
 

@@ -4,7 +4,7 @@
 
 #include "res/resource.h"
 #include "sources/PohledyZdroju.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec::Ui {
 

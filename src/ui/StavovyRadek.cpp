@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "res/resource.h"
 #include "ui/NabidkyHlavnihoOkna.h"
 #include "ui/SluzbyAplikace.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 #include "winapi/PopisOkna.h"
 
 namespace Vrbatec::Ui {

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "ui/SoucastOkna.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec::Ui {
 

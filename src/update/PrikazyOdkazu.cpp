@@ -1,7 +1,7 @@
 #include "update/PrikazyOdkazu.h"
 
 #include "update/Odkazy.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec::PrikazyOdkazu {
 

@@ -1,6 +1,6 @@
 #include "winapi/Dialog.h"
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/OdrazitOznameni.h"
 
 namespace Vrbatec::WinApi {

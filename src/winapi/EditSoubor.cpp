@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/OdrazeniZprav.h"
 
 namespace Vrbatec::WinApi {

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 #include "winapi/OknoImpl.h"
 
 namespace Vrbatec::WinApi {

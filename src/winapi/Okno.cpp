@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "zaklad/Diagnostika.h"
-#include "zaklad/Handle.h"
+#include "winapi/Diagnostika.h"
+#include "winapi/Handle.h"
 #include "winapi/PolohaOkna.h"
 #include "winapi/UmisteniOkna.h"
 

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <utility>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/HraniceVyjimek.h"
 #include "winapi/OdrazeniZprav.h"
 #include "winapi/OdrazitOznameni.h"

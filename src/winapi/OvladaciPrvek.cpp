@@ -1,6 +1,6 @@
 #include "winapi/OvladaciPrvek.h"
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

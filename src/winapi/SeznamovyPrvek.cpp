@@ -1,6 +1,6 @@
 #include "winapi/SeznamovyPrvek.h"
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

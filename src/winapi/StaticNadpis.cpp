@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace Knihovna {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/OdrazeniZprav.h"
 
 namespace Vrbatec::WinApi {

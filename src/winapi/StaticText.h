@@ -10,7 +10,7 @@
 
 #include <utility>
 
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 #include "winapi/OknoImpl.h"
 
 namespace Vrbatec::WinApi {

@@ -1,6 +1,6 @@
 #include "winapi/StrankaNastaveni.h"
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "zaklad/DiagnostikaText.h"
-#include "zaklad/Diagnostika.h"
+#include "winapi/DiagnostikaText.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/OdrazeniZprav.h"
 #include "winapi/OtviracOdkazu.h"
 

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec::WinApi {
 

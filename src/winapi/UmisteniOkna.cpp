@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/PolohaOkna.h"
 
 namespace Vrbatec::WinApi {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

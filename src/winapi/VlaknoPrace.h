@@ -27,7 +27,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 #include "winapi/HraniceVyjimek.h"
 
 namespace Vrbatec::WinApi {

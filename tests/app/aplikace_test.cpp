@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Aplikace.h"
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "support/ZaznamHlaseni.h"
 
 namespace {

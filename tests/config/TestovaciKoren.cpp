@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec::Testy {
 

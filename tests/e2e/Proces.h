@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec::Testy {
 

@@ -16,7 +16,7 @@
 #include "playback/Prehravac.h"
 #include "support/Cekani.h"
 #include "support/TonWav.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec::Testy {
 

@@ -14,7 +14,7 @@
 #include "playback/DlgHlasitost.h"
 #include "playback/VlaknoHlasitosti.h"
 #include "support/Cekani.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 #include "res/resource.h"
 
 namespace {

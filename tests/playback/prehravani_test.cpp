@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "playback/Prehravani.h"
 #include "playback/SkriptovanyPrehravac.h"
 #include "support/ZaznamHlaseni.h"

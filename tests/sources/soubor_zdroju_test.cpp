@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "sources/KodekZdroju.h"
 #include "sources/SouborZdroju.h"
 #include "sources/UlozisteZdroju.h"
 #include "support/ZaznamHlaseni.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace {
 

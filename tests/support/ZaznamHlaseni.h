@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace Vrbatec::Testy {
 

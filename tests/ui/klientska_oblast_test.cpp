@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "res/resource.h"
 #include "support/ZaznamHlaseni.h"
 #include "ui/DlgKlientskaOblast.h"

@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "app/Aplikace.h"
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "res/resource.h"
 #include "sources/PohledyZdroju.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 #include "winapi/OdrazitOznameni.h"
 #include "winapi/RegistraceTridy.h"
 

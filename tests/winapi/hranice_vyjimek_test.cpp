@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "OknaTestu.h"
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace {
 

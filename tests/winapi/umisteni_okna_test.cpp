@@ -7,7 +7,7 @@
 
 #include "OknaTestu.h"
 #include "config/TestovaciKoren.h"
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/RegistraceTridy.h"
 #include "winapi/UmisteniOkna.h"
 

@@ -13,7 +13,7 @@
 
 #include "OknaTestu.h"
 #include "support/Cekani.h"
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 #include "winapi/VlaknoPrace.h"
 
 namespace {

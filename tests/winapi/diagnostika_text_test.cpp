@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "zaklad/DiagnostikaText.h"
+#include "winapi/DiagnostikaText.h"
 
 namespace dt = Vrbatec::DiagnostikaText;
 

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "zaklad/Diagnostika.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/Diagnostika.h"
+#include "winapi/IVrbatecModul.h"
 #include "res/resource.h"
 #include "support/ZaznamHlaseni.h"
 

@@ -1,4 +1,4 @@
-#include "zaklad/DiagnostikaText.h"
+#include "winapi/DiagnostikaText.h"
 
 #include <cstdio>
 #include <cwchar>

@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace Vrbatec::WinApi {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "zaklad/Handle.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec {
 

@@ -1,4 +1,4 @@
-#include "zaklad/VzorTextu.h"
+#include "winapi/VzorTextu.h"
 
 namespace Vrbatec::VzorTextu {
 

@@ -1,12 +1,12 @@
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 #include <shlwapi.h>
 
 #include <atomic>
 #include <vector>
 
-#include "zaklad/DiagnostikaText.h"
-#include "zaklad/IVrbatecModul.h"
+#include "winapi/DiagnostikaText.h"
+#include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec {
 

@@ -1,7 +1,7 @@
 // Filling the string table's formats.
 #include <gtest/gtest.h>
 
-#include "zaklad/VzorTextu.h"
+#include "winapi/VzorTextu.h"
 
 namespace {
 

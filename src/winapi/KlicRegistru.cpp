@@ -1,9 +1,9 @@
-#include "zaklad/KlicRegistru.h"
+#include "winapi/KlicRegistru.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "zaklad/Diagnostika.h"
+#include "winapi/Diagnostika.h"
 
 namespace Vrbatec {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "zaklad/KlicRegistru.h"
+#include "winapi/KlicRegistru.h"
 #include "config/TestovaciKoren.h"
 #include "support/ZaznamHlaseni.h"
 

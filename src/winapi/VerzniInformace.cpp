@@ -1,4 +1,4 @@
-#include "zaklad/VerzniInformace.h"
+#include "winapi/VerzniInformace.h"
 
 #include <windows.h>
 
