@@ -16,7 +16,6 @@ TEST(PravidlaNastaveni, OnlyChangedValuesAreJudgedAndThoseOutsideTheirRangesRefu
         {"icon 3", [](Nastaveni& n) { n.ikona = 3; }, false},
         {"priority below normal", [](Nastaveni& n) { n.processPriority = 16384; }, true},
         {"priority unknown", [](Nastaveni& n) { n.processPriority = 33; }, false},
-        {"icon action none", [](Nastaveni& n) { n.stredni = 0; }, true},
         {"icon action last command", [](Nastaveni& n) { n.leve = 40032; }, true},
         {"icon action past the commands", [](Nastaveni& n) { n.shiftLeve = 40033; }, false},
         {"volume 100", [](Nastaveni& n) { n.hlasitost = 100; }, true},

@@ -6,7 +6,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <fstream>
 #include <thread>
+#include <vector>
+
+#include "sources/KodekZdroju.h"
 
 namespace Vrbatec::Testy {
 
@@ -44,6 +48,27 @@ BOOL CALLBACK ProjitOkno(HWND okno, LPARAM data) {
 }
 
 } // namespace
+
+void NastavitSeznam(const std::filesystem::path& slozka, const Zdroj& zdroj) {
+    const auto bajty = KodekZdroju::ZakodovatNaBajty(std::vector<Zdroj>{zdroj});
+    const std::filesystem::path seznam = slozka / L"seznam.xml";
+    std::ofstream(seznam, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bajty.data()),
+               static_cast<std::streamsize>(bajty.size()));
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor", REG_SZ, seznam.c_str(),
+                              static_cast<DWORD>((seznam.native().size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    const DWORD prvni = 0;
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicStavu, L"prehravanyIndex", REG_DWORD, &prvni,
+                              sizeof(prvni)),
+              ERROR_SUCCESS);
+}
+
+void ObnovitNastaveni() {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicStavu, L"prehravanyIndex");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicPrehravace, L"hlasitost");
+}
 
 std::wstring CestaProgramu() {
     std::wstring cesta = ZV_CESTA_PROGRAMU;

@@ -4,11 +4,25 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 
+#include "sources/Zdroj.h"
 #include "winapi/Handle.h"
 
 namespace Vrbatec::Testy {
+
+// The settings that the whole-program tests give values of their own: the list file ("soubor"),
+// the last played source ("prehravanyIndex") and the volume ("hlasitost").
+inline constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
+inline constexpr wchar_t kKlicStavu[] = L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace";
+inline constexpr wchar_t kKlicPrehravace[] = L"Software\\Vrbatec\\Zvukolet\\2\\Mediaplayer";
+
+// Makes a list of the one source, written into the folder, the program's list, with the source
+// chosen as the last played one; the test fails when it cannot.
+void NastavitSeznam(const std::filesystem::path& slozka, const Zdroj& zdroj);
+// The default list and volume again, which the other whole-program tests expect.
+void ObnovitNastaveni();
 
 // The program's path as Windows sees it (the build passes its Unix path).
 std::wstring CestaProgramu();

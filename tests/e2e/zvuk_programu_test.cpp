@@ -6,14 +6,11 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
 
 #include "e2e/Proces.h"
 #include "playback/Nahravka.h"
 #include "res/resource.h"
-#include "sources/KodekZdroju.h"
 #include "support/TonWav.h"
 
 namespace {
@@ -21,8 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 using namespace Vrbatec::Testy;
 
-constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
-constexpr wchar_t kKlicStavu[] = L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace";
 constexpr wchar_t kPrehravani[] = L"Přehrávání";
 constexpr wchar_t kNazevZdroje[] = L"Tón 440 Hz";
 
@@ -43,24 +38,11 @@ protected:
         std::filesystem::create_directories(slozka_);
         const auto ton = slozka_ / L"ton.wav";
         ASSERT_TRUE(ZapsatTonWav(ton, 20));
-        const std::vector<Vrbatec::Zdroj> zdroje{{kNazevZdroje, ton.wstring(), 100, true}};
-        const auto bajty = Vrbatec::KodekZdroju::ZakodovatNaBajty(zdroje);
-        std::ofstream(slozka_ / L"seznam.xml", std::ios::binary)
-            .write(reinterpret_cast<const char*>(bajty.data()),
-                   static_cast<std::streamsize>(bajty.size()));
-
-        const std::wstring seznam = (slozka_ / L"seznam.xml").wstring();
-        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor", REG_SZ, seznam.c_str(),
-                                  static_cast<DWORD>((seznam.size() + 1) * sizeof(wchar_t))),
-                  ERROR_SUCCESS);
-        const DWORD prvni = 0;
-        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicStavu, L"prehravanyIndex", REG_DWORD,
-                                  &prvni, sizeof(prvni)),
-                  ERROR_SUCCESS);
+        ASSERT_NO_FATAL_FAILURE(NastavitSeznam(slozka_, {kNazevZdroje, ton.wstring(), 100, true}));
     }
 
     void TearDown() override {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
+        ObnovitNastaveni();
         std::error_code chyba;
         std::filesystem::remove_all(slozka_, chyba);
     }

@@ -11,10 +11,6 @@ namespace hw = Vrbatec::HlavickaWav;
 
 namespace {
 
-std::uint32_t Cist16(const hw::Bajty& b, std::size_t od) {
-    return b[od] | (b[od + 1] << 8);
-}
-
 std::uint32_t Cist32(const hw::Bajty& b, std::size_t od) {
     return b[od] | (b[od + 1] << 8) | (b[od + 2] << 16) | (std::uint32_t{b[od + 3]} << 24);
 }
@@ -32,24 +28,20 @@ TEST(HlavickaWav, OneSecondOfCdStereoHasTheseBytes) {
 
 TEST(HlavickaWav, SizesCountWholeFramesAndStopAtTheLargestThatRiffCanHold) {
     struct Pripad {
-        hw::FormatPcm format;
+        std::uint16_t kanalu;
         std::uint64_t delkaDat;
         std::uint32_t cekanaData;
     };
-    constexpr std::uint64_t k4GiB = 0x100000000;
+    // A partial frame at the end is not declared; 0xFFFFFFFF - 36 = 4294967259 is rounded down
+    // to frames of 4 and 10 bytes.
     const Pripad pripady[] = {
-        {{.vzorkovani = 8000, .kanalu = 1}, 0, 0},
-        // A partial frame at the end is not declared.
-        {{.vzorkovani = 44100, .kanalu = 2}, 7, 4},
-        {{.vzorkovani = 48000, .kanalu = 6}, 12 * 1000 + 11, 12 * 1000},
-        // 0xFFFFFFFF - 36 = 4294967259, rounded down to frames of 2, 4 and 10 bytes.
-        {{.vzorkovani = 44100, .kanalu = 1}, k4GiB, 4294967258u},
-        {{.vzorkovani = 44100, .kanalu = 2}, 4294967259u, 4294967256u},
-        {{.vzorkovani = 44100, .kanalu = 2}, k4GiB * 3 + 100, 4294967256u},
-        {{.vzorkovani = 44100, .kanalu = 5}, UINT64_MAX, 4294967250u},
+        {2, 7, 4},
+        {2, 4294967259u, 4294967256u},
+        {5, UINT64_MAX, 4294967250u},
     };
     for (const Pripad& p : pripady) {
-        const std::optional<hw::Bajty> hlavicka = hw::Sestavit(p.format, p.delkaDat);
+        const std::optional<hw::Bajty> hlavicka =
+            hw::Sestavit({.vzorkovani = 44100, .kanalu = p.kanalu}, p.delkaDat);
         ASSERT_TRUE(hlavicka.has_value());
         EXPECT_EQ(Cist32(*hlavicka, 40), p.cekanaData) << p.delkaDat;
         EXPECT_EQ(Cist32(*hlavicka, 4), p.cekanaData + 36) << p.delkaDat;
@@ -58,33 +50,17 @@ TEST(HlavickaWav, SizesCountWholeFramesAndStopAtTheLargestThatRiffCanHold) {
 }
 
 TEST(HlavickaWav, FormatsWhoseFieldsWouldOverflowAreRefused) {
-    struct Pripad {
-        hw::FormatPcm format;
-        bool platny;
-    };
-    const Pripad pripady[] = {
-        {{.vzorkovani = 44100, .kanalu = 0}, false},
-        {{.vzorkovani = 0, .kanalu = 2}, false},
-        // A frame of 65536 bytes does not fit the 16-bit block size.
-        {{.vzorkovani = 1, .kanalu = 32768}, false},
-        {{.vzorkovani = 1, .kanalu = 32767}, true},
-        // 2 bytes a frame: the byte rate 4294967294 still fits, 4294967296 does not.
-        {{.vzorkovani = 2147483647, .kanalu = 1}, true},
-        {{.vzorkovani = 2147483648u, .kanalu = 1}, false},
-    };
-    for (const Pripad& p : pripady) {
-        const std::optional<hw::Bajty> hlavicka = hw::Sestavit(p.format, 0);
-        EXPECT_EQ(hlavicka.has_value(), p.platny)
-            << p.format.vzorkovani << " Hz, " << p.format.kanalu << " channels";
-        if (hlavicka) {
-            EXPECT_EQ(Cist16(*hlavicka, 22), p.format.kanalu);
-            EXPECT_EQ(Cist32(*hlavicka, 24), p.format.vzorkovani);
-            EXPECT_EQ(Cist32(*hlavicka, 28), p.format.vzorkovani * p.format.kanalu * 2u);
-            EXPECT_EQ(Cist16(*hlavicka, 32), p.format.kanalu * 2u);
-        } else {
-            EXPECT_EQ(hw::NejvetsiDelkaDat(p.format), 0u);
-        }
+    // A frame of 65536 bytes does not fit the 16-bit block size; 2-byte frames at 2147483648 Hz
+    // do not fit the 32-bit byte rate.
+    for (const hw::FormatPcm format : {hw::FormatPcm{.vzorkovani = 44100, .kanalu = 0},
+                                       hw::FormatPcm{.vzorkovani = 0, .kanalu = 2},
+                                       hw::FormatPcm{.vzorkovani = 1, .kanalu = 32768},
+                                       hw::FormatPcm{.vzorkovani = 2147483648u, .kanalu = 1}}) {
+        EXPECT_FALSE(hw::Sestavit(format, 0).has_value()) << format.vzorkovani;
+        EXPECT_EQ(hw::NejvetsiDelkaDat(format), 0u);
     }
+    EXPECT_TRUE(hw::Sestavit({.vzorkovani = 1, .kanalu = 32767}, 0).has_value());
+    EXPECT_TRUE(hw::Sestavit({.vzorkovani = 2147483647, .kanalu = 1}, 0).has_value());
 }
 
 } // namespace

@@ -23,31 +23,19 @@ TEST(NazevZaznamu, PathIsFolderNameDateAndExtension) {
     struct Pripad {
         const wchar_t* slozka;
         const wchar_t* nazev;
-        nz::Okamzik okamzik;
         const wchar_t* pripona;
         const wchar_t* cekano;
     };
     const Pripad pripady[] = {
-        {L"C:\\Záznamy", L"Rádio Jih", k5Prosince0907, L".wma",
-         L"C:\\Záznamy\\Rádio Jih 5.12.2026 09-07.wma"},
-        {L"C:\\Záznamy", L"", k5Prosince0907, L".wma", L"C:\\Záznamy\\Záznam 5.12.2026 09-07.wma"},
+        {L"C:\\Záznamy", L"Rádio Jih", L".wma", L"C:\\Záznamy\\Rádio Jih 5.12.2026 09-07.wma"},
+        {L"C:\\Záznamy", L"", L".wma", L"C:\\Záznamy\\Záznam 5.12.2026 09-07.wma"},
         // A drive's root as the folder: no doubled separator.
-        {L"D:\\", L"Rádio Jih", k5Prosince0907, L".wav", L"D:\\Rádio Jih 5.12.2026 09-07.wav"},
-        {L"C:\\Z",
-         L"R",
-         {.den = 31, .mesic = 10, .rok = 2026, .hodina = 23, .minuta = 59},
-         L".wma",
-         L"C:\\Z\\R 31.10.2026 23-59.wma"},
-        {L"C:\\Z",
-         L"R",
-         {.den = 1, .mesic = 1, .rok = 2027, .hodina = 0, .minuta = 0},
-         L".wma",
-         L"C:\\Z\\R 1.1.2027 00-00.wma"},
+        {L"D:\\", L"Rádio Jih", L".wav", L"D:\\Rádio Jih 5.12.2026 09-07.wav"},
         // Dots of the name are not taken for the extension's.
-        {L"C:\\Z", L"Radio 1.5", k5Prosince0907, L".wma", L"C:\\Z\\Radio 1.5 5.12.2026 09-07.wma"},
+        {L"C:\\Z", L"Radio 1.5", L".wma", L"C:\\Z\\Radio 1.5 5.12.2026 09-07.wma"},
     };
     for (const Pripad& p : pripady) {
-        EXPECT_EQ(nz::CestaZaznamu(p.slozka, p.nazev, p.okamzik, p.pripona, kNicNeniObsazeno),
+        EXPECT_EQ(nz::CestaZaznamu(p.slozka, p.nazev, k5Prosince0907, p.pripona, kNicNeniObsazeno),
                   std::wstring(p.cekano));
     }
 }
@@ -58,15 +46,13 @@ TEST(NazevZaznamu, OnlyCharactersAFileNameCannotHoldBecomeDashes) {
         std::wstring cekano;
     };
     const Pripad pripady[] = {
-        {L"AC/DC: *Live*", L"AC-DC- -Live-"},
         {L"\\/:*?\"<>|", L"---------"},
         {std::wstring(L"a\tb\nc\x1f") + L'\0' + L"d", L"a-b-c--d"},
         // A name cannot lead the recording out of its folder.
         {L"..\\..\\Windows\\x", L"..-..-Windows-x"},
         // Everything a file name may hold stays, also what looks like a format.
-        {L"Rádio 1. (FM) #2 & co's ~ 100% %s [ČRo] {x};=+,",
-         L"Rádio 1. (FM) #2 & co's ~ 100% %s [ČRo] {x};=+,"},
-        {L"  Ж 音楽  ", L"  Ж 音楽  "},
+        {L" Rádio 1. (FM) #2 & co's ~ 100% %s [ČRo] {x};=+, Ж 音楽 ",
+         L" Rádio 1. (FM) #2 & co's ~ 100% %s [ČRo] {x};=+, Ж 音楽 "},
     };
     for (const Pripad& p : pripady) {
         EXPECT_EQ(nz::BezpecnyNazev(p.nazev), p.cekano);
@@ -82,11 +68,9 @@ TEST(NazevZaznamu, TakenPathGetsTheFirstFreeNumberBeforeTheExtension) {
         std::wstring cekano;
     };
     const Pripad pripady[] = {
-        {{}, zaklad + L".wma"},
         // Another extension does not take the name.
         {{zaklad + L".wav"}, zaklad + L".wma"},
         {{zaklad + L".wma"}, zaklad + L" (2).wma"},
-        {{zaklad + L".wma", zaklad + L" (2).wma", zaklad + L" (3).wma"}, zaklad + L" (4).wma"},
         // A gap left by a deleted recording is used again.
         {{zaklad + L".wma", zaklad + L" (3).wma"}, zaklad + L" (2).wma"},
     };

@@ -65,10 +65,7 @@ TEST(PravidlaPrikazu, EachSurfaceShowsWhatItsStateAllowsAndRefreshesWhatHasARule
         {kKonec, SeznamSkoku, ID_ZTLUMIT, {.viditelne = false}},
         // The closed form offers what starts the work again, whatever ran.
         {kKonec, SeznamSkoku, ID_SPUSTIT_PRIJEM, {}},
-        {kKonec, SeznamSkoku, ID_ZASTAVIT_PRIJEM, {.viditelne = false}},
         {kKonec, SeznamSkoku, ID_SPUSTIT_ZAZNAM, {}},
-        {kKonec, SeznamSkoku, ID_UKONCIT_ZAZNAM, {.viditelne = false}},
-        {kKonec, SeznamSkoku, ID_NASTAVENI, {}},
 
         {kZtlumeno, NabidkaIkony, ID_ZTLUMIT, {.zaskrtnuto = true}},
         // Start stays enabled there whatever plays.
