@@ -39,4 +39,7 @@ public:
 // The graph for the profile's kind of writer.
 using TovarnaGrafu = std::function<std::unique_ptr<GrafZaznamu>(ProfilyZaznamu::Zapisovac)>;
 
+// The system's capture graph for Windows Media profiles, the program's own writer for WAV.
+TovarnaGrafu TovarnaGrafuSystemu();
+
 } // namespace Vrbatec

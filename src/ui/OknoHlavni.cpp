@@ -49,13 +49,19 @@ Prehravani::TovarnaPrehravace OknoHlavni::TovarnaPrehravaceAplikace() {
     };
 }
 
-OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace tovarna)
+OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace tovarna,
+                       TovarnaGrafu tovarnaGrafu)
     : aplikace_(aplikace), zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this),
       prehravani_(*this, std::move(tovarna), ProstrediAplikace()), nabidka_(aplikace, panely_),
       soucastZdroju_(zdroje_), stavovyRadek_(aplikace, textPripraven_),
       soucastPanelu_(aplikace, panely_, zdroje_, soucastPrehravani_),
-      soucastPrehravani_(prehravani_), soucasti_{&nabidka_, &soucastZdroju_, &stavovyRadek_,
-                                                 &soucastPanelu_, &soucastPrehravani_} {}
+      soucastPrehravani_(prehravani_),
+      soucastZaznamu_(*this, prehravani_, std::move(tovarnaGrafu)), soucasti_{&nabidka_,
+                                                                              &soucastZdroju_,
+                                                                              &stavovyRadek_,
+                                                                              &soucastPanelu_,
+                                                                              &soucastPrehravani_,
+                                                                              &soucastZaznamu_} {}
 
 OknoHlavni::~OknoHlavni() {
     // The window's last messages must still reach this object, so it goes down here.
@@ -149,7 +155,7 @@ StavProgramu OknoHlavni::Snimek() const {
         .vybranyIndex = zdroje_.VybranyIndex(),
         .pocetZdroju = Zdroje().Pocet(),
         .prehravanyIndex = prehravani_.PrehravanyIndex(),
-        .nahravani = nahravani_,
+        .nahravani = soucastZaznamu_.Nahrava(),
         .ztlumeno = prehravani_.Ztlumeno(),
         .oknoViditelne = Hwnd() != nullptr && ::IsWindowVisible(Hwnd()) != FALSE,
         .seznamZobrazen = zdroje_.SeznamHwnd() != nullptr,
@@ -169,11 +175,6 @@ void OknoHlavni::ZobrazitOkno() {
     ::ShowWindow(okno, SW_SHOW);
     ::SetForegroundWindow(okno);
     PoslatZmenuVelikosti();
-}
-
-void OknoHlavni::NastavitNahravani(bool nahrava) {
-    nahravani_ = nahrava;
-    AktualizovatStavPrikazu();
 }
 
 bool OknoHlavni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -309,15 +310,6 @@ void OknoHlavni::PriPrikazu(UINT prikaz, LPARAM lParam) {
         break;
     case ID_VELKE_IKONY:
         ZmenitVelikostIkon(kPanelVelkeIkony);
-        break;
-    case ID_SPUSTIT_ZAZNAM:
-        SpustitZaznam();
-        break;
-    case ID_UKONCIT_ZAZNAM:
-        UkoncitZaznam();
-        break;
-    case ID_SLOZKA_ZAZNAMU:
-        OtevritSlozkuZaznamu();
         break;
     default:
         break;
@@ -495,16 +487,6 @@ void OknoHlavni::SkrytDoIkony() {
     ::SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, kVynucenaMinimalizace);
 }
 
-void OknoHlavni::OtevritSlozkuZaznamu() {
-    const std::wstring& slozka = NastaveniAplikace().slozka;
-    if (slozka.empty() || !::PathFileExistsW(slozka.c_str())) {
-        return;
-    }
-    const wchar_t* sloveso = ::GetAsyncKeyState(VK_CONTROL) < 0 ? L"explore" : L"open";
-    // Opening the folder is a convenience; the shell tells the user itself what went wrong.
-    ::ShellExecuteW(nullptr, sloveso, slozka.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
-}
-
 void OknoHlavni::ZnovuPouzitNastaveni() {
     aplikace_.NastavitPrioritu();
     if (NastaveniAplikace().ikona == kIkonaVzdy) {
@@ -513,6 +495,11 @@ void OknoHlavni::ZnovuPouzitNastaveni() {
 }
 
 void OknoHlavni::ZajistitIkonuOznameni() {}
+
+void OknoHlavni::OznamitNaIkone(const std::wstring&, const std::wstring&) {
+    // Without the notification icon there is no balloon or tooltip to show; the icon's part of
+    // the program shows them here once it exists.
+}
 
 // PohledyZdroju::Okoli
 
@@ -600,14 +587,6 @@ void OknoHlavni::ZobrazitOProgramu() {
 
 void OknoHlavni::SpustitKontroluAktualizaci(LPARAM) {
     FunkceZatimNeni(ID_AKTUALIZACE);
-}
-
-void OknoHlavni::SpustitZaznam() {
-    FunkceZatimNeni(ID_SPUSTIT_ZAZNAM);
-}
-
-void OknoHlavni::UkoncitZaznam() {
-    FunkceZatimNeni(ID_UKONCIT_ZAZNAM);
 }
 
 void OknoHlavni::ZobrazitPlovouciNabidku() {

@@ -2,18 +2,16 @@
 // arrives as WM_COMMAND (menus, accelerators, toolbar, popups, forwarded command words).
 //
 // It is a dispatcher. The subsystems that live in it are components (SoucastOkna): the menu
-// bar, the source views, the status bar, the bars and playback, attached in that order once
-// the window exists and detached in the reverse order as it closes. Each message is offered
-// to the components first; after every change of selection, playback, recording, mute or
-// bars one snapshot of the program's state refreshes all of them (AktualizovatStavPrikazu).
-// What stays here is the window's own work: its layout, the view commands, the dialogs it
-// opens and minimising.
+// bar, the source views, the status bar, the bars, playback and recording, attached in that order
+// once the window exists and detached in the reverse order as it closes. Each message is offered to
+// the components first; after every change of selection, playback, recording, mute or bars one
+// snapshot of the program's state refreshes all of them (AktualizovatStavPrikazu). What stays here
+// is the window's own work: its layout, the view commands, the dialogs it opens and minimising.
 //
 // Playback runs through Prehravani, with the player made by a factory (the hosted control in
 // the program, a scripted player in tests). Commands whose work belongs to parts of the
-// program that are not there yet (recording, settings, notification icon, update check,
-// About) reach a handler of their own name that says so in the status bar instead of
-// pretending to work.
+// program that are not there yet (settings, notification icon, update check, About) reach a handler
+// of their own name that says so in the status bar instead of pretending to work.
 #pragma once
 
 #include <windows.h>
@@ -34,6 +32,7 @@
 #include "ui/SluzbyAplikace.h"
 #include "ui/SoucastPanelu.h"
 #include "ui/SoucastPrehravani.h"
+#include "ui/SoucastZaznamu.h"
 #include "ui/SoucastZdroju.h"
 #include "ui/StavProgramu.h"
 #include "ui/StavovyRadek.h"
@@ -52,7 +51,8 @@ inline constexpr LPARAM kVynucenaMinimalizace = static_cast<LPARAM>(0xFFFFFFFF);
 
 class OknoHlavni final : public WinApi::Okno,
                          private PohledyZdroju::Okoli,
-                         private Prehravani::Okoli {
+                         private Prehravani::Okoli,
+                         private SoucastZaznamu::Okoli {
 public:
     static constexpr wchar_t kTrida[] = L"ZvukoletHlavni";
 
@@ -61,7 +61,8 @@ public:
 
     // The application outlives the window.
     explicit OknoHlavni(SluzbyAplikace& aplikace,
-                        Prehravani::TovarnaPrehravace tovarna = TovarnaPrehravaceAplikace());
+                        Prehravani::TovarnaPrehravace tovarna = TovarnaPrehravaceAplikace(),
+                        TovarnaGrafu tovarnaGrafu = TovarnaGrafuSystemu());
     ~OknoHlavni() override;
 
     // Registers the class, creates the window with its bars and views and shows it;
@@ -73,9 +74,6 @@ public:
     StavProgramu Snimek() const;
     // Restores, shows and brings the window to the front.
     void ZobrazitOkno();
-
-    // What recording reports; the window's commands follow.
-    void NastavitNahravani(bool nahrava);
 
     int VybranyIndex() const override { return zdroje_.VybranyIndex(); }
     Vrbatec::Prehravani& PrehravaniOkna() { return prehravani_; }
@@ -102,6 +100,9 @@ private:
     void UkazatHlasitostNaPanelu(std::uint32_t hlasitost) override;
     void UkazatZtlumeniNaPanelu(bool ztlumeno) override;
 
+    // SoucastZaznamu::Okoli
+    void OznamitNaIkone(const std::wstring& bublina, const std::wstring& tip) override;
+
     void PripojitSoucasti();
     void OdpojitSoucasti();
     bool NabidnoutSoucastem(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek);
@@ -126,7 +127,6 @@ private:
     bool PouzitNastaveni(const Nastaveni& kopie, Ulozeni ulozeni);
     void ZobrazitNeboSkryt();
     void SkrytDoIkony();
-    void OtevritSlozkuZaznamu();
     void ZnovuPouzitNastaveni();
 
     // The notification icon comes with its own part of the program; until then there is no
@@ -143,8 +143,6 @@ private:
     void OtevritNastaveni(LPARAM parametr);
     void ZobrazitOProgramu();
     void SpustitKontroluAktualizaci(LPARAM parametr);
-    void SpustitZaznam();
-    void UkoncitZaznam();
     void ZobrazitPlovouciNabidku();
     void FunkceZatimNeni(UINT prikaz);
 
@@ -156,7 +154,6 @@ private:
     Vrbatec::Prehravani prehravani_;
     VlaknoHlasitosti popupHlasitosti_;
     std::wstring textStavu_;
-    bool nahravani_ = false;
 
     // The components, in attaching order.
     NabidkaOkna nabidka_;
@@ -164,6 +161,7 @@ private:
     StavovyRadek stavovyRadek_;
     SoucastPanelu soucastPanelu_;
     SoucastPrehravani soucastPrehravani_;
+    SoucastZaznamu soucastZaznamu_;
     std::vector<SoucastOkna*> soucasti_;
     std::size_t pripojeno_ = 0;
     UINT zpravaTlacitkaNaPanelu_ = 0;

@@ -38,6 +38,18 @@ void StavovyRadek::Pripojit(HWND hlavniOkno) {
              aplikace_->StavIkona(StavovaIkona::BezZaznamu));
 }
 
+void StavovyRadek::Obnovit(const StavProgramu& stav) {
+    if (stav.nahravani == nahravani_) {
+        return;
+    }
+    nahravani_ = stav.nahravani;
+    if (Existuje() && aplikace_ != nullptr) {
+        NastavitIkonu(
+            kCastIkonyZaznamu,
+            aplikace_->StavIkona(nahravani_ ? StavovaIkona::Zaznam : StavovaIkona::BezZaznamu));
+    }
+}
+
 bool StavovyRadek::ZpracovatZpravu(UINT zprava, WPARAM wParam, LPARAM, LRESULT& vysledek) {
     if (zprava == WM_MENUSELECT && Existuje()) {
         NabidkyHlavnihoOkna::PriVyberuPolozky(wParam, *this, *textPripraven_);

@@ -36,7 +36,8 @@ public:
     // SoucastOkna: the bar with the ready text, stopped and not recording.
     void Pripojit(HWND hlavniOkno) override;
     void Odpojit() override { Zrusit(); }
-    void Obnovit(const StavProgramu& stav) override { nahravani_ = stav.nahravani; }
+    // A recording that begins or ends shows its icon at once; the timer blinks it between.
+    void Obnovit(const StavProgramu& stav) override;
     bool ZpracovatZpravu(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek) override;
 
     // The playing or stopped icon of the application, when the bar exists.

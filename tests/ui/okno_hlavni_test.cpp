@@ -13,6 +13,7 @@
 #include "app/Aplikace.h"
 #include "config/UlozisteNastaveni.h"
 #include "playback/SkriptovanyPrehravac.h"
+#include "recording/GrafZaznamuNahrada.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
 #include "ui/OknoHlavni.h"
@@ -59,12 +60,14 @@ protected:
     void Vytvorit(std::vector<Vrbatec::Zdroj> zdroje = {}) {
         Zdroje().Nahradit(std::move(zdroje));
         okno_ = std::make_unique<OknoHlavni>(
-            Vrbatec::AplikaceInstance(), [this](HWND, Vrbatec::PosluchacPrehravace& posluchac) {
+            Vrbatec::AplikaceInstance(),
+            [this](HWND, Vrbatec::PosluchacPrehravace& posluchac) {
                 auto prehravac = std::make_unique<Testy::SkriptovanyPrehravac>(
                     posluchac, Testy::SkriptovanyPrehravac::Skript{});
                 prehravac_ = prehravac.get();
                 return prehravac;
-            });
+            },
+            Testy::GrafZaznamuNahrada::Tovarna(graf_));
         okno_->Vytvorit();
         ZpracovatCekajiciZpravy();
     }
@@ -97,7 +100,16 @@ protected:
         return hodnota;
     }
 
+    // The icon in the status bar's recording part.
+    HICON IkonaZaznamu() const {
+        return reinterpret_cast<HICON>(SendMessageW(Prvek(IDC_STAVOVY_RADEK), SB_GETICON, 1, 0));
+    }
+    static HICON StavIkona(Vrbatec::Ui::StavovaIkona ikona) {
+        return Vrbatec::AplikaceInstance().StavIkona(ikona);
+    }
+
     std::filesystem::path slozka_;
+    Testy::ZaznamGrafu graf_;
     Testy::SkriptovanyPrehravac* prehravac_ = nullptr;
     std::unique_ptr<OknoHlavni> okno_;
 };
@@ -157,6 +169,72 @@ TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
     Prikaz(ID_ZASTAVIT_PRIJEM);
     EXPECT_EQ(Testy::TextOkna(Hwnd()), L"Zvukolet");
     EXPECT_FALSE(Povoleno(ID_ZASTAVIT_PRIJEM));
+}
+
+// Recording while nothing plays (the setting says always): the commands, the status icon and its
+// blinking follow; stopping playback leaves the recording alone; ending it puts everything back.
+TEST_F(HlavniOkno, RecordingShowsInCommandsAndStatusBarAndOutlivesStoppedPlayback) {
+    NastaveniAplikace().priSpusteni = Vrbatec::kZaznamVzdy;
+    NastaveniAplikace().slozka = slozka_.wstring();
+    Vytvorit(TriZdroje());
+    using Vrbatec::Ui::StavovaIkona;
+    EXPECT_EQ(IkonaZaznamu(), StavIkona(StavovaIkona::BezZaznamu));
+
+    Prikaz(ID_SPUSTIT_ZAZNAM);
+    ASSERT_FALSE(graf_.kroky.empty());
+    EXPECT_EQ(graf_.kroky.back(), L"spustit");
+    EXPECT_NE(graf_.kroky[1].find(L"\\Záznam "), std::wstring::npos) << graf_.kroky[1];
+    EXPECT_FALSE(Povoleno(ID_SPUSTIT_ZAZNAM));
+    EXPECT_FALSE(Povoleno(ID_NASTAVENI));
+    EXPECT_TRUE(Povoleno(ID_UKONCIT_ZAZNAM));
+    EXPECT_EQ(IkonaZaznamu(), StavIkona(StavovaIkona::Zaznam));
+    SendMessageW(Hwnd(), WM_TIMER, 1, 0);
+    EXPECT_EQ(IkonaZaznamu(), StavIkona(StavovaIkona::BezZaznamu));
+    SendMessageW(Hwnd(), WM_TIMER, 1, 0);
+    EXPECT_EQ(IkonaZaznamu(), StavIkona(StavovaIkona::Zaznam));
+
+    Prikaz(ID_SPUSTIT_PRIJEM);
+    Prikaz(ID_ZASTAVIT_PRIJEM);
+    EXPECT_EQ(graf_.kroky.back(), L"spustit") << "stopping playback stopped the recording";
+    EXPECT_TRUE(Povoleno(ID_UKONCIT_ZAZNAM));
+
+    Prikaz(ID_UKONCIT_ZAZNAM);
+    EXPECT_EQ(graf_.kroky.back(), L"konec");
+    EXPECT_TRUE(Povoleno(ID_SPUSTIT_ZAZNAM));
+    EXPECT_FALSE(Povoleno(ID_UKONCIT_ZAZNAM));
+    EXPECT_EQ(IkonaZaznamu(), StavIkona(StavovaIkona::BezZaznamu));
+    SendMessageW(Hwnd(), WM_TIMER, 1, 0);
+    EXPECT_EQ(IkonaZaznamu(), StavIkona(StavovaIkona::BezZaznamu)) << "blinks after the end";
+}
+
+// What the start command does by the setting: start the selected source first, record only
+// what already plays (nothing at all while nothing does), or a value the setting cannot hold.
+TEST_F(HlavniOkno, StartRecordingFollowsTheSettingAndTheWindowsEndFinishesTheFile) {
+    NastaveniAplikace().prehravanyIndex = 1;
+    NastaveniAplikace().slozka = slozka_.wstring();
+    Vytvorit(TriZdroje());
+
+    NastaveniAplikace().priSpusteni = Vrbatec::kZaznamJenPriPrehravani;
+    Prikaz(ID_SPUSTIT_ZAZNAM);
+    NastaveniAplikace().priSpusteni = 7;
+    Prikaz(ID_SPUSTIT_ZAZNAM);
+    EXPECT_TRUE(graf_.kroky.empty());
+    EXPECT_TRUE(prehravac_->volani.empty() || prehravac_->volani.back() != L"play");
+
+    NastaveniAplikace().priSpusteni = Vrbatec::kZaznamSPrehravanim;
+    Prikaz(ID_SPUSTIT_ZAZNAM);
+    EXPECT_EQ(prehravac_->volani.back(), L"play");
+    ASSERT_EQ(graf_.kroky.size(), 3u);
+    EXPECT_NE(graf_.kroky[1].find(L"\\Alfa rádio "), std::wstring::npos) << graf_.kroky[1];
+    Prikaz(ID_UKONCIT_ZAZNAM);
+
+    NastaveniAplikace().priSpusteni = Vrbatec::kZaznamJenPriPrehravani;
+    Prikaz(ID_SPUSTIT_ZAZNAM);
+    EXPECT_EQ(graf_.kroky.back(), L"spustit");
+
+    // The session ends with the recording running: the file is finished as the window goes.
+    SendMessageW(Hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(graf_.kroky.back(), L"konec");
 }
 
 // Closing, which destroys the window and ends the loop with 0, is checked on the real program.
