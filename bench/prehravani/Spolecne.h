@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "playback/Prehravac.h"
+#include "BeziciProgram.h"
 #include "Mereni.h"
 #include "support/TonWav.h"
 
@@ -56,6 +58,33 @@ public:
     void PriZmeneStavu(std::int32_t stav) override { posledni = stav; }
     std::int32_t posledni = 0;
 };
+
+// The commit charge: what the process has reserved backing for, its private bytes; -1 when
+// it cannot be read.
+inline double PrivatniKiB(HANDLE proces) {
+    PROCESS_MEMORY_COUNTERS_EX citace{};
+    citace.cb = sizeof(citace);
+    if (!GetProcessMemoryInfo(proces, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&citace),
+                              sizeof(citace))) {
+        return -1;
+    }
+    return static_cast<double>(citace.PagefileUsage) / 1024;
+}
+
+// Plays the program's selected source and waits for its playing text; false, said on the
+// error output, when the window did not come up or nothing played.
+inline bool SpustitPrehravani(HWND okno, const StavovyRadek& radek) {
+    if (!radek.Pripraven()) {
+        std::fprintf(stderr, "the program's window did not come up\n");
+        return false;
+    }
+    PostMessageW(okno, WM_COMMAND, 40006, 0);
+    if (!radek.PockatNaText(L"Přehrávání")) {
+        std::fprintf(stderr, "the program did not play\n");
+        return false;
+    }
+    return true;
+}
 
 inline bool Pockat(const Posluchac& posluchac, std::int32_t stav) {
     const auto zacatek = Hodiny::now();

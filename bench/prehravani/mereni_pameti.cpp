@@ -16,17 +16,6 @@ namespace {
 
 using namespace Mereni;
 
-double PrivatniKiB(HANDLE proces) {
-    PROCESS_MEMORY_COUNTERS_EX citace{};
-    citace.cb = sizeof(citace);
-    if (!GetProcessMemoryInfo(proces, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&citace),
-                              sizeof(citace))) {
-        return -1;
-    }
-    // The commit charge: what the process has reserved backing for, its private bytes.
-    return static_cast<double>(citace.PagefileUsage) / 1024;
-}
-
 // Keeps this program's control fed with its messages until the time has passed.
 void ZpracovavatDo(Hodiny::time_point konec) {
     MSG zprava;
@@ -63,13 +52,7 @@ int wmain(int argc, wchar_t** argv) {
     BeziciProgram zvukolet(CestaWindows(ZV_CESTA_PROGRAMU));
     const HWND okno = zvukolet.PockatNaOkno(L"ZvukoletHlavni");
     const StavovyRadek radek(zvukolet.Proces(), okno);
-    if (!radek.Pripraven()) {
-        std::fprintf(stderr, "the program's window did not come up\n");
-        return 1;
-    }
-    PostMessageW(okno, WM_COMMAND, 40006, 0);
-    if (!radek.PockatNaText(L"Přehrávání")) {
-        std::fprintf(stderr, "the program did not play\n");
+    if (!SpustitPrehravani(okno, radek)) {
         return 1;
     }
 

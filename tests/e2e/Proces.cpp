@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "config/Guid.h"
+#include "recording/ProfilyZaznamu.h"
 #include "sources/KodekZdroju.h"
 
 namespace Vrbatec::Testy {
@@ -49,6 +51,15 @@ BOOL CALLBACK ProjitOkno(HWND okno, LPARAM data) {
 
 } // namespace
 
+std::filesystem::path DocasnaSlozka(const wchar_t* predpona) {
+    wchar_t docasna[MAX_PATH];
+    GetTempPathW(MAX_PATH, docasna);
+    const std::filesystem::path slozka =
+        std::filesystem::path(docasna) / (predpona + std::to_wstring(GetCurrentProcessId()));
+    std::filesystem::create_directories(slozka);
+    return slozka;
+}
+
 void NastavitSeznam(const std::filesystem::path& slozka, const Zdroj& zdroj) {
     const auto bajty = KodekZdroju::ZakodovatNaBajty(std::vector<Zdroj>{zdroj});
     const std::filesystem::path seznam = slozka / L"seznam.xml";
@@ -64,7 +75,25 @@ void NastavitSeznam(const std::filesystem::path& slozka, const Zdroj& zdroj) {
               ERROR_SUCCESS);
 }
 
+void NastavitZaznam(const std::filesystem::path& slozka, const std::wstring& zarizeni,
+                    DWORD priSpusteni) {
+    const auto text = [](const wchar_t* nazev, const std::wstring& hodnota) {
+        return RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZaznamu, nazev, REG_SZ, hodnota.c_str(),
+                               static_cast<DWORD>((hodnota.size() + 1) * sizeof(wchar_t)));
+    };
+    const BajtyGuid profil = NaBajty(ProfilyZaznamu::kProfilWav);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZaznamu, L"profil", REG_BINARY, profil.data(),
+                              static_cast<DWORD>(profil.size())),
+              ERROR_SUCCESS);
+    ASSERT_EQ(text(L"slozka", slozka.wstring()), ERROR_SUCCESS);
+    ASSERT_EQ(text(L"friendlyName", zarizeni), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicZaznamu, L"priSpusteni", REG_DWORD,
+                              &priSpusteni, sizeof(priSpusteni)),
+              ERROR_SUCCESS);
+}
+
 void ObnovitNastaveni() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kKlicZaznamu);
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicZdroju, L"soubor");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicStavu, L"prehravanyIndex");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicPrehravace, L"hlasitost");

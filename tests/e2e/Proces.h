@@ -17,11 +17,20 @@ namespace Vrbatec::Testy {
 inline constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroje";
 inline constexpr wchar_t kKlicStavu[] = L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace";
 inline constexpr wchar_t kKlicPrehravace[] = L"Software\\Vrbatec\\Zvukolet\\2\\Mediaplayer";
+inline constexpr wchar_t kKlicZaznamu[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zaznam";
+
+// A new folder of this test process in the temporary folder, named with the prefix.
+std::filesystem::path DocasnaSlozka(const wchar_t* predpona);
 
 // Makes a list of the one source, written into the folder, the program's list, with the source
 // chosen as the last played one; the test fails when it cannot.
 void NastavitSeznam(const std::filesystem::path& slozka, const Zdroj& zdroj);
-// The default list and volume again, which the other whole-program tests expect.
+// Recording into the folder from the device through the WAV profile, and what the start command
+// does ("priSpusteni"); the test fails when it cannot.
+void NastavitZaznam(const std::filesystem::path& slozka, const std::wstring& zarizeni,
+                    DWORD priSpusteni);
+// The default list, volume and recording settings again, which the other whole-program tests
+// expect.
 void ObnovitNastaveni();
 
 // The program's path as Windows sees it (the build passes its Unix path).

@@ -63,11 +63,7 @@ protected:
     // would hold the main window back for two seconds.
     void SetUp() override {
         ASSERT_EQ(FindWindowW(L"ZvukoletHlavni", nullptr), nullptr) << "a copy still runs";
-        wchar_t docasna[MAX_PATH];
-        GetTempPathW(MAX_PATH, docasna);
-        slozka_ = std::filesystem::path(docasna) /
-                  (L"zvukolet-zkratky-" + std::to_wstring(GetCurrentProcessId()));
-        std::filesystem::create_directories(slozka_);
+        slozka_ = DocasnaSlozka(L"zvukolet-zkratky-");
         ASSERT_NO_FATAL_FAILURE(
             NastavitSeznam(slozka_, {L"Tón", (slozka_ / L"ton.wav").wstring()}));
         const DWORD hlasitost = 50;

@@ -31,11 +31,7 @@ protected:
     // last played one. The other whole-program tests expect the default list again.
     void SetUp() override {
         ASSERT_EQ(FindWindowW(L"ZvukoletHlavni", nullptr), nullptr) << "a copy still runs";
-        wchar_t docasna[MAX_PATH];
-        GetTempPathW(MAX_PATH, docasna);
-        slozka_ = std::filesystem::path(docasna) /
-                  (L"zvukolet-zvuk-" + std::to_wstring(GetCurrentProcessId()));
-        std::filesystem::create_directories(slozka_);
+        slozka_ = DocasnaSlozka(L"zvukolet-zvuk-");
         const auto ton = slozka_ / L"ton.wav";
         ASSERT_TRUE(ZapsatTonWav(ton, 20));
         ASSERT_NO_FATAL_FAILURE(NastavitSeznam(slozka_, {kNazevZdroje, ton.wstring(), 100, true}));
