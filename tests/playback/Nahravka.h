@@ -6,12 +6,11 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
 #include "support/Cekani.h"
+#include "support/MereniTonu.h"
 #include "support/TonWav.h"
 
 namespace Vrbatec::Testy {
@@ -55,41 +54,8 @@ public:
         return CekatNa([&] { return (hlavicka_.dwFlags & WHDR_DONE) != 0; }, limit);
     }
 
-    // The effective level of the loudest 50 ms, so that the device's latency or a short gap
-    // does not water a level down.
-    double NejvyssiUroven() const {
-        constexpr std::size_t kOkno = kVzorkovaniTonu / 20;
-        double nejvic = 0;
-        for (std::size_t zacatek = 0; zacatek + kOkno <= vzorky_.size(); zacatek += kOkno) {
-            double soucet = 0;
-            for (std::size_t i = zacatek; i < zacatek + kOkno; ++i) {
-                soucet += static_cast<double>(vzorky_[i]) * vzorky_[i];
-            }
-            nejvic = std::max(nejvic, std::sqrt(soucet / kOkno));
-        }
-        return nejvic;
-    }
-
-    // From the median distance between rising zero crossings, which silence or a gap in the
-    // recording does not move.
-    double Kmitocet() const {
-        std::vector<std::size_t> periody;
-        std::size_t predchozi = 0;
-        for (std::size_t i = 1; i < vzorky_.size(); ++i) {
-            if (vzorky_[i - 1] < 0 && vzorky_[i] >= 0) {
-                if (predchozi != 0) {
-                    periody.push_back(i - predchozi);
-                }
-                predchozi = i;
-            }
-        }
-        if (periody.empty()) {
-            return 0;
-        }
-        std::nth_element(periody.begin(), periody.begin() + periody.size() / 2, periody.end());
-        return static_cast<double>(kVzorkovaniTonu) /
-               static_cast<double>(periody[periody.size() / 2]);
-    }
+    double NejvyssiUroven() const { return Testy::NejvyssiUroven(vzorky_, kVzorkovaniTonu); }
+    double Kmitocet() const { return Testy::Kmitocet(vzorky_, kVzorkovaniTonu); }
 
 private:
     std::vector<std::int16_t> vzorky_;
