@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
 #include <vector>
 
 #include "recording/VolbaVstupu.h"
@@ -183,8 +182,11 @@ public:
     HRESULT Start() { return HResultZMm(::waveInStart(zarizeni_)); }
 
     // The next buffer in the device's order when the device has filled it; it is the caller's
-    // until given back.
-    const WAVEHDR* Naplneny() const {
+    // until given back. Buffers the device refused to take back are passed over.
+    const WAVEHDR* Naplneny() {
+        for (std::size_t i = 0; i < kBufferu && !ve_fronte_[dalsi_]; ++i) {
+            dalsi_ = (dalsi_ + 1) % kBufferu;
+        }
         const WAVEHDR& h = hlavicky_[dalsi_];
         return ve_fronte_[dalsi_] && (h.dwFlags & WHDR_DONE) != 0 ? &h : nullptr;
     }
@@ -289,6 +291,9 @@ GrafWav::~GrafWav() {
 }
 
 HRESULT GrafWav::PridatZarizeni(const ZarizeniZaznamu& zarizeni) {
+    if (zaznam_) {
+        return HRESULT_FROM_WIN32(ERROR_INVALID_STATE);
+    }
     std::vector<std::wstring> nazvy = NazvyZarizeni();
     for (std::wstring& nazev : nazvy) {
         nazev = VelkymiPismeny(std::move(nazev));
