@@ -1,9 +1,18 @@
+#include "recording/GrafWav.h"
 #include "recording/GrafZaznamu.h"
 
 namespace Vrbatec {
 
 TovarnaGrafu TovarnaGrafuSystemu() {
-    return [](ProfilyZaznamu::Zapisovac) { return std::unique_ptr<GrafZaznamu>(); };
+    return [](ProfilyZaznamu::Zapisovac zapisovac) -> std::unique_ptr<GrafZaznamu> {
+        switch (zapisovac) {
+        case ProfilyZaznamu::Zapisovac::Wav:
+            return std::make_unique<GrafWav>();
+        case ProfilyZaznamu::Zapisovac::WindowsMedia:
+            break;
+        }
+        return nullptr;
+    };
 }
 
 } // namespace Vrbatec

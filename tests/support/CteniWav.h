@@ -18,6 +18,8 @@ struct ZvukWav {
     std::uint16_t kanalu = 0;
     // The first channel.
     std::vector<std::int16_t> vzorky;
+
+    double Sekund() const { return static_cast<double>(vzorky.size()) / vzorkovani; }
 };
 
 // The sound, or nothing with the reason in `chyba`.
@@ -42,7 +44,8 @@ inline std::optional<ZvukWav> NacistWav(const std::filesystem::path& cesta, std:
         chyba = "shorter than a header: " + std::to_string(bajty.size()) + " bytes";
         return std::nullopt;
     }
-    if (znaky(0) != "RIFF" || znaky(8) != "WAVE" || znaky(12) != "fmt " || znaky(36) != "data") {
+    if (znaky(0) != "RIFF" || znaky(8) != "WAVE" || znaky(12) != "fmt " || cislo32(16) != 16 ||
+        znaky(36) != "data") {
         chyba = "not a RIFF WAVE file with fmt and data chunks";
         return std::nullopt;
     }
@@ -57,6 +60,10 @@ inline std::optional<ZvukWav> NacistWav(const std::filesystem::path& cesta, std:
     if (cislo16(20) != 1 || cislo16(34) != 16 || zvuk.kanalu == 0 ||
         cislo16(32) != zvuk.kanalu * 2 || cislo32(28) != zvuk.vzorkovani * zvuk.kanalu * 2) {
         chyba = "not a consistent 16-bit PCM format";
+        return std::nullopt;
+    }
+    if (cislo32(40) % (zvuk.kanalu * 2u) != 0) {
+        chyba = "a partial frame at the end";
         return std::nullopt;
     }
     const std::size_t snimek = zvuk.kanalu * 2u;
