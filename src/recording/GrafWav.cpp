@@ -219,7 +219,10 @@ private:
 // The file and, once started, the device. The thread alone touches them while it runs; the
 // last owner finishes the file.
 struct GrafWav::Zaznam {
+    std::wstring cesta;
     WinApi::UniqueHandle soubor;
+    // A recording that never started leaves no file behind.
+    bool spusteno = false;
     FormatPcm format;
     std::uint64_t limit = 0;
     std::uint64_t zapsano = 0;
@@ -266,6 +269,11 @@ struct GrafWav::Zaznam {
     void Dokoncit() {
         zachyt.reset();
         if (!soubor) {
+            return;
+        }
+        if (!spusteno) {
+            soubor.Reset();
+            ::DeleteFileW(cesta.c_str());
             return;
         }
         const std::uint64_t data = zapsano - zapsano % HlavickaWav::DelkaSnimku(format);
@@ -331,6 +339,7 @@ HRESULT GrafWav::NastavitVystup(const std::wstring& soubor, const Guid& profil) 
     const std::uint32_t nejvic = HlavickaWav::NejvetsiDelkaDat(*format_);
     zaznam->limit = limitDat_ == 0 ? nejvic : std::min(limitDat_, nejvic);
     zaznam->limit -= zaznam->limit % HlavickaWav::DelkaSnimku(*format_);
+    zaznam->cesta = soubor;
     zaznam->soubor.Reset(::CreateFileW(soubor.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!zaznam->soubor) {
@@ -373,6 +382,7 @@ HRESULT GrafWav::Spustit() {
     } catch (HRESULT chyba) {
         return chyba;
     }
+    z.spusteno = true;
     return S_OK;
 }
 

@@ -6,7 +6,8 @@
 // same however long the recording runs. The file opens with a header declaring no sound and
 // gets the real sizes when the graph stops, so whatever stops it (the recorder, a failed
 // write, a full disk, the sizes RIFF can hold) leaves a file that plays. A write that fails
-// ends the writing, not the graph: the file keeps what was written before it.
+// ends the writing, not the graph: the file keeps what was written before it. A graph stopped
+// before it started capturing removes its file, so a failed start leaves nothing behind.
 //
 // A failure of waveIn comes as an HRESULT: a device gone as ERROR_DEVICE_NOT_CONNECTED, one
 // in use as ERROR_BUSY, a format it refuses as ERROR_NOT_SUPPORTED, lack of memory as
