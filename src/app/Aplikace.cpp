@@ -7,6 +7,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "app/DatovaSlozka.h"
@@ -17,6 +18,7 @@
 #include "app/VerzeWindows.h"
 #include "winapi/VerzniInformace.h"
 #include "config/UlozisteNastaveni.h"
+#include "recording/SeznamZarizeni.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
 #include "ui/ObrazkovyPruh.h"
@@ -124,6 +126,16 @@ std::wstring LocalAppData() {
     std::wstring vysledek(cesta);
     ::CoTaskMemFree(cesta);
     return vysledek;
+}
+
+// The first device of the list, which the settings take before they are read.
+std::optional<VychoziZarizeni> PrvniZarizeni() {
+    const std::vector<ZarizeniZaznamu>& seznam = SeznamZarizeni();
+    if (seznam.empty()) {
+        return std::nullopt;
+    }
+    const ZarizeniZaznamu& prvni = seznam.front();
+    return VychoziZarizeni{prvni.nazev, prvni.popis, prvni.cesta};
 }
 
 } // namespace
@@ -266,10 +278,10 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     }
     ZajistitDatovouSlozku();
 
-    // Capture devices and the recorder are created here once the program has them.
-
-    // The default recording device is the first capture device; none is listed yet.
-    UlozisteAplikace().NastavitVychozi(std::nullopt);
+    // The default recording device is the first capture device. A system without one, or
+    // whose devices cannot be listed, still runs: recording then fails when it starts.
+    VyjmenovatZarizeni();
+    UlozisteAplikace().NastavitVychozi(PrvniZarizeni());
     if (UlozisteAplikace().Nacist() == 1) {
         prvniSpusteni_ = true;
     }

@@ -1,3 +1,4 @@
+#include "recording/GrafAsf.h"
 #include "recording/GrafWav.h"
 #include "recording/GrafZaznamu.h"
 
@@ -9,7 +10,7 @@ TovarnaGrafu TovarnaGrafuSystemu() {
         case ProfilyZaznamu::Zapisovac::Wav:
             return std::make_unique<GrafWav>();
         case ProfilyZaznamu::Zapisovac::WindowsMedia:
-            break;
+            return std::make_unique<GrafAsf>();
         }
         return nullptr;
     };
