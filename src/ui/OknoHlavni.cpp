@@ -496,10 +496,16 @@ void OknoHlavni::ZnovuPouzitNastaveni() {
 
 void OknoHlavni::ZajistitIkonuOznameni() {}
 
-void OknoHlavni::OznamitNaIkone(const std::wstring&, const std::wstring&) {
-    // Without the notification icon there is no balloon or tooltip to show; the icon's part of
-    // the program shows them here once it exists.
+void OknoHlavni::OznamitNaIkone(const std::wstring& bublina, const std::wstring& tip) {
+    ZobrazitBublinu(bublina, NIIF_INFO);
+    NastavitTipIkony(tip);
 }
+
+// Without the notification icon there is no balloon or tooltip to show; the icon's part of the
+// program shows them here once it exists.
+void OknoHlavni::ZobrazitBublinu(const std::wstring&, DWORD) {}
+
+void OknoHlavni::NastavitTipIkony(const std::wstring&) {}
 
 // PohledyZdroju::Okoli
 

@@ -28,6 +28,7 @@
 #include "sources/PohledyZdroju.h"
 #include "ui/NabidkaOkna.h"
 #include "ui/NabidkyHlavnihoOkna.h"
+#include "ui/OznameniIkony.h"
 #include "ui/PanelyNastroju.h"
 #include "ui/SluzbyAplikace.h"
 #include "ui/SoucastPanelu.h"
@@ -52,7 +53,8 @@ inline constexpr LPARAM kVynucenaMinimalizace = static_cast<LPARAM>(0xFFFFFFFF);
 class OknoHlavni final : public WinApi::Okno,
                          private PohledyZdroju::Okoli,
                          private Prehravani::Okoli,
-                         private SoucastZaznamu::Okoli {
+                         private SoucastZaznamu::Okoli,
+                         private OznameniIkony {
 public:
     static constexpr wchar_t kTrida[] = L"ZvukoletHlavni";
 
@@ -102,6 +104,10 @@ private:
 
     // SoucastZaznamu::Okoli
     void OznamitNaIkone(const std::wstring& bublina, const std::wstring& tip) override;
+
+    // OznameniIkony
+    void ZobrazitBublinu(const std::wstring& text, DWORD ikona) override;
+    void NastavitTipIkony(const std::wstring& tip) override;
 
     void PripojitSoucasti();
     void OdpojitSoucasti();
