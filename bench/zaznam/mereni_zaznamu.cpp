@@ -6,6 +6,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
 #include <string>
 
 #include "BeziciProgram.h"
@@ -22,8 +27,57 @@ using namespace Mereni;
 constexpr UINT kSpustitZaznam = 40030;
 constexpr UINT kUkoncitZaznam = 40031;
 
-// User and kernel time of the process so far, in seconds.
-double CasProcesoru(HANDLE proces) {
+// Under Wine the system keeps no times of other processes; the Unix side does, in
+// /proc/<pid>/stat, which Wine shows on drive Z:. The program's Unix process is the one whose
+// command line names it and that was not there before it started.
+std::set<std::wstring> ProcesyProgramu() {
+    std::set<std::wstring> nalezene;
+    WIN32_FIND_DATAW nalez{};
+    HANDLE hledani = FindFirstFileW(L"Z:\\proc\\*", &nalez);
+    if (hledani == INVALID_HANDLE_VALUE) {
+        return nalezene;
+    }
+    do {
+        const std::wstring id = nalez.cFileName;
+        if (id.empty() || id.find_first_not_of(L"0123456789") != std::wstring::npos) {
+            continue;
+        }
+        std::ifstream radek(std::filesystem::path(L"Z:\\proc\\" + id + L"\\cmdline"),
+                            std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(radek), {}};
+        if (text.find("Zvukolet.exe") != std::string::npos) {
+            nalezene.insert(id);
+        }
+    } while (FindNextFileW(hledani, &nalez));
+    FindClose(hledani);
+    return nalezene;
+}
+
+// User and system time of the Unix process so far, in seconds; -1 when it cannot be read.
+double CasUnixProcesu(const std::wstring& id) {
+    std::ifstream soubor(std::filesystem::path(L"Z:\\proc\\" + id + L"\\stat"));
+    std::string stav;
+    std::getline(soubor, stav);
+    // The fields after the command's name in parentheses, which may hold spaces.
+    std::istringstream pole(stav.substr(stav.rfind(')') + 2));
+    std::string hodnota;
+    double tiku = -1;
+    for (int cislo = 3; pole >> hodnota; ++cislo) {
+        if (cislo == 14) {
+            tiku = std::stod(hodnota);
+        } else if (cislo == 15) {
+            return (tiku + std::stod(hodnota)) / 100; // USER_HZ
+        }
+    }
+    return -1;
+}
+
+// User and kernel time of the process so far, in seconds: from the Unix side under Wine,
+// whose own figures for another process leave out most of its threads, else from the system.
+double CasProcesoru(HANDLE proces, const std::wstring& unixId) {
+    if (!unixId.empty()) {
+        return CasUnixProcesu(unixId);
+    }
     FILETIME vznik, konec, jadro, uzivatel;
     if (!GetProcessTimes(proces, &vznik, &konec, &jadro, &uzivatel)) {
         return -1;
@@ -60,12 +114,12 @@ struct Faze {
     double rustPameti; // KiB from then to the end
 };
 
-Faze Zmerit(HANDLE proces, int minut) {
+Faze Zmerit(HANDLE proces, const std::wstring& unixId, int minut) {
     const auto zacatek = Hodiny::now();
-    const double cas0 = CasProcesoru(proces);
+    const double cas0 = CasProcesoru(proces, unixId);
     Sleep(60 * 1000);
     Faze faze{};
-    faze.podilJadra = (CasProcesoru(proces) - cas0) / (Ms(zacatek) / 1000);
+    faze.podilJadra = (CasProcesoru(proces, unixId) - cas0) / (Ms(zacatek) / 1000);
     faze.pametPo1 = PrivatniKiB(proces);
     if (minut > 1) {
         Sleep(static_cast<DWORD>(minut - 1) * 60 * 1000);
@@ -94,18 +148,25 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
 
+    const std::set<std::wstring> predtim = ProcesyProgramu();
     BeziciProgram zvukolet(CestaWindows(ZV_CESTA_PROGRAMU));
     const HWND okno = zvukolet.PockatNaOkno(L"ZvukoletHlavni");
     const StavovyRadek radek(zvukolet.Proces(), okno);
     if (!SpustitPrehravani(okno, radek)) {
         return 1;
     }
+    std::wstring unixId;
+    for (const std::wstring& id : ProcesyProgramu()) {
+        if (!predtim.contains(id)) {
+            unixId = id;
+        }
+    }
     Sleep(5000);
-    const Faze prehravani = Zmerit(zvukolet.Proces(), minut);
+    const Faze prehravani = Zmerit(zvukolet.Proces(), unixId, minut);
 
     PostMessageW(okno, WM_COMMAND, kSpustitZaznam, 0);
     Sleep(5000);
-    const Faze zaznam = Zmerit(zvukolet.Proces(), minut);
+    const Faze zaznam = Zmerit(zvukolet.Proces(), unixId, minut);
     PostMessageW(okno, WM_COMMAND, kUkoncitZaznam, 0);
     Sleep(2000);
 
@@ -122,7 +183,8 @@ int wmain(int argc, wchar_t** argv) {
     RegDeleteTreeW(HKEY_CURRENT_USER,
                    (std::wstring(Vrbatec::kKorenNastaveni) + L"\\Zaznam").c_str());
 
-    std::printf("Zvukolet.exe playing a local tone, %d minute(s) a phase\n", minut);
+    std::printf("Zvukolet.exe playing a local tone, %d minute(s) a phase; CPU time from %s\n",
+                minut, unixId.empty() ? "the system" : "the Unix process");
     Vypsat("playing:", prehravani);
     Vypsat("playing and recording:", zaznam);
     std::printf("  CPU while recording: %+.2f %% of one core over playing alone (limit 2 %% in "
