@@ -1,6 +1,7 @@
 #include "ui/HorkeKlavesy.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "config/UlozisteNastaveni.h"
 #include "res/resource.h"
