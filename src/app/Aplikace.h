@@ -75,7 +75,7 @@ public:
     std::uint32_t VerzeWindows() const override { return verzeWindows_; }
     std::uint32_t TypJednotky() const { return typJednotky_; }
     const std::wstring& DatovaSlozka() const { return datovaSlozka_; }
-    bool PrvniInstance() const { return prvniInstance_; }
+    bool PrvniInstance() const override { return prvniInstance_; }
     bool PrvniSpusteni() const { return prvniSpusteni_; }
     HICON IkonaVelka() const override { return ikonaVelka_.Get(); }
     HICON IkonaMala() const override { return ikonaMala_.Get(); }

@@ -6,6 +6,14 @@
 #define IDI_ZVUKOLET 101
 #define IDB_MALE_IKONY 102
 #define IDB_VELKE_IKONY 124
+// Icons of the jump-list tasks
+#define IDI_SKOK_SPUSTIT_PRIJEM 129
+#define IDI_SKOK_SPUSTIT_ZAZNAM 130
+#define IDI_SKOK_ZVYSIT_HLASITOST 131
+#define IDI_SKOK_SNIZIT_HLASITOST 132
+#define IDI_SKOK_NASTAVENI 133
+#define IDI_SKOK_ZASTAVIT 134
+#define IDI_SKOK_ZTLUMIT 135
 
 // Menus and accelerators
 #define IDR_HLAVNI_MENU 104

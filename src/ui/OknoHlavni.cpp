@@ -55,13 +55,11 @@ OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace t
       prehravani_(*this, std::move(tovarna), ProstrediAplikace()), nabidka_(aplikace, panely_),
       soucastZdroju_(zdroje_), stavovyRadek_(aplikace, textPripraven_),
       soucastPanelu_(aplikace, panely_, zdroje_, soucastPrehravani_),
-      soucastPrehravani_(prehravani_),
-      soucastZaznamu_(*this, prehravani_, std::move(tovarnaGrafu)), soucasti_{&nabidka_,
-                                                                              &soucastZdroju_,
-                                                                              &stavovyRadek_,
-                                                                              &soucastPanelu_,
-                                                                              &soucastPrehravani_,
-                                                                              &soucastZaznamu_} {}
+      soucastPrehravani_(prehravani_), soucastZaznamu_(*this, prehravani_, std::move(tovarnaGrafu)),
+      horkeKlavesy_(*this, aplikace.PrvniInstance()),
+      panelUloh_(aplikace), soucasti_{&nabidka_,       &soucastZdroju_,     &stavovyRadek_,
+                                      &soucastPanelu_, &soucastPrehravani_, &soucastZaznamu_,
+                                      &horkeKlavesy_,  &panelUloh_} {}
 
 OknoHlavni::~OknoHlavni() {
     // The window's last messages must still reach this object, so it goes down here.
@@ -121,7 +119,6 @@ void OknoHlavni::Vytvorit() {
             ::ShowWindow(okno, SW_HIDE);
         }
     }
-    zpravaTlacitkaNaPanelu_ = ::RegisterWindowMessageW(L"TaskbarButtonCreated");
     ::PostMessageW(okno, WM_PO_VYTVORENI, 0, 0);
     PoslatZmenuVelikosti();
 }

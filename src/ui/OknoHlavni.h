@@ -2,7 +2,8 @@
 // arrives as WM_COMMAND (menus, accelerators, toolbar, popups, forwarded command words).
 //
 // It is a dispatcher. The subsystems that live in it are components (SoucastOkna): the menu
-// bar, the source views, the status bar, the bars, playback and recording, attached in that order
+// bar, the source views, the status bar, the bars, playback, recording, the global hotkeys and the
+// taskbar button, attached in that order
 // once the window exists and detached in the reverse order as it closes. Each message is offered to
 // the components first; after every change of selection, playback, recording, mute or bars one
 // snapshot of the program's state refreshes all of them (AktualizovatStavPrikazu). What stays here
@@ -26,9 +27,11 @@
 #include "playback/Prehravani.h"
 #include "playback/VlaknoHlasitosti.h"
 #include "sources/PohledyZdroju.h"
+#include "ui/HorkeKlavesy.h"
 #include "ui/NabidkaOkna.h"
 #include "ui/NabidkyHlavnihoOkna.h"
 #include "ui/OznameniIkony.h"
+#include "ui/PanelUloh.h"
 #include "ui/PanelyNastroju.h"
 #include "ui/SluzbyAplikace.h"
 #include "ui/SoucastPanelu.h"
@@ -168,9 +171,10 @@ private:
     SoucastPanelu soucastPanelu_;
     SoucastPrehravani soucastPrehravani_;
     SoucastZaznamu soucastZaznamu_;
+    HorkeKlavesy horkeKlavesy_;
+    PanelUloh panelUloh_;
     std::vector<SoucastOkna*> soucasti_;
     std::size_t pripojeno_ = 0;
-    UINT zpravaTlacitkaNaPanelu_ = 0;
 };
 
 } // namespace Vrbatec::Ui

@@ -21,6 +21,9 @@ public:
     virtual ObrazkovyPruh& VelkyPruh() const = 0;
     virtual HICON StavIkona(StavovaIkona ikona) const = 0;
     virtual std::uint32_t VerzeWindows() const = 0;
+    // Whether this process is the one copy of the program that runs (the one that holds the
+    // global hotkeys).
+    virtual bool PrvniInstance() const = 0;
     // The command word's command from the command line, 0 without one.
     virtual std::uint32_t StartovniPrikaz() const = 0;
     // Applies the "processPriority" setting; a refusal is shown and changes nothing.

@@ -21,6 +21,7 @@ using namespace std::chrono_literals;
 using namespace Vrbatec::Testy;
 
 constexpr wchar_t kKlicKopie[] = L"Software\\Wine\\AppDefaults\\Zvukolet-zkratky.exe";
+constexpr wchar_t kKlicHorkychKlaves[] = L"Software\\Vrbatec\\Zvukolet\\2\\Horke klavesy";
 constexpr DWORD kLimit = 5000;
 
 // The title of the process's open dialog or message box; nothing without one.
@@ -79,6 +80,7 @@ protected:
 
     void TearDown() override {
         ObnovitNastaveni();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKlicHorkychKlaves);
         RegDeleteTreeW(HKEY_CURRENT_USER, kKlicKopie);
         std::error_code chyba;
         std::filesystem::remove_all(slozka_, chyba);
@@ -161,6 +163,31 @@ TEST_F(Zkratky, ShortcutsReachTheMainWindowFromEveryControlThatTakesTheFocus) {
         }
         EXPECT_EQ(proces.PockatNaKonec(0ms), 0u);
     }
+}
+
+// A hotkey of the table runs its command while a window of another program has the focus: the
+// system hands it to the program, not the keyboard focus. Ctrl+Shift+U is no shortcut of the
+// program's own.
+TEST_F(Zkratky, AGlobalHotkeyRunsItsCommandWhileAnotherProgramHasTheFocus) {
+    const DWORD zaznam[4] = {MOD_CONTROL | MOD_SHIFT, 'U', ID_ZVYSIT_HLASITOST, 0};
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKlicHorkychKlaves, L"40020", REG_BINARY, zaznam,
+                              sizeof(zaznam)),
+              ERROR_SUCCESS);
+    Proces proces(L"", Kopie());
+    const HWND okno = proces.PockatNaOkno(L"ZvukoletHlavni", L"Zvukolet", 20s);
+    ASSERT_NE(okno, nullptr);
+    const HWND jine = CreateWindowExW(0, L"STATIC", L"jiný program", WS_POPUP | WS_VISIBLE, 600,
+                                      600, 100, 50, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(jine, nullptr);
+    ASSERT_TRUE(
+        CekatNa([&] { return GetPropW(jine, L"__wine_x11_whole_window") != nullptr; }, kLimit));
+    const std::wstring pred = CisloHlasitosti(okno);
+    ASSERT_NO_FATAL_FAILURE(Stisknout(jine, L"ctrl+shift+u"));
+    EXPECT_TRUE(CekatNa([&] { return CisloHlasitosti(okno) != pred; }, kLimit))
+        << "still " << testing::PrintToString(pred);
+    DestroyWindow(jine);
+    PostMessageW(okno, WM_CLOSE, 0, 0);
+    EXPECT_EQ(proces.PockatNaKonec(20s), 0u);
 }
 
 } // namespace

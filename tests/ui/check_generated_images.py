@@ -80,9 +80,12 @@ class GeneratedImages(unittest.TestCase):
         with open(os.path.join(self.outputs[0], name), "rb") as f:
             return f.read()
 
-    def test_writes_exactly_the_three_files_and_the_same_bytes_every_run(self):
+    def test_writes_exactly_its_files_and_the_same_bytes_every_run(self):
         names = sorted(os.listdir(self.outputs[0]))
-        self.assertEqual(["male_ikony.bmp", "velke_ikony.bmp", "zvukolet.ico"], names)
+        tasks = ["skok_%s.ico" % t for t in ("nastaveni", "snizit_hlasitost", "spustit_prijem",
+                                             "spustit_zaznam", "zastavit", "ztlumit",
+                                             "zvysit_hlasitost")]
+        self.assertEqual(["male_ikony.bmp"] + tasks + ["velke_ikony.bmp", "zvukolet.ico"], names)
         for name in names:
             with open(os.path.join(self.outputs[1], name), "rb") as f:
                 self.assertEqual(self.data(name), f.read(), name)
@@ -111,9 +114,9 @@ class GeneratedImages(unittest.TestCase):
     def test_large_strip_is_10_images_of_32_with_the_mask_colour_only_where_transparent(self):
         self.check_strip("velke_ikony.bmp", 10, 32)
 
-    def test_icon_has_16_32_and_48_with_a_mask_that_matches_the_alpha(self):
-        images = read_ico(self.data("zvukolet.ico"))
-        self.assertEqual([16, 32, 48], sorted(images))
+    def check_icon(self, name, sizes, share):
+        images = read_ico(self.data(name))
+        self.assertEqual(sizes, sorted(images), name)
         for size, (colour, mask) in images.items():
             visible = 0
             for y in range(size):
@@ -121,7 +124,13 @@ class GeneratedImages(unittest.TestCase):
                     alpha = colour[y][x][3]
                     self.assertEqual(1 if alpha == 0 else 0, mask[y][x], "%d px at %d,%d" % (size, x, y))
                     visible += alpha > 0
-            self.assertGreater(visible, size * size // 3, size)
+            self.assertGreater(visible, size * size // share, "%s %d" % (name, size))
+
+    def test_icons_have_their_sizes_with_a_mask_that_matches_the_alpha(self):
+        self.check_icon("zvukolet.ico", [16, 32, 48], 3)
+        for name in os.listdir(self.outputs[0]):
+            if name.startswith("skok_"):
+                self.check_icon(name, [16, 32], 5)
 
 
 if __name__ == "__main__":

@@ -3,8 +3,9 @@
 
     python3 generate_images.py --out <dir> [--preview]
 
-writes <dir>/zvukolet.ico (16, 32 and 48 px), <dir>/male_ikony.bmp (34 images of 16 x 16)
-and <dir>/velke_ikony.bmp (10 images of 32 x 32); --preview adds enlarged PNG sheets of
+writes <dir>/zvukolet.ico (16, 32 and 48 px), <dir>/male_ikony.bmp (34 images of 16 x 16),
+<dir>/velke_ikony.bmp (10 images of 32 x 32) and the seven jump-list task icons
+<dir>/skok_*.ico (16 and 32 px); --preview adds enlarged PNG sheets of
 all three for looking at them.
 
 Every picture is a short function below, drawn in a 16 x 16 unit square with a few vector
@@ -719,6 +720,18 @@ LARGE = [
     blue_pause,  # 9
 ]
 
+# The jump list's task icons (resources 129-135), by file name; 16 px in the list, 32 px on
+# screens of twice the density.
+TASK_ICONS = [
+    ("skok_spustit_prijem.ico", green_play),  # 129 start playing
+    ("skok_spustit_zaznam.ico", red_record),  # 130 start recording
+    ("skok_zvysit_hlasitost.ico", green_arrow_up),  # 131
+    ("skok_snizit_hlasitost.ico", green_arrow_down),  # 132
+    ("skok_nastaveni.ico", settings_gear),  # 133
+    ("skok_zastavit.ico", red_stop),  # 134 stop playing or recording
+    ("skok_ztlumit.ico", mute),  # 135
+]
+
 
 # ---------------------------------------------------------------------------------------
 # Files
@@ -831,6 +844,8 @@ def main():
     write(os.path.join(args.out, "zvukolet.ico"), ico_bytes(app_icon, (16, 32, 48)))
     write(os.path.join(args.out, "male_ikony.bmp"), bmp_bytes(*strip(SMALL, 16)))
     write(os.path.join(args.out, "velke_ikony.bmp"), bmp_bytes(*strip(LARGE, 32)))
+    for name, picture in TASK_ICONS:
+        write(os.path.join(args.out, name), ico_bytes(picture, (16, 32)))
     if args.preview:
         write_previews(args.out)
 
