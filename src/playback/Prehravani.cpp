@@ -259,6 +259,7 @@ void Prehravani::PouzitHlasitost(std::optional<std::uint32_t> hlasitost) {
 void Prehravani::OznamitPrehravaniZdroje(const std::wstring& nazev) {
     okoli_.AktualizovatStavPrikazu();
     tipIkony_ = TextStavu::TipIkonyPrehravani(prostredi_.nazevAplikace, nazev);
+    okoli_.NastavitTipIkony(tipIkony_);
     okoli_.NastavitTitulek(TextStavu::TitulekPrehravani(nazev, prostredi_.nazevAplikace));
     okoli_.NastavitIkonuPrehravani(true);
 }

@@ -51,6 +51,8 @@ public:
         // The control panel's slider, number and mute box, when the panel is open.
         virtual void UkazatHlasitostNaPanelu(std::uint32_t hlasitost) = 0;
         virtual void UkazatZtlumeniNaPanelu(bool ztlumeno) = 0;
+        // The notification icon's tooltip for what started playing.
+        virtual void NastavitTipIkony(const std::wstring& tip) = 0;
 
     protected:
         ~Okoli() = default;

@@ -18,6 +18,7 @@
 // Menus and accelerators
 #define IDR_HLAVNI_MENU 104
 #define IDR_AKCELERATORY 105
+#define IDR_MENU_IKONA 114
 #define IDR_MENU_NAPOVEDA 115
 #define IDR_MENU_PANELY 116
 #define IDR_MENU_SEZNAM 117

@@ -50,16 +50,17 @@ Prehravani::TovarnaPrehravace OknoHlavni::TovarnaPrehravaceAplikace() {
 }
 
 OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace tovarna,
-                       TovarnaGrafu tovarnaGrafu)
+                       TovarnaGrafu tovarnaGrafu, PlatformaIkony& platformaIkony)
     : aplikace_(aplikace), zdroje_(Zdroje(), UlozisteSeznamuZdroju(), *this),
       prehravani_(*this, std::move(tovarna), ProstrediAplikace()), nabidka_(aplikace, panely_),
       soucastZdroju_(zdroje_), stavovyRadek_(aplikace, textPripraven_),
       soucastPanelu_(aplikace, panely_, zdroje_, soucastPrehravani_),
       soucastPrehravani_(prehravani_), soucastZaznamu_(*this, prehravani_, std::move(tovarnaGrafu)),
+      soucastIkony_(aplikace, prehravani_, platformaIkony),
       horkeKlavesy_(*this, aplikace.PrvniInstance()),
       panelUloh_(aplikace), soucasti_{&nabidka_,       &soucastZdroju_,     &stavovyRadek_,
                                       &soucastPanelu_, &soucastPrehravani_, &soucastZaznamu_,
-                                      &horkeKlavesy_,  &panelUloh_} {}
+                                      &soucastIkony_,  &horkeKlavesy_,      &panelUloh_} {}
 
 OknoHlavni::~OknoHlavni() {
     // The window's last messages must still reach this object, so it goes down here.
@@ -287,9 +288,6 @@ void OknoHlavni::PriPrikazu(UINT prikaz, LPARAM lParam) {
     case ID_PANEL_ZDROJU:
         PrepnoutPas(prikaz);
         break;
-    case ID_PLOVOUCI_NABIDKA:
-        ZobrazitPlovouciNabidku();
-        break;
     case ID_ZOBRAZIT_SKRYT_OKNO:
         ZobrazitNeboSkryt();
         break;
@@ -486,23 +484,28 @@ void OknoHlavni::SkrytDoIkony() {
 
 void OknoHlavni::ZnovuPouzitNastaveni() {
     aplikace_.NastavitPrioritu();
-    if (NastaveniAplikace().ikona == kIkonaVzdy) {
+    const std::uint32_t ikona = NastaveniAplikace().ikona;
+    // A hidden window keeps its icon: it is the only way back to it.
+    if (::IsWindowVisible(Hwnd()) && ikona < kIkonaVzdy) {
+        soucastIkony_.Smazat();
+    }
+    if (ikona == kIkonaVzdy) {
         ZajistitIkonuOznameni();
     }
 }
-
-void OknoHlavni::ZajistitIkonuOznameni() {}
 
 void OknoHlavni::OznamitNaIkone(const std::wstring& bublina, const std::wstring& tip) {
     ZobrazitBublinu(bublina, NIIF_INFO);
     NastavitTipIkony(tip);
 }
 
-// Without the notification icon there is no balloon or tooltip to show; the icon's part of the
-// program shows them here once it exists.
-void OknoHlavni::ZobrazitBublinu(const std::wstring&, DWORD) {}
+void OknoHlavni::ZobrazitBublinu(const std::wstring& text, DWORD ikona) {
+    soucastIkony_.ZobrazitBublinu(text, ikona);
+}
 
-void OknoHlavni::NastavitTipIkony(const std::wstring&) {}
+void OknoHlavni::NastavitTipIkony(const std::wstring& tip) {
+    soucastIkony_.NastavitTip(tip.empty() ? ZverejnenyModul().NazevAplikace() : tip);
+}
 
 // PohledyZdroju::Okoli
 
@@ -590,10 +593,6 @@ void OknoHlavni::ZobrazitOProgramu() {
 
 void OknoHlavni::SpustitKontroluAktualizaci(LPARAM) {
     FunkceZatimNeni(ID_AKTUALIZACE);
-}
-
-void OknoHlavni::ZobrazitPlovouciNabidku() {
-    FunkceZatimNeni(ID_PLOVOUCI_NABIDKA);
 }
 
 void OknoHlavni::FunkceZatimNeni(UINT prikaz) {

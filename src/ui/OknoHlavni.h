@@ -10,9 +10,10 @@
 // is the window's own work: its layout, the view commands, the dialogs it opens and minimising.
 //
 // Playback runs through Prehravani, with the player made by a factory (the hosted control in
-// the program, a scripted player in tests). Commands whose work belongs to parts of the
-// program that are not there yet (settings, notification icon, update check, About) reach a handler
-// of their own name that says so in the status bar instead of pretending to work.
+// the program, a scripted player in tests); the notification icon reaches the shell through a
+// platform that tests replace too. Commands whose work belongs to parts of the program that are
+// not there yet (settings, update check, About) reach a handler of their own name that says so
+// in the status bar instead of pretending to work.
 #pragma once
 
 #include <windows.h>
@@ -34,6 +35,7 @@
 #include "ui/PanelUloh.h"
 #include "ui/PanelyNastroju.h"
 #include "ui/SluzbyAplikace.h"
+#include "ui/SoucastIkony.h"
 #include "ui/SoucastPanelu.h"
 #include "ui/SoucastPrehravani.h"
 #include "ui/SoucastZaznamu.h"
@@ -67,7 +69,8 @@ public:
     // The application outlives the window.
     explicit OknoHlavni(SluzbyAplikace& aplikace,
                         Prehravani::TovarnaPrehravace tovarna = TovarnaPrehravaceAplikace(),
-                        TovarnaGrafu tovarnaGrafu = TovarnaGrafuSystemu());
+                        TovarnaGrafu tovarnaGrafu = TovarnaGrafuSystemu(),
+                        PlatformaIkony& platformaIkony = PlatformaIkonySystemu());
     ~OknoHlavni() override;
 
     // Registers the class, creates the window with its bars and views and shows it;
@@ -82,6 +85,7 @@ public:
 
     int VybranyIndex() const override { return zdroje_.VybranyIndex(); }
     Vrbatec::Prehravani& PrehravaniOkna() { return prehravani_; }
+    const SoucastIkony& IkonaOkna() const { return soucastIkony_; }
     const std::wstring& TextPripraven() const { return textPripraven_; }
 
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -108,7 +112,7 @@ private:
     // SoucastZaznamu::Okoli
     void OznamitNaIkone(const std::wstring& bublina, const std::wstring& tip) override;
 
-    // OznameniIkony
+    // OznameniIkony (the tooltip also for Prehravani::Okoli)
     void ZobrazitBublinu(const std::wstring& text, DWORD ikona) override;
     void NastavitTipIkony(const std::wstring& tip) override;
 
@@ -138,10 +142,9 @@ private:
     void SkrytDoIkony();
     void ZnovuPouzitNastaveni();
 
-    // The notification icon comes with its own part of the program; until then there is no
-    // icon, and the window is never hidden, since nothing would bring it back.
-    void ZajistitIkonuOznameni();
-    bool IkonaOznameniExistuje() const { return false; }
+    // The window is hidden only when the icon is there to bring it back.
+    void ZajistitIkonuOznameni() { soucastIkony_.Zajistit(); }
+    bool IkonaOznameniExistuje() const { return soucastIkony_.Existuje(); }
 
     void ZobrazitVlastnostiZdroje();
     void OtevritUrlNeboSoubor();
@@ -152,7 +155,6 @@ private:
     void OtevritNastaveni(LPARAM parametr);
     void ZobrazitOProgramu();
     void SpustitKontroluAktualizaci(LPARAM parametr);
-    void ZobrazitPlovouciNabidku();
     void FunkceZatimNeni(UINT prikaz);
 
     SluzbyAplikace& aplikace_;
@@ -171,6 +173,7 @@ private:
     SoucastPanelu soucastPanelu_;
     SoucastPrehravani soucastPrehravani_;
     SoucastZaznamu soucastZaznamu_;
+    SoucastIkony soucastIkony_;
     HorkeKlavesy horkeKlavesy_;
     PanelUloh panelUloh_;
     std::vector<SoucastOkna*> soucasti_;

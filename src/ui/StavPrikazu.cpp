@@ -13,10 +13,9 @@ void Zaskrtnout(HMENU menu, UINT prikaz, bool zaskrtnuto) {
 
 } // namespace
 
-void PouzitNaMenu(HMENU menu, const PravidlaPrikazu::Stav& stav) {
-    using PravidlaPrikazu::Povrch;
-    for (const std::uint32_t prikaz : PravidlaPrikazu::PrikazySPravidlem(Povrch::Menu)) {
-        const auto polozka = PravidlaPrikazu::Urcit(prikaz, stav, Povrch::Menu);
+void PouzitNaMenu(HMENU menu, const PravidlaPrikazu::Stav& stav, PravidlaPrikazu::Povrch povrch) {
+    for (const std::uint32_t prikaz : PravidlaPrikazu::PrikazySPravidlem(povrch)) {
+        const auto polozka = PravidlaPrikazu::Urcit(prikaz, stav, povrch);
         ::EnableMenuItem(menu, prikaz, MF_BYCOMMAND | (polozka.povoleno ? MF_ENABLED : MF_GRAYED));
         Zaskrtnout(menu, prikaz, polozka.zaskrtnuto);
     }

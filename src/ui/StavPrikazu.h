@@ -16,8 +16,10 @@ class PanelyNastroju;
 
 namespace Vrbatec::Ui::StavPrikazu {
 
-// Enables and checks the commands of the menu (and its submenus) that have a menu rule.
-void PouzitNaMenu(HMENU menu, const PravidlaPrikazu::Stav& stav);
+// Enables and checks the commands of the menu (and its submenus) that have a rule on the
+// surface.
+void PouzitNaMenu(HMENU menu, const PravidlaPrikazu::Stav& stav,
+                  PravidlaPrikazu::Povrch povrch = PravidlaPrikazu::Povrch::Menu);
 
 // The check marks of the bands and the icon sizes, shared by the menu bar and the bars' menu;
 // no band is checked without bars. `velikostIkon` is the "toolBar" setting (1 small, 2 large).

@@ -34,9 +34,10 @@ struct ZaznamOkoli final : Prehravani::Okoli {
     }
     void UkazatHlasitostNaPanelu(std::uint32_t h) override { panelHlasitost = h; }
     void UkazatZtlumeniNaPanelu(bool z) override { panelZtlumeni = z; }
+    void NastavitTipIkony(const std::wstring& tip) override { tipIkony = tip; }
 
     int vybrany = -1, aktualizaci = 0;
-    std::wstring titulek, textZtlumeni;
+    std::wstring titulek, textZtlumeni, tipIkony;
     std::optional<bool> ikonaPrehravani, panelZtlumeni;
     std::optional<std::uint32_t> panelHlasitost;
     Texty texty;
@@ -102,7 +103,7 @@ TEST_F(PrehravaniTest, StartPlaysTheSourceWithItsOwnVolumeAndRemembersItUntilSto
     EXPECT_EQ(nastaveni.hlasitost, 75u);
     EXPECT_EQ(okoli.panelHlasitost, 75u);
     EXPECT_EQ(ulozeno, (std::vector<std::int32_t>{1}));
-    EXPECT_EQ(prehravani.TipIkony(), L"Zvukolet\nVltava");
+    EXPECT_EQ(okoli.tipIkony, L"Zvukolet\nVltava");
     EXPECT_TRUE(okoli.ikonaPrehravani.value_or(false) && okoli.aktualizaci == 1);
 
     Spustit(0); // volume 0 is none of its own

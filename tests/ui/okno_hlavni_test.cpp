@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
 #include "ui/OknoHlavni.h"
+#include "winapi/Diagnostika.h"
 #include "winapi/OknaTestu.h"
+#include "ZaznamIkony.h"
 
 namespace {
 
@@ -67,7 +70,7 @@ protected:
                 prehravac_ = prehravac.get();
                 return prehravac;
             },
-            Testy::GrafZaznamuNahrada::Tovarna(graf_));
+            Testy::GrafZaznamuNahrada::Tovarna(graf_), shell_);
         okno_->Vytvorit();
         ZpracovatCekajiciZpravy();
     }
@@ -110,6 +113,7 @@ protected:
 
     std::filesystem::path slozka_;
     Testy::ZaznamGrafu graf_;
+    Testy::ZaznamIkony shell_;
     Testy::SkriptovanyPrehravac* prehravac_ = nullptr;
     std::unique_ptr<OknoHlavni> okno_;
 };
@@ -247,6 +251,237 @@ TEST_F(HlavniOkno, EndOfSessionSavesAndTearsDownButKeepsTheWindow) {
     EXPECT_EQ(Rebar(), nullptr);
     EXPECT_EQ(Prvek(IDC_STAVOVY_RADEK), nullptr);
     EXPECT_EQ(UlozenoVZobrazeni(L"ovladaciPanel"), 0u);
+}
+
+namespace icon {
+
+constexpr UINT kZpetnaZprava = 0x87D1;
+
+LPARAM Udalost(UINT udalost, UINT identifikator) {
+    return MAKELPARAM(udalost, identifikator);
+}
+
+// The command that the icon's event posted to the window, taken off the queue; 0 for none.
+WPARAM PoslanyPrikaz(HWND okno) {
+    MSG zprava{};
+    return PeekMessageW(&zprava, okno, WM_COMMAND, WM_COMMAND, PM_REMOVE) ? zprava.wParam : 0;
+}
+
+// The icon's menu as it shows, read from inside its own loop and then closed.
+struct StavNabidkyIkony {
+    bool otevrena = false;
+    bool zdrojeSede = false;
+    std::wstring textZdroju;
+    bool ztlumitZaskrtnuto = false;
+    std::vector<std::wstring> zdroje;
+    std::vector<bool> zaskrtnute;
+};
+thread_local StavNabidkyIkony* t_nabidka = nullptr;
+
+void CALLBACK PrecistNabidku(HWND, UINT, UINT_PTR casovac, DWORD) {
+    const HWND okno = FindWindowW(L"#32768", nullptr);
+    if (okno == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, casovac);
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(okno, MN_GETHMENU, 0, 0));
+    StavNabidkyIkony& s = *t_nabidka;
+    s.otevrena = true;
+    s.zdrojeSede = (GetMenuState(menu, ID_ZDROJE_VYSILANI, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, ID_ZDROJE_VYSILANI, text, 64, MF_BYCOMMAND);
+    s.textZdroju = text;
+    s.ztlumitZaskrtnuto = (GetMenuState(menu, ID_ZTLUMIT, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    if (const HMENU zdroje = GetSubMenu(menu, 3)) {
+        for (int i = 0; i < GetMenuItemCount(zdroje); ++i) {
+            GetMenuStringW(zdroje, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            s.zdroje.push_back(text);
+            s.zaskrtnute.push_back(
+                (GetMenuState(zdroje, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED) != 0);
+        }
+    }
+    EndMenu();
+}
+
+} // namespace icon
+
+// Clicks by the keys held when the click is handled; the update check's icon, the middle
+// button and the double click itself run nothing.
+TEST_F(HlavniOkno, IconLeftClickRunsTheActionOfTheKeysHeldOnlyForTheWindowsIcon) {
+    NastaveniAplikace().ikona = Vrbatec::kIkonaVzdy;
+    NastaveniAplikace().leve = 101;
+    NastaveniAplikace().ctrlLeve = 102;
+    NastaveniAplikace().shiftLeve = 103;
+    NastaveniAplikace().ctrlShiftLeve = 104;
+    Vytvorit();
+    const struct {
+        std::set<int> drzene;
+        UINT udalost;
+        UINT identifikator;
+        WPARAM cekano;
+    } pripady[] = {
+        {{}, WM_LBUTTONUP, 1, 101},         {{VK_CONTROL}, WM_LBUTTONUP, 1, 102},
+        {{VK_SHIFT}, WM_LBUTTONUP, 1, 103}, {{VK_CONTROL, VK_SHIFT}, WM_LBUTTONUP, 1, 104},
+        {{VK_MENU}, WM_LBUTTONUP, 1, 101},  {{}, WM_LBUTTONUP, 255, 0},
+        {{}, WM_MBUTTONUP, 1, 0},           {{}, WM_LBUTTONDBLCLK, 1, 0},
+    };
+    for (const auto& p : pripady) {
+        shell_.drzene = p.drzene;
+        SendMessageW(Hwnd(), icon::kZpetnaZprava, 0, icon::Udalost(p.udalost, p.identifikator));
+        EXPECT_EQ(icon::PoslanyPrikaz(Hwnd()), p.cekano) << p.udalost << " " << p.identifikator;
+    }
+}
+
+// The tooltip of what plays reaches the icon, cut to the shell's field, and an icon the
+// restarted shell has lost comes back with it; closing removes it.
+TEST_F(HlavniOkno, IconCarriesThePlayingSourceAndComesBackWhenTheShellStartsAgain) {
+    NastaveniAplikace().ikona = Vrbatec::kIkonaVzdy;
+    NastaveniAplikace().zobrKlavesy = false;
+    auto zdroje = TriZdroje();
+    zdroje[1].nazev = std::wstring(200, L'á');
+    Vytvorit(std::move(zdroje));
+    ASSERT_EQ(shell_.Zpravy(), (std::vector<DWORD>{NIM_ADD, NIM_SETVERSION}));
+    EXPECT_NE(shell_.volani[0].data.uFlags & NIF_SHOWTIP, 0u);
+
+    Prikaz(51001);
+    ASSERT_EQ(shell_.volani.back().zprava, static_cast<DWORD>(NIM_MODIFY));
+    const std::wstring tip = shell_.volani.back().data.szTip;
+    EXPECT_EQ(tip.size(), 127u);
+    EXPECT_EQ(tip.substr(0, 10), L"Zvukolet\ná");
+
+    shell_.volani.clear();
+    SendMessageW(Hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    ASSERT_EQ(shell_.Zpravy(), (std::vector<DWORD>{NIM_ADD, NIM_SETVERSION}));
+    EXPECT_EQ(std::wstring(shell_.volani[0].data.szTip), tip);
+    EXPECT_EQ(shell_.volani[0].data.uID, 1u);
+
+    shell_.volani.clear();
+    SendMessageW(Hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(shell_.Zpravy(), (std::vector<DWORD>{NIM_DELETE}));
+}
+
+// Minimising with the icon allowed hides the window into it; the icon's default click brings
+// it back; re-applying the settings on the visible window takes the icon away again.
+TEST_F(HlavniOkno, MinimisingHidesIntoTheIconOnlyWhenTheSettingAllowsAnIcon) {
+    NastaveniAplikace().pruhUloh = false;
+    for (const std::uint32_t ikona : {Vrbatec::kIkonaNikdy, Vrbatec::kIkonaPriMinimalizaci}) {
+        SCOPED_TRACE(ikona);
+        NastaveniAplikace().ikona = ikona;
+        Vytvorit();
+        EXPECT_TRUE(shell_.volani.empty());
+        SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        const bool sIkonou = ikona != Vrbatec::kIkonaNikdy;
+        EXPECT_EQ(okno_->IkonaOkna().Existuje(), sIkonou);
+        EXPECT_EQ(IsWindowVisible(Hwnd()) != FALSE, !sIkonou);
+        if (sIkonou) {
+            SendMessageW(Hwnd(), icon::kZpetnaZprava, 0, icon::Udalost(WM_LBUTTONUP, 1));
+            ZpracovatCekajiciZpravy();
+            EXPECT_TRUE(IsWindowVisible(Hwnd()));
+            EXPECT_TRUE(okno_->IkonaOkna().Existuje()) << "restoring keeps the icon";
+            SendMessageW(Hwnd(), Vrbatec::Ui::WM_ZNOVU_POUZIT, 0, 0);
+            EXPECT_FALSE(okno_->IkonaOkna().Existuje());
+            EXPECT_EQ(shell_.volani.back().zprava, static_cast<DWORD>(NIM_DELETE));
+        }
+        okno_.reset();
+        ZpracovatCekajiciZpravy();
+        shell_.volani.clear();
+    }
+}
+
+// The right button and the floating-menu command open the same menu: the marked sources in
+// list order with the playing one checked, greyed without marked sources or when the setting
+// leaves the submenu out; the mute item checked while muted.
+TEST_F(HlavniOkno, IconMenuOffersTheMarkedSourcesWithThePlayingOneChecked) {
+    NastaveniAplikace().ikona = Vrbatec::kIkonaVzdy;
+    Vytvorit(TriZdroje());
+    Prikaz(51001);
+    const struct {
+        bool prikazem;
+        bool zdrojePopupMenu;
+        bool oznacene;
+        bool ztlumit;
+    } pripady[] = {
+        {false, true, true, false},
+        {true, true, true, true},
+        {false, false, true, false},
+        {false, true, false, false},
+    };
+    for (const auto& p : pripady) {
+        NastaveniAplikace().zdrojePopupMenu = p.zdrojePopupMenu;
+        for (std::uint32_t i = 0; i < Zdroje().Pocet(); ++i) {
+            Zdroje().NastavitMenu(i, p.oznacene && i != 2);
+        }
+        if (p.ztlumit) {
+            Prikaz(ID_ZTLUMIT);
+        }
+        icon::StavNabidkyIkony stav;
+        icon::t_nabidka = &stav;
+        SetTimer(nullptr, 0, 30, &icon::PrecistNabidku);
+        if (p.prikazem) {
+            Prikaz(ID_PLOVOUCI_NABIDKA);
+        } else {
+            SendMessageW(Hwnd(), icon::kZpetnaZprava, 0, icon::Udalost(WM_CONTEXTMENU, 1));
+        }
+        ZpracovatCekajiciZpravy();
+        ASSERT_TRUE(stav.otevrena);
+        EXPECT_EQ(stav.textZdroju, L"Zdroj vysílání");
+        const bool podnabidka = p.zdrojePopupMenu && p.oznacene;
+        EXPECT_EQ(stav.zdrojeSede, !podnabidka);
+        EXPECT_EQ(stav.ztlumitZaskrtnuto, p.ztlumit);
+        if (podnabidka) {
+            EXPECT_EQ(stav.zdroje, (std::vector<std::wstring>{L"Černá stanice", L"Alfa rádio"}));
+            EXPECT_EQ(stav.zaskrtnute, (std::vector<bool>{false, true}));
+        } else {
+            EXPECT_TRUE(stav.zdroje.empty());
+        }
+        if (p.ztlumit) {
+            Prikaz(ID_ZTLUMIT);
+        }
+    }
+}
+
+// Hovering opens the hotkey overview unless Ctrl or Shift is held, the setting asks for the
+// shell's tooltip or the event is the update check's icon; leaving closes it.
+TEST_F(HlavniOkno, IconHoverOpensTheHotkeyOverviewUnlessKeysAreHeld) {
+    NastaveniAplikace().ikona = Vrbatec::kIkonaVzdy;
+    NastaveniAplikace().horkeKlavesy.NastavitVychozi();
+    auto& klavesa = NastaveniAplikace().horkeKlavesy.Zaznamy()[1];
+    klavesa.modifikatory = MOD_CONTROL;
+    klavesa.klavesa = 'P';
+    Vytvorit();
+    const struct {
+        std::set<int> drzene;
+        bool zobrKlavesy;
+        UINT identifikator;
+        bool otevren;
+    } pripady[] = {
+        {{}, true, 1, true},   {{VK_CONTROL}, true, 1, false}, {{VK_SHIFT}, true, 1, false},
+        {{}, false, 1, false}, {{}, true, 255, false},
+    };
+    const auto& tip = okno_->IkonaOkna().VlastniTip();
+    for (const auto& p : pripady) {
+        shell_.drzene = p.drzene;
+        NastaveniAplikace().zobrKlavesy = p.zobrKlavesy;
+        SendMessageW(Hwnd(), icon::kZpetnaZprava, 0, icon::Udalost(NIN_POPUPOPEN, p.identifikator));
+        ASSERT_EQ(tip.Otevreno(), p.otevren);
+        if (!p.otevren) {
+            continue;
+        }
+        const HWND okno = FindWindowW(L"TTIkonaOknaPlus", nullptr);
+        EXPECT_EQ(okno, tip.Hwnd());
+        std::wstring prikaz;
+        Vrbatec::NacistRetezec(klavesa.prikaz, prikaz);
+        EXPECT_TRUE(Testy::Obsahuje(tip.Text(), L"Aktivních klávesových zkratek: 1 (z celkem 10"));
+        EXPECT_TRUE(Testy::Obsahuje(tip.Text(),
+                                    Vrbatec::Ui::TextHorkeKlavesy::Zformatovat(MOD_CONTROL, 'P') +
+                                        L" - " + prikaz + L"\n"));
+        UpdateWindow(okno);
+        RECT obdelnik{};
+        GetWindowRect(okno, &obdelnik);
+        EXPECT_GT(obdelnik.right - obdelnik.left, 50) << "sized to its text at the first paint";
+        SendMessageW(Hwnd(), icon::kZpetnaZprava, 0, icon::Udalost(NIN_POPUPCLOSE, 1));
+        EXPECT_FALSE(tip.Otevreno());
+    }
 }
 
 } // namespace
