@@ -12,6 +12,9 @@
 namespace {
 
 using namespace std::chrono_literals;
+using Vrbatec::Testy::CekatNa;
+using Vrbatec::Testy::CisloHlasitosti;
+using Vrbatec::Testy::ObnovitNastaveni;
 using Vrbatec::Testy::Proces;
 using Vrbatec::Testy::TextPrvku;
 using Vrbatec::Testy::TextStavovehoRadku;
