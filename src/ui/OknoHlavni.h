@@ -2,12 +2,12 @@
 // arrives as WM_COMMAND (menus, accelerators, toolbar, popups, forwarded command words).
 //
 // It is a dispatcher. The subsystems that live in it are components (SoucastOkna): the menu
-// bar, the source views, the status bar, the bars, playback, recording, the global hotkeys and the
-// taskbar button, attached in that order
-// once the window exists and detached in the reverse order as it closes. Each message is offered to
-// the components first; after every change of selection, playback, recording, mute or bars one
-// snapshot of the program's state refreshes all of them (AktualizovatStavPrikazu). What stays here
-// is the window's own work: its layout, the view commands, the dialogs it opens and minimising.
+// bar, the source views, the status bar, the bars, playback, recording, the notification icon,
+// the global hotkeys and the taskbar button, attached in that order once the window exists and
+// detached in the reverse order as it closes. Each message is offered to the components first;
+// after every change of selection, playback, recording, mute or bars one snapshot of the
+// program's state refreshes all of them (AktualizovatStavPrikazu). What stays here is the
+// window's own work: its layout, the view commands, the dialogs it opens and minimising.
 //
 // Playback runs through Prehravani, with the player made by a factory (the hosted control in
 // the program, a scripted player in tests); the notification icon reaches the shell through a
