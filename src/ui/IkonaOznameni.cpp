@@ -156,10 +156,10 @@ void IkonaOznameni::Smazat() {
     if (!Pridana()) {
         return;
     }
+    // A shell that refuses has lost the icon already (it restarted, or it is not running):
+    // there is nothing left to remove, and closing the program must not fail over it.
     NOTIFYICONDATAW data = Data(0);
-    if (!platforma_.OznamitShellu(NIM_DELETE, data)) {
-        FatalniPosledniChyba();
-    }
+    platforma_.OznamitShellu(NIM_DELETE, data);
     identifikator_ = 0;
     vlastnik_ = nullptr;
     ikona_ = nullptr;

@@ -57,7 +57,8 @@ public:
     // Removes a balloon that shows, then shows the text; E_INVALIDARG when not added.
     HRESULT ZobrazitBublinu(std::wstring_view text, DWORD ikonaBubliny = NIIF_INFO);
     HRESULT SkrytBublinu();
-    // Removes the icon from the notification area; nothing when it is not added.
+    // Removes the icon from the notification area; nothing when it is not added. The icon is
+    // forgotten also when the shell refuses, which it does once it has lost the icon.
     void Smazat();
 
     bool Pridana() const noexcept { return identifikator_ != 0; }

@@ -10,6 +10,7 @@
 
 #include "OknoProPrvky.h"
 #include "ZaznamIkony.h"
+#include "support/ZaznamHlaseni.h"
 #include "ui/PravidlaIkony.h"
 
 namespace Vrbatec::Ui {
@@ -103,6 +104,18 @@ TEST_F(IkonaTest, ARefusedAddLeavesNoIconAndNothingInTheShell) {
         EXPECT_EQ(shell_.Zpravy(), p.zpravy) << p.selhava;
     }
     ::DestroyWindow(bezIkony);
+}
+
+// A shell that has lost the icon (it restarted, or it is not running) refuses to remove it; the
+// icon is forgotten and the program goes on, so that closing it never ends in an error.
+TEST_F(IkonaTest, AShellThatCannotRemoveTheIconLeavesTheProgramRunning) {
+    Testy::ZaznamHlaseni hlaseni;
+    ASSERT_EQ(ikona_.Pridat(okno_, kIkonaHlavnihoOkna, false), S_OK);
+    shell_.selhava = {NIM_DELETE};
+    EXPECT_NO_THROW(ikona_.Smazat());
+    EXPECT_FALSE(ikona_.Pridana());
+    EXPECT_EQ(shell_.Zpravy().back(), static_cast<DWORD>(NIM_DELETE));
+    EXPECT_TRUE(hlaseni.okna.empty());
 }
 
 } // namespace
