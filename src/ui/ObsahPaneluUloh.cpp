@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "res/resource.h"
+#include "ui/PravidlaIkony.h"
 #include "ui/PravidlaPrikazu.h"
 
 namespace Vrbatec::Ui::ObsahPaneluUloh {
@@ -99,24 +100,12 @@ void Obnovit(std::span<TlacitkoNahledu> tlacitka, const StavProgramu& stav) {
         const pp::StavPolozky polozka = pp::Urcit(prikaz, stav, pp::Povrch::TlacitkaNahledu);
         tlacitko->povoleno = polozka.povoleno;
         if (polozka.maTip) {
-            tlacitko->tip = Oriznout(polozka.tip, kDelkaTipu);
+            tlacitko->tip = PravidlaIkony::Oriznout(polozka.tip, kPoleTipu);
         }
         if (polozka.obrazek >= 0) {
             tlacitko->obrazek = polozka.obrazek;
         }
     }
-}
-
-std::wstring Oriznout(std::wstring_view text, std::size_t delka) {
-    if (text.size() <= delka) {
-        return std::wstring(text);
-    }
-    // A high surrogate as the last unit kept would be half a character.
-    const wchar_t posledni = delka > 0 ? text[delka - 1] : L'\0';
-    if (posledni >= 0xD800 && posledni <= 0xDBFF) {
-        --delka;
-    }
-    return std::wstring(text.substr(0, delka));
 }
 
 std::vector<UlohaSkoku> UlohySkoku(const StavProgramu& stav) {

@@ -18,8 +18,8 @@
 
 namespace Vrbatec::Ui::ObsahPaneluUloh {
 
-// A button's tooltip field holds 260 characters with the terminating zero.
-inline constexpr std::size_t kDelkaTipu = 259;
+// A button's tooltip field: 260 characters with the terminating zero.
+inline constexpr std::size_t kPoleTipu = 260;
 
 struct TlacitkoNahledu {
     std::uint32_t prikaz = 0;
@@ -38,9 +38,6 @@ std::vector<TlacitkoNahledu> VychoziTlacitka();
 // Applies the state to the buttons that have a rule; a button the rules name but the set lacks
 // is skipped. A tooltip longer than the field is cut, never through a surrogate pair.
 void Obnovit(std::span<TlacitkoNahledu> tlacitka, const StavProgramu& stav);
-
-// The text cut to the given number of UTF-16 units without splitting a surrogate pair.
-std::wstring Oriznout(std::wstring_view text, std::size_t delka);
 
 // One task of the jump list: the program started with a command word, or a separator.
 struct UlohaSkoku {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/ObrazkovyPruh.h"
+#include "ui/PravidlaIkony.h"
 #include "ui/SluzbyAplikace.h"
 #include "winapi/IVrbatecModul.h"
 
@@ -56,7 +57,7 @@ std::vector<THUMBBUTTON> PanelUloh::TlacitkaShellu() const {
         tlacitko.dwMask = THB_BITMAP | THB_TOOLTIP | THB_FLAGS;
         tlacitko.iId = zaznam.prikaz;
         tlacitko.iBitmap = static_cast<UINT>(zaznam.obrazek);
-        const std::wstring tip = ObsahPaneluUloh::Oriznout(zaznam.tip, ObsahPaneluUloh::kDelkaTipu);
+        const std::wstring tip = PravidlaIkony::Oriznout(zaznam.tip, ObsahPaneluUloh::kPoleTipu);
         std::copy(tip.begin(), tip.end(), tlacitko.szTip);
         int priznaky = zaznam.povoleno ? THBF_ENABLED : THBF_DISABLED;
         if (zaznam.zavritNahled) {

@@ -128,22 +128,4 @@ TEST(ObsahPaneluUloh, ButtonsFollowSelectionPlaybackAndMuteAndKeepTheRest) {
     EXPECT_EQ(bezPravidel, std::vector<opu::TlacitkoNahledu>(vychozi.begin() + 5, vychozi.end()));
 }
 
-TEST(ObsahPaneluUloh, TextsAreCutToTheFieldWithoutSplittingACharacter) {
-    const std::wstring dlouhy(300, L'a');
-    // U+1D11E (a clef) as a surrogate pair straddling the field's end.
-    const std::wstring parNaKonci = std::wstring(258, L'b') + L"\xD834\xDD1E" + L"c";
-    const struct {
-        std::wstring text;
-        std::wstring cekano;
-    } pripady[] = {
-        {dlouhy, dlouhy.substr(0, 259)},
-        {dlouhy.substr(0, 259), dlouhy.substr(0, 259)},
-        {parNaKonci, parNaKonci.substr(0, 258)},
-        {parNaKonci.substr(1), parNaKonci.substr(1, 259)},
-    };
-    for (const auto& p : pripady) {
-        EXPECT_EQ(opu::Oriznout(p.text, opu::kDelkaTipu), p.cekano) << p.text.size();
-    }
-}
-
 } // namespace
