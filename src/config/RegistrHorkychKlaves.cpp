@@ -1,5 +1,6 @@
 #include "config/RegistrHorkychKlaves.h"
 
+#include <set>
 #include <vector>
 
 #include "winapi/KlicRegistru.h"
@@ -36,6 +37,9 @@ void NacistZaznam(HorkaKlavesa& zaznam, const KlicRegistru& klic) {
     zaznam.skupina = ulozena.skupina;
 }
 
+// The longest name a registry value can have.
+constexpr std::size_t kNejdelsiNazevHodnoty = 16383;
+
 } // namespace
 
 HRESULT NacistHorkeKlavesy(TabulkaHorkychKlaves& tabulka, const std::wstring& korenNastaveni) {
@@ -57,19 +61,37 @@ HRESULT UlozitHorkeKlavesy(const TabulkaHorkychKlaves& tabulka,
     if (hr != S_OK) {
         return hr;
     }
-    // A failed delete shows in the writes that follow, if it matters at all.
-    klic.SmazatPodklic(kKlicHorkychKlaves);
     hr = klic.Otevrit(kKlicHorkychKlaves, true);
     if (hr != S_OK) {
         return hr;
     }
+    // Every record is written over the stored one first, and only then goes what no longer
+    // belongs to the table: a save cut short leaves the hotkeys as they were or as they are
+    // now, never none.
+    std::set<std::wstring> vlastni;
     for (const HorkaKlavesa& zaznam : tabulka.Zaznamy()) {
-        hr = klic.ZapsatBinarni(NazevHodnotyPrikazu(zaznam.prikaz).c_str(), Zabalit(zaznam));
+        const std::wstring nazev = NazevHodnotyPrikazu(zaznam.prikaz);
+        hr = klic.ZapsatBinarni(nazev.c_str(), Zabalit(zaznam));
         if (hr != S_OK) {
             return hr;
         }
+        vlastni.insert(nazev);
     }
-    return S_OK;
+    std::vector<std::wstring> hodnoty;
+    std::vector<std::wstring> podklice;
+    hr = klic.NazvyHodnot(kNejdelsiNazevHodnoty, hodnoty);
+    if (hr == S_OK) {
+        hr = klic.NazvyPodklicu(podklice);
+    }
+    for (std::size_t i = 0; hr == S_OK && i < hodnoty.size(); ++i) {
+        if (!vlastni.contains(hodnoty[i])) {
+            hr = klic.SmazatHodnotu(hodnoty[i].c_str());
+        }
+    }
+    for (std::size_t i = 0; hr == S_OK && i < podklice.size(); ++i) {
+        hr = klic.SmazatPodklic(podklice[i].c_str());
+    }
+    return hr;
 }
 
 } // namespace Vrbatec

@@ -1,5 +1,7 @@
 #include "winapi/KlicRegistru.h"
 
+#include <array>
+
 #include <algorithm>
 #include <utility>
 
@@ -173,6 +175,11 @@ HRESULT KlicRegistru::SmazatPodklic(const wchar_t* podklic) const {
     return stav == ERROR_FILE_NOT_FOUND ? S_OK : Vysledek(stav);
 }
 
+HRESULT KlicRegistru::SmazatHodnotu(const wchar_t* nazev) const {
+    const LSTATUS stav = ::RegDeleteValueW(klic_.Get(), nazev);
+    return stav == ERROR_FILE_NOT_FOUND ? S_OK : Vysledek(stav);
+}
+
 HRESULT KlicRegistru::NazvyHodnot(std::size_t maxDelka, std::vector<std::wstring>& nazvy) const {
     std::vector<wchar_t> buffer(maxDelka + 1);
     for (DWORD index = 0;; ++index) {
@@ -184,6 +191,23 @@ HRESULT KlicRegistru::NazvyHodnot(std::size_t maxDelka, std::vector<std::wstring
         }
         if (stav == ERROR_MORE_DATA) {
             continue;
+        }
+        if (stav != ERROR_SUCCESS) {
+            return Vysledek(stav);
+        }
+        nazvy.emplace_back(buffer.data(), delka);
+    }
+}
+
+HRESULT KlicRegistru::NazvyPodklicu(std::vector<std::wstring>& nazvy) const {
+    // A key name has at most 255 characters.
+    std::array<wchar_t, 256> buffer{};
+    for (DWORD index = 0;; ++index) {
+        DWORD delka = static_cast<DWORD>(buffer.size());
+        const LSTATUS stav = ::RegEnumKeyExW(klic_.Get(), index, buffer.data(), &delka, nullptr,
+                                             nullptr, nullptr, nullptr);
+        if (stav == ERROR_NO_MORE_ITEMS) {
+            return S_OK;
         }
         if (stav != ERROR_SUCCESS) {
             return Vysledek(stav);

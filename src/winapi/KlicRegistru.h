@@ -46,9 +46,13 @@ public:
 
     // Deletes the subkey with everything below it; a missing subkey is not a failure.
     HRESULT SmazatPodklic(const wchar_t* podklic) const;
+    // Deletes the value; a missing value is not a failure.
+    HRESULT SmazatHodnotu(const wchar_t* nazev) const;
     // Names of the values of the open key of at most maxDelka characters; longer names
     // are passed over.
     HRESULT NazvyHodnot(std::size_t maxDelka, std::vector<std::wstring>& nazvy) const;
+    // Names of the subkeys of the open key.
+    HRESULT NazvyPodklicu(std::vector<std::wstring>& nazvy) const;
 
 private:
     HRESULT OtevritCestu(const std::wstring& cesta, bool vytvorit);
