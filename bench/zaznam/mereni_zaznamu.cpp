@@ -4,7 +4,9 @@
 // the first minute to the end of the phase (10 minutes unless the first argument gives other
 // minutes). Playing alone is the baseline of both figures.
 #include <windows.h>
+#include <mmsystem.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +14,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "BeziciProgram.h"
 #include "prehravani/Spolecne.h"
@@ -108,6 +111,53 @@ bool NastavitZaznam(const std::wstring& slozka, const std::wstring& zarizeni) {
                            sizeof(vzdy)) == ERROR_SUCCESS;
 }
 
+// What capturing alone costs on this system: the device captured for a minute by this program,
+// with six 100 ms buffers given back as they fill and nothing written, while Zvukolet plays
+// into it. Its CPU share of one core, or -1 when the device cannot be opened.
+double ZachytBezZapisu(const std::wstring& zarizeni) {
+    UINT id = WAVE_MAPPER;
+    for (UINT i = 0; i < waveInGetNumDevs(); ++i) {
+        WAVEINCAPSW schopnosti{};
+        if (waveInGetDevCapsW(i, &schopnosti, sizeof(schopnosti)) == MMSYSERR_NOERROR &&
+            zarizeni == schopnosti.szPname) {
+            id = i;
+        }
+    }
+    WAVEFORMATEX format{WAVE_FORMAT_PCM, 2, 44100, 44100 * 4, 4, 16, 0};
+    const Vrbatec::WinApi::UniqueHandle udalost(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    HWAVEIN vstup = nullptr;
+    if (waveInOpen(&vstup, id, &format, reinterpret_cast<DWORD_PTR>(udalost.Get()), 0,
+                   CALLBACK_EVENT) != MMSYSERR_NOERROR) {
+        return -1;
+    }
+    std::vector<std::uint8_t> pamet(6 * 17640);
+    std::array<WAVEHDR, 6> hlavicky{};
+    for (std::size_t i = 0; i < hlavicky.size(); ++i) {
+        hlavicky[i].lpData = reinterpret_cast<LPSTR>(pamet.data() + i * 17640);
+        hlavicky[i].dwBufferLength = 17640;
+        waveInPrepareHeader(vstup, &hlavicky[i], sizeof(WAVEHDR));
+        waveInAddBuffer(vstup, &hlavicky[i], sizeof(WAVEHDR));
+    }
+    const auto zacatek = Hodiny::now();
+    const double cas0 = CasUnixProcesu(L"self");
+    waveInStart(vstup);
+    while (Ms(zacatek) < 60 * 1000) {
+        WaitForSingleObject(udalost.Get(), 1000);
+        for (WAVEHDR& hlavicka : hlavicky) {
+            if ((hlavicka.dwFlags & WHDR_DONE) != 0) {
+                waveInAddBuffer(vstup, &hlavicka, sizeof(WAVEHDR));
+            }
+        }
+    }
+    const double podil = (CasUnixProcesu(L"self") - cas0) / (Ms(zacatek) / 1000);
+    waveInReset(vstup);
+    for (WAVEHDR& hlavicka : hlavicky) {
+        waveInUnprepareHeader(vstup, &hlavicka, sizeof(WAVEHDR));
+    }
+    waveInClose(vstup);
+    return podil;
+}
+
 struct Faze {
     double podilJadra; // CPU seconds per wall second over the first minute
     double pametPo1;   // KiB after the first minute
@@ -164,6 +214,7 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(5000);
     const Faze prehravani = Zmerit(zvukolet.Proces(), unixId, minut);
 
+    const double zachyt = ZachytBezZapisu(zarizeni);
     PostMessageW(okno, WM_COMMAND, kSpustitZaznam, 0);
     Sleep(5000);
     const Faze zaznam = Zmerit(zvukolet.Proces(), unixId, minut);
@@ -187,6 +238,9 @@ int wmain(int argc, wchar_t** argv) {
                 minut, unixId.empty() ? "the system" : "the Unix process");
     Vypsat("playing:", prehravani);
     Vypsat("playing and recording:", zaznam);
+    std::printf("  the same device captured for a minute without writing, by this program: CPU "
+                "%.2f %% of one core\n",
+                zachyt * 100);
     std::printf("  CPU while recording: %+.2f %% of one core over playing alone (limit 2 %% in "
                 "all: %.2f %%), ratio %.2f\n",
                 (zaznam.podilJadra - prehravani.podilJadra) * 100, zaznam.podilJadra * 100,
