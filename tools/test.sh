@@ -35,6 +35,11 @@ if ! "$corpus/kodek_zdroju_fuzz" -max_total_time="${ZV_FUZZ_SECONDS:-30}" -print
         -dict="$corpus/kodek_zdroju.dict" "$corpus/run-corpus" "$corpus/corpus" 2>&1 | tail -n 5; then
     status=1
 fi
+# The update file's rules, shorter: they are small.
+if ! build/fuzz/tests/update/fuzz/pravidla_aktualizace_fuzz -max_total_time="${ZV_FUZZ_UPDATE_SECONDS:-10}" \
+        -print_final_stats=1 2>&1 | tail -n 5; then
+    status=1
+fi
 
 # The Wine environment's own cleanup test ends Xvfb and wineserver; make sure of it.
 tools/wine/stop.sh build/windows/wine

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "ui/SluzbyAplikace.h"
+#include "update/HttpTextSoubor.h"
 #include "winapi/IVrbatecModul.h"
 #include "winapi/Handle.h"
 
@@ -24,22 +25,6 @@ namespace Vrbatec {
 namespace Ui {
 class OknoHlavni;
 } // namespace Ui
-
-namespace Detail {
-// A failing close only beeps: the handle is gone either way.
-struct InternetHandle {
-    using Typ = HINTERNET;
-    static constexpr Typ Prazdny() noexcept { return nullptr; }
-    static bool Platny(Typ h) noexcept { return h != nullptr; }
-    static void Zavrit(Typ h) noexcept {
-        if (!::InternetCloseHandle(h)) {
-            ::MessageBeep(MB_ICONEXCLAMATION);
-        }
-    }
-};
-} // namespace Detail
-
-using UniqueInternet = WinApi::Handle<Detail::InternetHandle>;
 
 using Ui::StavovaIkona;
 
@@ -80,7 +65,7 @@ public:
     HICON IkonaVelka() const override { return ikonaVelka_.Get(); }
     HICON IkonaMala() const override { return ikonaMala_.Get(); }
     HICON StavIkona(StavovaIkona ikona) const override;
-    HINTERNET Internet() const { return internet_.Get(); }
+    HINTERNET Internet() const override { return internet_.Get(); }
     Ui::ObrazkovyPruh& MalyPruh() const override { return *malyPruh_; }
     Ui::ObrazkovyPruh& VelkyPruh() const override { return *velkyPruh_; }
     const std::wstring& IdModeluAplikace() const { return idModeluAplikace_; }

@@ -34,6 +34,9 @@
 #define IDD_ZDROJ_INFO 119
 #define IDD_VSTUP_URL 120
 #define IDD_KLIENTSKA_OBLAST 128
+// About and the update check's result
+#define IDD_PROGRAM_INFO 112
+#define IDD_AKTUALIZACE 122
 
 // Child windows of the main window
 #define IDC_STAVOVY_RADEK 1
@@ -61,6 +64,11 @@
 #define IDC_ODKAZ_APLIKACE_1 1046
 #define IDC_ODKAZ_APLIKACE_2 1047
 #define IDC_ODKAZ_WEB_APLIKACE 1055
+// About and the update check's result
+#define IDC_VERZE 1022
+#define IDC_IKONA_APLIKACE 1023
+#define IDC_VASE_VERZE 1036
+#define IDC_VERZE_NA_WEBU 1037
 
 // Messages of the string table
 #define IDS_PRIPRAVEN 20001

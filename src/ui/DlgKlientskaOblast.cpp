@@ -105,19 +105,9 @@ void DlgKlientskaOblast::PridatTipy(HWND okno) {
     tipy_.PridatNastroj(::GetDlgItem(okno, IDC_ODKAZ_WEB_FIRMY), instance_, IDS_TIP_WEB_FIRMY);
     tipy_.PridatNastroj(::GetDlgItem(okno, IDC_ODKAZ_WEB_APLIKACE), instance_,
                         IDS_TIP_WEB_APLIKACE);
-    // The other applications are named in no string table: the tooltip keeps a copy of the text.
     for (std::size_t i = 0; i < Odkazy::kJineAplikace.size(); ++i) {
-        HWND odkaz = ::GetDlgItem(okno, kOdkazyJinychAplikaci[i]);
-        std::wstring tip = Odkazy::TipJineAplikace(Odkazy::kJineAplikace[i]);
-        TTTOOLINFOW nastroj{};
-        nastroj.cbSize = TTTOOLINFOW_V2_SIZE;
-        nastroj.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        nastroj.hwnd = okno;
-        nastroj.uId = reinterpret_cast<UINT_PTR>(odkaz);
-        nastroj.lpszText = tip.data();
-        if (!::SendMessageW(tipy_.Hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&nastroj))) {
-            FatalniHResult(E_FAIL);
-        }
+        tipy_.PridatNastroj(::GetDlgItem(okno, kOdkazyJinychAplikaci[i]),
+                            Odkazy::TipJineAplikace(Odkazy::kJineAplikace[i]));
     }
 }
 

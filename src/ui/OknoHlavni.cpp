@@ -57,10 +57,11 @@ OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace t
       soucastPanelu_(aplikace, panely_, zdroje_, soucastPrehravani_),
       soucastPrehravani_(prehravani_), soucastZaznamu_(*this, prehravani_, std::move(tovarnaGrafu)),
       soucastIkony_(aplikace, prehravani_, platformaIkony),
-      horkeKlavesy_(*this, aplikace.PrvniInstance()),
-      panelUloh_(aplikace), soucasti_{&nabidka_,       &soucastZdroju_,     &stavovyRadek_,
-                                      &soucastPanelu_, &soucastPrehravani_, &soucastZaznamu_,
-                                      &soucastIkony_,  &horkeKlavesy_,      &panelUloh_} {}
+      horkeKlavesy_(*this, aplikace.PrvniInstance()), panelUloh_(aplikace),
+      soucastAktualizace_(aplikace, platformaIkony),
+      soucasti_{&nabidka_,           &soucastZdroju_,     &stavovyRadek_, &soucastPanelu_,
+                &soucastPrehravani_, &soucastZaznamu_,    &soucastIkony_, &horkeKlavesy_,
+                &panelUloh_,         &soucastAktualizace_} {}
 
 OknoHlavni::~OknoHlavni() {
     // The window's last messages must still reach this object, so it goes down here.
@@ -265,9 +266,6 @@ void OknoHlavni::PriPrikazu(UINT prikaz, LPARAM lParam) {
     case ID_NASTAVENI:
         OtevritNastaveni(lParam);
         break;
-    case ID_O_PROGRAMU:
-        ZobrazitOProgramu();
-        break;
     case ID_WEBOVE_STRANKY:
         PrikazyOdkazu::OtevritWebAplikace();
         break;
@@ -296,9 +294,6 @@ void OknoHlavni::PriPrikazu(UINT prikaz, LPARAM lParam) {
         break;
     case ID_SKRYT_OKNO:
         SkrytDoIkony();
-        break;
-    case ID_AKTUALIZACE:
-        SpustitKontroluAktualizaci(lParam);
         break;
     case ID_MALE_IKONY:
         ZmenitVelikostIkon(kPanelMaleIkony);
@@ -585,14 +580,6 @@ void OknoHlavni::PriHlasitostiZPopupu(int hlasitost) {
 
 void OknoHlavni::OtevritNastaveni(LPARAM) {
     FunkceZatimNeni(ID_NASTAVENI);
-}
-
-void OknoHlavni::ZobrazitOProgramu() {
-    FunkceZatimNeni(ID_O_PROGRAMU);
-}
-
-void OknoHlavni::SpustitKontroluAktualizaci(LPARAM) {
-    FunkceZatimNeni(ID_AKTUALIZACE);
 }
 
 void OknoHlavni::FunkceZatimNeni(UINT prikaz) {

@@ -3,17 +3,18 @@
 //
 // It is a dispatcher. The subsystems that live in it are components (SoucastOkna): the menu
 // bar, the source views, the status bar, the bars, playback, recording, the notification icon,
-// the global hotkeys and the taskbar button, attached in that order once the window exists and
-// detached in the reverse order as it closes. Each message is offered to the components first;
-// after every change of selection, playback, recording, mute or bars one snapshot of the
-// program's state refreshes all of them (AktualizovatStavPrikazu). What stays here is the
-// window's own work: its layout, the view commands, the dialogs it opens and minimising.
+// the global hotkeys, the taskbar button and About with the update check, attached in that
+// order once the window exists and detached in the reverse order as it closes. Each message is
+// offered to the components first; after every change of selection, playback, recording, mute or
+// bars one snapshot of the program's state refreshes all of them (AktualizovatStavPrikazu). What
+// stays here is the window's own work: its layout, the view commands, the dialogs it opens and
+// minimising.
 //
 // Playback runs through Prehravani, with the player made by a factory (the hosted control in
 // the program, a scripted player in tests); the notification icon reaches the shell through a
 // platform that tests replace too. Commands whose work belongs to parts of the program that are
-// not there yet (settings, update check, About) reach a handler of their own name that says so
-// in the status bar instead of pretending to work.
+// not there yet (settings) reach a handler of their own name that says so in the status bar
+// instead of pretending to work.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +36,7 @@
 #include "ui/PanelUloh.h"
 #include "ui/PanelyNastroju.h"
 #include "ui/SluzbyAplikace.h"
+#include "ui/SoucastAktualizace.h"
 #include "ui/SoucastIkony.h"
 #include "ui/SoucastPanelu.h"
 #include "ui/SoucastPrehravani.h"
@@ -86,6 +88,7 @@ public:
     int VybranyIndex() const override { return zdroje_.VybranyIndex(); }
     Vrbatec::Prehravani& PrehravaniOkna() { return prehravani_; }
     const SoucastIkony& IkonaOkna() const { return soucastIkony_; }
+    SoucastAktualizace& Aktualizace() { return soucastAktualizace_; }
     const std::wstring& TextPripraven() const { return textPripraven_; }
 
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -153,8 +156,6 @@ private:
 
     // Handlers of commands whose work is not in the program yet.
     void OtevritNastaveni(LPARAM parametr);
-    void ZobrazitOProgramu();
-    void SpustitKontroluAktualizaci(LPARAM parametr);
     void FunkceZatimNeni(UINT prikaz);
 
     SluzbyAplikace& aplikace_;
@@ -176,6 +177,7 @@ private:
     SoucastIkony soucastIkony_;
     HorkeKlavesy horkeKlavesy_;
     PanelUloh panelUloh_;
+    SoucastAktualizace soucastAktualizace_;
     std::vector<SoucastOkna*> soucasti_;
     std::size_t pripojeno_ = 0;
 };

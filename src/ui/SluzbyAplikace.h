@@ -28,6 +28,8 @@ public:
     virtual std::uint32_t StartovniPrikaz() const = 0;
     // Applies the "processPriority" setting; a refusal is shown and changes nothing.
     virtual void NastavitPrioritu() = 0;
+    // The process's internet session (an HINTERNET), null when there is none.
+    virtual void* Internet() const = 0;
 
 protected:
     ~SluzbyAplikace() = default;

@@ -23,6 +23,16 @@ HWND ToolTip::Vytvorit(HWND vlastnik, HINSTANCE instance) {
 }
 
 void ToolTip::PridatNastroj(HWND prvek, HINSTANCE instance, UINT idRetezce) {
+    Pridat(prvek, instance, MAKEINTRESOURCEW(idRetezce));
+}
+
+void ToolTip::PridatNastroj(HWND prvek, const std::wstring& text) {
+    // The tooltip keeps a copy of the text.
+    std::wstring kopie = text;
+    Pridat(prvek, nullptr, kopie.data());
+}
+
+void ToolTip::Pridat(HWND prvek, HINSTANCE instance, wchar_t* text) {
     if (!okno_ || !::IsWindow(prvek)) {
         FatalniHResult(E_HANDLE);
     }
@@ -33,7 +43,7 @@ void ToolTip::PridatNastroj(HWND prvek, HINSTANCE instance, UINT idRetezce) {
     nastroj.hwnd = ::GetParent(prvek);
     nastroj.uId = reinterpret_cast<UINT_PTR>(prvek);
     nastroj.hinst = instance;
-    nastroj.lpszText = MAKEINTRESOURCEW(idRetezce);
+    nastroj.lpszText = text;
     if (!::SendMessageW(okno_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&nastroj))) {
         FatalniHResult(E_FAIL);
     }

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "winapi/Handle.h"
 
 namespace Vrbatec::WinApi {
@@ -18,10 +20,14 @@ public:
     HWND Vytvorit(HWND vlastnik, HINSTANCE instance);
     // Needs Vytvorit first. The text is looked up when the tip shows.
     void PridatNastroj(HWND prvek, HINSTANCE instance, UINT idRetezce);
+    // A text named in no string table.
+    void PridatNastroj(HWND prvek, const std::wstring& text);
 
     HWND Hwnd() const noexcept { return okno_.Get(); }
 
 private:
+    void Pridat(HWND prvek, HINSTANCE instance, wchar_t* text);
+
     // The owner destroys the tooltip with itself; the handle's deleter checks for that.
     UniqueWindow okno_;
 };

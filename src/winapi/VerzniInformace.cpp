@@ -70,4 +70,20 @@ bool NacistHodnotuVerze(const wchar_t* nazev, std::wstring& hodnota) {
     return true;
 }
 
+bool NacistCisloVerze(std::uint32_t& vyssiCast, std::uint32_t& nizsiCast) {
+    std::vector<BYTE> blok;
+    if (!NacistBlokVerze(blok)) {
+        return false;
+    }
+    VS_FIXEDFILEINFO* pevna = nullptr;
+    UINT delka = 0;
+    if (!::VerQueryValueW(blok.data(), L"\\", reinterpret_cast<void**>(&pevna), &delka) ||
+        pevna == nullptr || delka < sizeof(VS_FIXEDFILEINFO)) {
+        return false;
+    }
+    vyssiCast = pevna->dwFileVersionMS;
+    nizsiCast = pevna->dwFileVersionLS;
+    return true;
+}
+
 } // namespace Vrbatec
