@@ -1,61 +1,29 @@
-// An edit of a dialog resource that holds a file path, with a browse button drawn inside its
-// right end that picks a file with the system's open dialog.
-//
-// The owning dialog reflects WM_COMMAND and WM_CTLCOLOREDIT (OdrazitOznameni): every change of
-// the text re-checks whether it names an existing file, and the edit gets its colours. The
-// owner reads the text with the ordinary window-text functions.
+// An edit of a dialog resource that holds a file path; its browse button picks a file with the
+// system's open dialog. The button, the tooltip and the rest of the behaviour are those of
+// every path edit (EditCesta).
 #pragma once
 
 #include <windows.h>
 #include <commdlg.h>
 
+#include <optional>
 #include <string>
 
-#include "winapi/Handle.h"
-#include "winapi/OknoImpl.h"
+#include "winapi/EditCesta.h"
 
 namespace Vrbatec::WinApi {
 
-class EditSoubor : public OknoImpl {
-public:
-    static constexpr int kSirkaTlacitka = 16;
-    // The file dialog takes paths up to this many characters, the terminator included.
-    static constexpr DWORD kDelkaCesty = 32767;
-
-    EditSoubor() noexcept = default;
-    ~EditSoubor() override;
-
-    // Subclasses the edit and shows the text (none when null). The image of the list is drawn
-    // on the button, "..." when there is no list or the index is -1. Returns whether the text
-    // names an existing file. A missing edit or a failure to subclass or to create the
-    // tooltip is fatal.
-    bool PripojitEdit(HWND edit, const wchar_t* text, HIMAGELIST obrazky, int indexObrazku);
-
-    bool CestaExistuje() const noexcept { return cestaExistuje_; }
-    // The area at the right end of the client area that opens the file dialog.
-    RECT OblastTlacitka() const;
-
-    bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
-                         LRESULT& vysledek) override;
-
+class EditSoubor : public EditCesta {
 protected:
-    // Shows the open dialog; a confirmed file becomes the text. Virtual so that a test can
-    // stand in for the system's dialog.
-    virtual void Prochazet();
+    // An existing file that is not a folder.
+    bool CestaExistujeNa(const std::wstring& text) const override;
+    const wchar_t* TextTipu() const noexcept override;
+    void PriPripojeni() override;
+    // Starts at the text when it names a file, otherwise with no file name.
+    std::optional<std::wstring> VybratCestu(HWND vlastnik, const std::wstring& text) override;
 
 private:
-    void VytvoritTip();
-    void ZobrazitText(const wchar_t* text);
-    std::wstring Text() const;
-    void OveritCestu();
-    void NakreslitTlacitko() const;
-    bool NadTlacitkem(LPARAM bod) const;
-
-    UniqueWindow tip_;
-    HIMAGELIST obrazky_ = nullptr; // not owned
-    int indexObrazku_ = -1;
-    bool nadTlacitkem_ = false;
-    bool cestaExistuje_ = false;
+    // Kept between browses, so that the dialog keeps what it remembers of the last one.
     OPENFILENAMEW soubor_{};
 };
 

@@ -49,4 +49,19 @@ void ToolTip::Pridat(HWND prvek, HINSTANCE instance, wchar_t* text) {
     }
 }
 
+void ToolTip::PridatOblast(HWND prvek, const RECT& oblast, const wchar_t* text) {
+    if (!okno_ || !::IsWindow(prvek)) {
+        FatalniHResult(E_HANDLE);
+    }
+    TTTOOLINFOW nastroj{};
+    nastroj.cbSize = TTTOOLINFOW_V2_SIZE;
+    nastroj.uFlags = TTF_SUBCLASS;
+    nastroj.hwnd = prvek;
+    nastroj.rect = oblast;
+    nastroj.lpszText = const_cast<wchar_t*>(text);
+    if (!::SendMessageW(okno_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&nastroj))) {
+        FatalniHResult(E_FAIL);
+    }
+}
+
 } // namespace Vrbatec::WinApi

@@ -1,6 +1,7 @@
 // Tooltips of a window's controls: one tooltip window per owner, created on first use, and
-// a tool per control whose text is a string of the program's string table. The tooltip
-// subclasses each control itself to see the mouse, so the owner has nothing to relay.
+// a tool per control whose text is a string of the program's string table, or a tool over an
+// area of one control with a text of its own. The tooltip subclasses each control itself to
+// see the mouse, so the owner has nothing to relay.
 //
 // Failures are fatal: a missing owner or control (E_HANDLE), a tooltip window that cannot
 // be created (last error), a tool that the tooltip refuses (E_FAIL).
@@ -22,6 +23,11 @@ public:
     void PridatNastroj(HWND prvek, HINSTANCE instance, UINT idRetezce);
     // A text named in no string table.
     void PridatNastroj(HWND prvek, const std::wstring& text);
+    // Needs Vytvorit first. The area is in the control's client coordinates; the tooltip keeps
+    // a copy of the text.
+    void PridatOblast(HWND prvek, const RECT& oblast, const wchar_t* text);
+    // Destroys the tooltip window, so that the next Vytvorit makes a new one.
+    void Zrusit() noexcept { okno_.Reset(); }
 
     HWND Hwnd() const noexcept { return okno_.Get(); }
 
