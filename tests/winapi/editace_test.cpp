@@ -200,36 +200,6 @@ TEST_F(Editace, TheNumberIsReadOnlyWhileTheTextIsAValidOneAndOnlyDigitsCanBeType
     EXPECT_EQ(Testy::TextOkna(edit_), L"3");
 }
 
-TEST_F(Editace, TheNumericFieldsTooltipCoversItAndNamesItsBounds) {
-    const struct {
-        std::int32_t minimum;
-        std::int32_t maximum;
-        const wchar_t* napoveda;
-    } pripady[] = {
-        {0, 60, L"Zadejte hodnotu v rozsahu 0 - 60"}, {1, 10, L"Zadejte hodnotu v rozsahu 1 - 10"},
-        {2, -1, L"Zadejte číselnou hodnotu od 2"},    {-1, 99, L"Zadejte číselnou hodnotu do 99"},
-        {-1, -1, L"Zadejte číselnou hodnotu"},
-    };
-    WinApi::EditCislo cislo;
-    HWND predchozi = nullptr;
-    for (const auto& pripad : pripady) {
-        SCOPED_TRACE(testing::Message() << "case " << (&pripad - pripady));
-        cislo.PripojitEdit(edit_, 1, pripad.minimum, pripad.maximum);
-        ASSERT_NE(cislo.Tip(), nullptr);
-        EXPECT_TRUE(GetWindowLongPtrW(cislo.Tip(), GWL_STYLE) & TTS_ALWAYSTIP);
-        const Nastroj nastroj = JedinyNastroj(cislo.Tip());
-        EXPECT_EQ(nastroj.text, pripad.napoveda);
-        EXPECT_EQ(nastroj.okno, edit_);
-        EXPECT_TRUE(StejnaOblast(nastroj.oblast, Klient(edit_)));
-        // Attaching again replaces the tooltip rather than stacking another.
-        EXPECT_FALSE(IsWindow(predchozi));
-        predchozi = cislo.Tip();
-    }
-    // The tooltip goes with the field.
-    dialog_.Zrusit();
-    EXPECT_FALSE(IsWindow(predchozi));
-}
-
 TEST_F(Editace, APathFieldSaysWhetherItsTextNamesAPathOfItsKindAndKeepsSayingItAsItChanges) {
     const std::wstring soubor = soubor_.wstring();
     const std::wstring slozka = (slozka_ / L"jinde").wstring();
@@ -384,16 +354,6 @@ TEST_F(Editace, AClickLeftOfTheButtonOpensNoDialog) {
     Testy::ObsluhaDialogu obsluha([](HWND vyber) { Testy::Kliknout(vyber, IDCANCEL); });
     KliknoutOdPraveho(18);
     EXPECT_FALSE(obsluha.probehla);
-}
-
-TEST_F(Editace, AttachingToAWindowThatDoesNotExistIsFatal) {
-    WinApi::EditCislo cislo;
-    WinApi::EditSoubor soubor;
-    WinApi::EditSlozka slozka;
-    EXPECT_THROW(cislo.PripojitEdit(nullptr, 1, 0, 10), Testy::UkonceniProcesu);
-    EXPECT_THROW(soubor.PripojitEdit(nullptr, L"", nullptr, -1), Testy::UkonceniProcesu);
-    EXPECT_THROW(slozka.PripojitEdit(nullptr, L"", nullptr, -1), Testy::UkonceniProcesu);
-    EXPECT_EQ(hlaseni_.okna.size(), 3u);
 }
 
 } // namespace
