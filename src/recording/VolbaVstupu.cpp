@@ -2,44 +2,17 @@
 
 #include <algorithm>
 
+#include "recording/PravidlaZarizeni.h"
+
 namespace Vrbatec::VolbaVstupu {
 
 namespace {
 
 using HlavickaWav::FormatPcm;
 
-struct CislovanyNazev {
-    std::wstring_view zaklad;
-    std::size_t poradi; // 2 for " #2"
-};
-
-// " #N" with N of 2 or more, digits only and no leading zero, as the device list numbers.
-std::optional<CislovanyNazev> RozlozitCislo(std::wstring_view nazev) {
-    const std::size_t mrizka = nazev.rfind(L" #");
-    if (mrizka == std::wstring_view::npos || mrizka + 2 == nazev.size() ||
-        nazev[mrizka + 2] == L'0' || nazev.size() - mrizka > 2 + 6) {
-        return std::nullopt;
-    }
-    std::size_t poradi = 0;
-    for (const wchar_t znak : nazev.substr(mrizka + 2)) {
-        if (znak < L'0' || znak > L'9') {
-            return std::nullopt;
-        }
-        poradi = poradi * 10 + static_cast<std::size_t>(znak - L'0');
-    }
-    if (poradi < 2) {
-        return std::nullopt;
-    }
-    return CislovanyNazev{nazev.substr(0, mrizka), poradi};
-}
-
 bool Oriznuty(std::wstring_view nazevZarizeni, std::wstring_view hledany) {
     return nazevZarizeni.size() == kNejdelsiNazev && hledany.size() > kNejdelsiNazev &&
            hledany.starts_with(nazevZarizeni);
-}
-
-bool Odpovida(std::wstring_view nazevZarizeni, std::wstring_view hledany) {
-    return nazevZarizeni == hledany || Oriznuty(nazevZarizeni, hledany);
 }
 
 std::optional<std::size_t> PrvniTakovy(std::span<const std::wstring> nazvy, auto podminka) {
@@ -75,19 +48,12 @@ void PridatNovy(std::vector<FormatPcm>& formaty, const FormatPcm& format) {
 
 std::optional<std::size_t> NajitZarizeni(std::span<const std::wstring> nazvy,
                                          std::wstring_view hledany) {
-    if (const auto presne =
-            PrvniTakovy(nazvy, [&](const std::wstring& n) { return n == hledany; })) {
-        return presne;
+    std::vector<ZarizeniZaznamu> zarizeni;
+    for (const std::wstring& nazev : nazvy) {
+        zarizeni.push_back({nazev, {}, {}});
     }
-    if (const auto cislovany = RozlozitCislo(hledany)) {
-        std::size_t nalezeno = 0;
-        for (std::size_t i = 0; i < nazvy.size(); ++i) {
-            if (Odpovida(nazvy[i], cislovany->zaklad) && ++nalezeno == cislovany->poradi) {
-                return i;
-            }
-        }
-        // The number names which of the devices it is: with fewer devices it is none of them.
-        return std::nullopt;
+    if (const auto podleSeznamu = VybratZarizeni(zarizeni, {std::wstring(hledany), {}, {}})) {
+        return podleSeznamu;
     }
     return PrvniTakovy(nazvy, [&](const std::wstring& n) { return Oriznuty(n, hledany); });
 }

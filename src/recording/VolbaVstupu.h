@@ -2,9 +2,9 @@
 // devices, and which format it asks that device for.
 //
 // The chosen device is known by the name the device list showed, which numbers devices that
-// share a name (" #2", " #3", … in device order, the first unnumbered) and may come whole where
-// a waveIn name is cut to kNejdelsiNazev characters. Names are compared exactly as given: the
-// caller folds their case first, the same way for both sides.
+// share a name (" #2", " #3", …) and may come whole where a waveIn name is cut to
+// kNejdelsiNazev characters. A cut name is compared exactly as given: the caller folds the case
+// of both sides first.
 //
 // The format is 16-bit PCM at the device's own rate and channels where the system tells them
 // (its mix format), else the best its capabilities name: a format the device has natively
@@ -27,9 +27,9 @@ namespace Vrbatec::VolbaVstupu {
 inline constexpr std::size_t kNejdelsiNazev = 31;
 
 // The index into nazvy (the devices' names in device order) of the device called hledany;
-// nothing when none is. A device named exactly so comes first; else a numbered name is the
-// N-th device of the name before the number, and any other name the first device whose cut
-// name begins it.
+// nothing when none is. The device list's own rule decides (VybratZarizeni: the name itself,
+// else the name the sorted, numbered list shows); failing that, the first device whose cut
+// name begins the chosen one.
 std::optional<std::size_t> NajitZarizeni(std::span<const std::wstring> nazvy,
                                          std::wstring_view hledany);
 
