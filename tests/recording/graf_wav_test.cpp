@@ -122,20 +122,6 @@ TEST_F(GrafWavTest, TheLimitEndsTheSoundAtAWholeFrame) {
     EXPECT_EQ(wav->vzorky.size() * snimek, kLimit - kLimit % snimek);
 }
 
-// A graph dropped while it records stops itself and leaves what it heard.
-TEST_F(GrafWavTest, AGraphDestroyedWhileRecordingLeavesAFileThatPlays) {
-    ASSERT_NO_FATAL_FAILURE(Hrat());
-    auto graf = std::make_unique<GrafWav>();
-    ASSERT_NO_FATAL_FAILURE(Spustit(*graf));
-    Pumpovat(1200);
-    graf.reset();
-
-    const std::optional<ZvukWav> wav = Precist();
-    ASSERT_TRUE(wav);
-    EXPECT_GT(wav->Sekund(), 0.5);
-    OcekavatTon(*wav);
-}
-
 // Stopping with nothing built does nothing, as often as it is asked; a graph stopped before
 // it started capturing (a start that failed half way) takes its file away.
 TEST_F(GrafWavTest, StoppingBeforeCapturingLeavesNoFile) {
