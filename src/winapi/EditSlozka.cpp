@@ -21,7 +21,12 @@ int CALLBACK PriProchazeni(HWND dialog, UINT zprava, LPARAM lParam, LPARAM data)
     return BezVyjimek([&] {
         const auto* pocatecni = reinterpret_cast<const std::wstring*>(data);
         if (zprava == BFFM_INITIALIZED && !pocatecni->empty()) {
+            // Some shells still select their own start after this message; the posted copy
+            // comes after that, so the field's folder is the one shown. The text outlives the
+            // dialog's loop.
             ::SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE,
+                           reinterpret_cast<LPARAM>(pocatecni->c_str()));
+            ::PostMessageW(dialog, BFFM_SETSELECTIONW, TRUE,
                            reinterpret_cast<LPARAM>(pocatecni->c_str()));
         } else if (zprava == BFFM_SELCHANGED) {
             // Only folders of the file system have a path to show.
