@@ -37,6 +37,15 @@
 // About and the update check's result
 #define IDD_PROGRAM_INFO 112
 #define IDD_AKTUALIZACE 122
+// The settings dialog, its six pages and the first-run dialog
+#define IDD_NASTAVENI 106
+#define IDD_NAST_OBECNE 107
+#define IDD_NAST_PREHRAVAC 108
+#define IDD_NAST_HORKE_KLAVESY 109
+#define IDD_NAST_IKONA 123
+#define IDD_NAST_PO_SPUSTENI 125
+#define IDD_PRVNI_SPUSTENI 126
+#define IDD_NAST_ZAZNAM 127
 
 // Child windows of the main window
 #define IDC_STAVOVY_RADEK 1
@@ -69,6 +78,36 @@
 #define IDC_IKONA_APLIKACE 1023
 #define IDC_VASE_VERZE 1036
 #define IDC_VERZE_NA_WEBU 1037
+// The settings dialog and its pages
+#define IDC_STROM_STRANEK 1003
+#define IDC_POUZIT 1005
+#define IDC_ODKAZ_NASTAVENI 1006
+#define IDC_REZIM_IKONY 1007
+#define IDC_PRUH_ULOH 1008
+#define IDC_SOUBOR_ZDROJU 1009
+#define IDC_ULOZIT_POSLEDNI 1010
+#define IDC_ZDROJE_V_NABIDCE 1011
+#define IDC_SEKUND_BUFFERU 1012
+#define IDC_SEZNAM_KLAVES 1015
+#define IDC_KLAVESA 1016
+#define IDC_NASTAVIT_KLAVESU 1017
+#define IDC_POPIS_KLAVESY 1018
+#define IDC_SKUPINA_KLAVES 1019
+#define IDC_UDALOST_MYSI 1038
+#define IDC_FUNKCE_UDALOSTI 1039
+#define IDC_ZOBRAZIT_KLAVESY 1040
+#define IDC_KROK_HLASITOSTI 1041
+#define IDC_PRIORITA 1043
+#define IDC_AKCE_PO_SPUSTENI 1044
+// The first-run dialog
+#define IDC_NADPIS_VITEJTE 1048
+#define IDC_MISTO_SEZNAMU 1049
+#define IDC_ZOBRAZIT_NASTAVENI 1050
+// The recording page and the first-run dialog
+#define IDC_ZARIZENI_ZAZNAMU 1051
+#define IDC_SLOZKA_ZAZNAMU 1053
+#define IDC_PROFIL_ZAZNAMU 1054
+#define IDC_PRI_SPUSTENI_ZAZNAMU 1056
 
 // Messages of the string table
 #define IDS_PRIPRAVEN 20001
