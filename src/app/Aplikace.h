@@ -61,7 +61,7 @@ public:
     std::uint32_t TypJednotky() const { return typJednotky_; }
     const std::wstring& DatovaSlozka() const { return datovaSlozka_; }
     bool PrvniInstance() const override { return prvniInstance_; }
-    bool PrvniSpusteni() const { return prvniSpusteni_; }
+    bool PrvniSpusteni() const override { return prvniSpusteni_; }
     HICON IkonaVelka() const override { return ikonaVelka_.Get(); }
     HICON IkonaMala() const override { return ikonaMala_.Get(); }
     HICON StavIkona(StavovaIkona ikona) const override;

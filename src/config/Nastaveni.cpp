@@ -4,8 +4,10 @@
 
 namespace Vrbatec {
 
-std::wstring VychoziSouborZdroju(const std::wstring& slozkaDokumentu) {
-    return slozkaDokumentu + L"\\Zvukolet.xml";
+std::wstring VychoziSouborZdroju(const std::wstring& slozka) {
+    // A drive's root (R:\) ends with its separator already.
+    const bool sOddelovacem = !slozka.empty() && slozka.back() == L'\\';
+    return slozka + (sOddelovacem ? L"Zvukolet.xml" : L"\\Zvukolet.xml");
 }
 
 void NastavitVychozi(Nastaveni& nastaveni, const std::optional<std::wstring>& slozkaDokumentu,

@@ -119,7 +119,8 @@ struct VychoziZarizeni {
 void NastavitVychozi(Nastaveni& nastaveni, const std::optional<std::wstring>& slozkaDokumentu,
                      const std::optional<VychoziZarizeni>& prvniZarizeni);
 
-// "soubor" by default: the list file in the given folder.
-std::wstring VychoziSouborZdroju(const std::wstring& slozkaDokumentu);
+// The list file "Zvukolet.xml" in the given folder: "soubor" by default, in the Documents
+// folder, and each place the first-run dialog offers.
+std::wstring VychoziSouborZdroju(const std::wstring& slozka);
 
 } // namespace Vrbatec

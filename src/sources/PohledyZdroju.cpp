@@ -99,6 +99,12 @@ void PohledyZdroju::NaplnitCombo() {
     combo_.Vybrat(JePlatnyIndex(vybrany_, seznam_.Pocet()) ? vybrany_ : -1);
 }
 
+void PohledyZdroju::NacistZnovu(const std::wstring& cesta) {
+    // What it cannot read it reports by an empty list and keeps safe; nothing to show here.
+    uloziste_.Nacist(cesta);
+    NaplnitOba();
+}
+
 void PohledyZdroju::VybratIndex(int index) {
     vybrany_ = index;
     VybratVCombu(index);

@@ -57,6 +57,9 @@ public:
 
     void NaplnitSeznam(bool obnovitPosledni);
     void NaplnitCombo();
+    // Reads the list from another file (with the list file's rules for a file that cannot be
+    // read) and refills both views.
+    void NacistZnovu(const std::wstring& cesta);
 
     int VybranyIndex() const noexcept { return vybrany_; }
     // Selects the source in both views.

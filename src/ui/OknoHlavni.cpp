@@ -58,10 +58,10 @@ OknoHlavni::OknoHlavni(SluzbyAplikace& aplikace, Prehravani::TovarnaPrehravace t
       soucastPrehravani_(prehravani_), soucastZaznamu_(*this, prehravani_, std::move(tovarnaGrafu)),
       soucastIkony_(aplikace, prehravani_, platformaIkony),
       horkeKlavesy_(*this, aplikace.PrvniInstance()), panelUloh_(aplikace),
-      soucastAktualizace_(aplikace, platformaIkony),
-      soucasti_{&nabidka_,           &soucastZdroju_,     &stavovyRadek_, &soucastPanelu_,
-                &soucastPrehravani_, &soucastZaznamu_,    &soucastIkony_, &horkeKlavesy_,
-                &panelUloh_,         &soucastAktualizace_} {}
+      soucastNastaveni_(*this, aplikace), soucastAktualizace_(aplikace, platformaIkony),
+      soucasti_{&nabidka_,           &soucastZdroju_,    &stavovyRadek_,      &soucastPanelu_,
+                &soucastPrehravani_, &soucastZaznamu_,   &soucastIkony_,      &horkeKlavesy_,
+                &panelUloh_,         &soucastNastaveni_, &soucastAktualizace_} {}
 
 OknoHlavni::~OknoHlavni() {
     // The window's last messages must still reach this object, so it goes down here.
@@ -192,7 +192,7 @@ bool OknoHlavni::ZpracovatVlastniZpravu(UINT zprava, WPARAM wParam, LPARAM lPara
                                         LRESULT& vysledek) {
     switch (zprava) {
     case WM_COMMAND:
-        PriPrikazu(LOWORD(wParam), lParam);
+        PriPrikazu(LOWORD(wParam));
         vysledek = 0;
         return true;
     case WM_NOTIFY:
@@ -233,6 +233,9 @@ bool OknoHlavni::ZpracovatVlastniZpravu(UINT zprava, WPARAM wParam, LPARAM lPara
 }
 
 void OknoHlavni::PoVytvoreni() {
+    if (aplikace_.PrvniSpusteni()) {
+        soucastNastaveni_.PrvniSpusteni();
+    }
     aplikace_.NastavitPrioritu();
     if (const std::uint32_t prikaz = aplikace_.StartovniPrikaz(); prikaz != 0) {
         ::PostMessageW(Hwnd(), WM_COMMAND, prikaz, 0);
@@ -258,13 +261,10 @@ void OknoHlavni::PriUkonceni() {
     OdpojitSoucasti();
 }
 
-void OknoHlavni::PriPrikazu(UINT prikaz, LPARAM lParam) {
+void OknoHlavni::PriPrikazu(UINT prikaz) {
     switch (prikaz) {
     case ID_KONEC:
         ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
-        break;
-    case ID_NASTAVENI:
-        OtevritNastaveni(lParam);
         break;
     case ID_WEBOVE_STRANKY:
         PrikazyOdkazu::OtevritWebAplikace();
@@ -489,6 +489,27 @@ void OknoHlavni::ZnovuPouzitNastaveni() {
     }
 }
 
+// SoucastNastaveni::Okoli
+
+bool OknoHlavni::OdregistrovatKlavesy() {
+    const bool registrovany = horkeKlavesy_.Registrovano();
+    if (registrovany) {
+        horkeKlavesy_.OdregistrovatVse();
+    }
+    return registrovany;
+}
+
+void OknoHlavni::ZnovuRegistrovatKlavesy() {
+    // Nothing stored leaves the table as the dialog left it in memory.
+    UlozisteAplikace().NacistHorkeKlavesy();
+    horkeKlavesy_.RegistrovatVse();
+}
+
+void OknoHlavni::NacistZdrojeZnovu() {
+    zdroje_.NacistZnovu(NastaveniAplikace().soubor);
+    AktualizovatStavPrikazu();
+}
+
 void OknoHlavni::OznamitNaIkone(const std::wstring& bublina, const std::wstring& tip) {
     ZobrazitBublinu(bublina, NIIF_INFO);
     NastavitTipIkony(tip);
@@ -574,27 +595,6 @@ void OknoHlavni::OtevritHlasitost() {
 void OknoHlavni::PriHlasitostiZPopupu(int hlasitost) {
     prehravani_.NastavitHlasitostOvladanim(static_cast<std::uint32_t>(hlasitost));
     UkazatHlasitostNaPanelu(static_cast<std::uint32_t>(hlasitost));
-}
-
-// Commands of parts still to come.
-
-void OknoHlavni::OtevritNastaveni(LPARAM) {
-    FunkceZatimNeni(ID_NASTAVENI);
-}
-
-void OknoHlavni::FunkceZatimNeni(UINT prikaz) {
-    // Named in the status bar by the command's own hint, so the user sees what was asked.
-    std::wstring napoveda;
-    if (!NacistRetezec(prikaz, napoveda) || napoveda.empty()) {
-        napoveda = L"Příkaz " + std::to_wstring(prikaz);
-    }
-    if (const auto konec = napoveda.find(L'\n'); konec != std::wstring::npos) {
-        napoveda.resize(konec);
-    }
-    if (stavovyRadek_.Existuje()) {
-        stavovyRadek_.NastavitText(napoveda + L": tato funkce zatím není k dispozici.");
-    }
-    ::MessageBeep(MB_ICONINFORMATION);
 }
 
 } // namespace Vrbatec::Ui

@@ -3,7 +3,8 @@
 //
 // It is a dispatcher. The subsystems that live in it are components (SoucastOkna): the menu
 // bar, the source views, the status bar, the bars, playback, recording, the notification icon,
-// the global hotkeys, the taskbar button and About with the update check, attached in that
+// the global hotkeys, the taskbar button, the settings sequence and About with the update check,
+// attached in that
 // order once the window exists and detached in the reverse order as it closes. Each message is
 // offered to the components first; after every change of selection, playback, recording, mute or
 // bars one snapshot of the program's state refreshes all of them (AktualizovatStavPrikazu). What
@@ -12,9 +13,7 @@
 //
 // Playback runs through Prehravani, with the player made by a factory (the hosted control in
 // the program, a scripted player in tests); the notification icon reaches the shell through a
-// platform that tests replace too. Commands whose work belongs to parts of the program that are
-// not there yet (settings) reach a handler of their own name that says so in the status bar
-// instead of pretending to work.
+// platform that tests replace too.
 #pragma once
 
 #include <windows.h>
@@ -38,6 +37,7 @@
 #include "ui/SluzbyAplikace.h"
 #include "ui/SoucastAktualizace.h"
 #include "ui/SoucastIkony.h"
+#include "ui/SoucastNastaveni.h"
 #include "ui/SoucastPanelu.h"
 #include "ui/SoucastPrehravani.h"
 #include "ui/SoucastZaznamu.h"
@@ -61,6 +61,7 @@ class OknoHlavni final : public WinApi::Okno,
                          private PohledyZdroju::Okoli,
                          private Prehravani::Okoli,
                          private SoucastZaznamu::Okoli,
+                         private SoucastNastaveni::Okoli,
                          private OznameniIkony {
 public:
     static constexpr wchar_t kTrida[] = L"ZvukoletHlavni";
@@ -89,6 +90,7 @@ public:
     Vrbatec::Prehravani& PrehravaniOkna() { return prehravani_; }
     const SoucastIkony& IkonaOkna() const { return soucastIkony_; }
     SoucastAktualizace& Aktualizace() { return soucastAktualizace_; }
+    SoucastNastaveni& NastaveniOkna() { return soucastNastaveni_; }
     const std::wstring& TextPripraven() const { return textPripraven_; }
 
     bool ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam, LPARAM lParam,
@@ -115,6 +117,12 @@ private:
     // SoucastZaznamu::Okoli
     void OznamitNaIkone(const std::wstring& bublina, const std::wstring& tip) override;
 
+    // SoucastNastaveni::Okoli
+    bool OdregistrovatKlavesy() override;
+    void ZnovuRegistrovatKlavesy() override;
+    void NacistZdrojeZnovu() override;
+    void ZnovuPouzitNastaveni() override;
+
     // OznameniIkony (the tooltip also for Prehravani::Okoli)
     void ZobrazitBublinu(const std::wstring& text, DWORD ikona) override;
     void NastavitTipIkony(const std::wstring& tip) override;
@@ -125,7 +133,7 @@ private:
     void PoVytvoreni();
     void PriUkonceni();
 
-    void PriPrikazu(UINT prikaz, LPARAM lParam);
+    void PriPrikazu(UINT prikaz);
     bool PriOznameni(const NMHDR& oznameni, LRESULT& vysledek);
     bool ZpracovatVlastniZpravu(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek);
     void PriZmeneVelikosti(int sirka, int vyska);
@@ -143,7 +151,6 @@ private:
     bool PouzitNastaveni(const Nastaveni& kopie, Ulozeni ulozeni);
     void ZobrazitNeboSkryt();
     void SkrytDoIkony();
-    void ZnovuPouzitNastaveni();
 
     // The window is hidden only when the icon is there to bring it back.
     void ZajistitIkonuOznameni() { soucastIkony_.Zajistit(); }
@@ -153,10 +160,6 @@ private:
     void OtevritUrlNeboSoubor();
     void OtevritHlasitost();
     void PriHlasitostiZPopupu(int hlasitost);
-
-    // Handlers of commands whose work is not in the program yet.
-    void OtevritNastaveni(LPARAM parametr);
-    void FunkceZatimNeni(UINT prikaz);
 
     SluzbyAplikace& aplikace_;
     std::wstring textPripraven_;
@@ -177,6 +180,7 @@ private:
     SoucastIkony soucastIkony_;
     HorkeKlavesy horkeKlavesy_;
     PanelUloh panelUloh_;
+    SoucastNastaveni soucastNastaveni_;
     SoucastAktualizace soucastAktualizace_;
     std::vector<SoucastOkna*> soucasti_;
     std::size_t pripojeno_ = 0;

@@ -24,6 +24,8 @@ public:
     // Whether this process is the one copy of the program that runs (the one that holds the
     // global hotkeys).
     virtual bool PrvniInstance() const = 0;
+    // Whether no settings were stored for this user when the program started.
+    virtual bool PrvniSpusteni() const = 0;
     // The command word's command from the command line, 0 without one.
     virtual std::uint32_t StartovniPrikaz() const = 0;
     // Applies the "processPriority" setting; a refusal is shown and changes nothing.

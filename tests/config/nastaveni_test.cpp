@@ -57,4 +57,18 @@ TEST(PopisNastaveni, EveryValueInSavingOrderWithTypeAndDefault) {
     EXPECT_EQ(n.popisZarizeni, L"USB"); // known, though never stored
 }
 
+TEST(VychoziSouborZdroju, TheListFileJoinsItsFolderWithOneSeparator) {
+    const struct {
+        std::wstring slozka;
+        std::wstring soubor;
+    } pripady[] = {
+        {L"C:\\Users\\Jana\\Documents", L"C:\\Users\\Jana\\Documents\\Zvukolet.xml"},
+        {L"R:\\", L"R:\\Zvukolet.xml"}, // a program run from a stick's root
+        {L"", L"\\Zvukolet.xml"},
+    };
+    for (const auto& pripad : pripady) {
+        EXPECT_EQ(pripad.soubor, VychoziSouborZdroju(pripad.slozka));
+    }
+}
+
 } // namespace

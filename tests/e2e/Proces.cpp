@@ -109,7 +109,17 @@ std::wstring CestaProgramu() {
     return cesta;
 }
 
-Proces::Proces(const std::wstring& argumenty, const std::wstring& cesta) {
+Proces::Proces(const std::wstring& argumenty, const std::wstring& cesta, bool prvniSpusteni) {
+    if (prvniSpusteni) {
+        const LSTATUS stav = RegDeleteTreeW(HKEY_CURRENT_USER, kKorenNastaveni);
+        EXPECT_TRUE(stav == ERROR_SUCCESS || stav == ERROR_FILE_NOT_FOUND) << stav;
+    } else {
+        HKEY koren = nullptr;
+        EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKorenNastaveni, 0, nullptr, 0, KEY_READ,
+                                  nullptr, &koren, nullptr),
+                  ERROR_SUCCESS);
+        RegCloseKey(koren);
+    }
     std::wstring prikaz = L"\"" + cesta + L"\"";
     if (!argumenty.empty()) {
         prikaz += L" " + argumenty;

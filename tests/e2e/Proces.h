@@ -18,6 +18,7 @@ inline constexpr wchar_t kKlicZdroju[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zdroj
 inline constexpr wchar_t kKlicStavu[] = L"Software\\Vrbatec\\Zvukolet\\2\\Stav aplikace";
 inline constexpr wchar_t kKlicPrehravace[] = L"Software\\Vrbatec\\Zvukolet\\2\\Mediaplayer";
 inline constexpr wchar_t kKlicZaznamu[] = L"Software\\Vrbatec\\Zvukolet\\2\\Zaznam";
+inline constexpr wchar_t kKorenNastaveni[] = L"Software\\Vrbatec\\Zvukolet\\2";
 
 // A new folder of this test process in the temporary folder, named with the prefix.
 std::filesystem::path DocasnaSlozka(const wchar_t* predpona);
@@ -38,8 +39,11 @@ std::wstring CestaProgramu();
 
 class Proces {
 public:
-    // Starts the program with the given arguments; the test fails when it cannot.
-    explicit Proces(const std::wstring& argumenty, const std::wstring& cesta = CestaProgramu());
+    // Starts the program with the given arguments; the test fails when it cannot. The settings
+    // root is made first, so that the program starts as it does for a user who has run it
+    // before; a first run removes every setting instead.
+    explicit Proces(const std::wstring& argumenty, const std::wstring& cesta = CestaProgramu(),
+                    bool prvniSpusteni = false);
     ~Proces(); // ends the process if it still runs
     Proces(const Proces&) = delete;
     Proces& operator=(const Proces&) = delete;

@@ -6,7 +6,13 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include <fstream>
+#include <iterator>
+#include <vector>
+
 #include "e2e/Proces.h"
+#include "res/resource.h"
+#include "sources/KodekZdroju.h"
 #include "support/Cekani.h"
 
 namespace {
@@ -180,6 +186,53 @@ TEST_F(Spusteni, FromARemovableDriveNothingIsCreatedUnderLocalApplicationData) {
     }
     EXPECT_FALSE(PathFileExistsW(vrbatec.c_str()));
     DeleteFileW(naVymenne.c_str());
+}
+
+TEST_F(Spusteni, FirstRunAsksOnceAndShowsTheListAlreadyBesideTheProgramWithoutRewritingIt) {
+    // A copy carried on a stick with its own list: choosing the program's folder must show that
+    // list, and nothing may write the list the program found at the default place over it.
+    const std::wstring naVymenne = L"R:\\Zvukolet.exe";
+    const std::wstring seznam = L"R:\\Zvukolet.xml";
+    ASSERT_TRUE(CopyFileW(Vrbatec::Testy::CestaProgramu().c_str(), naVymenne.c_str(), FALSE));
+    const std::vector<std::uint8_t> bajty = Vrbatec::KodekZdroju::ZakodovatNaBajty(
+        std::vector<Vrbatec::Zdroj>{{L"Rádio ze zásuvky", L"http://disk.example/", -1, true}});
+    std::ofstream(seznam, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bajty.data()),
+               static_cast<std::streamsize>(bajty.size()));
+    const wchar_t kTitulek[] = L"První spuštění aplikace \"Zvukolet\"";
+    {
+        Proces program(L"", naVymenne, true);
+        HWND okno = HlavniOkno(program);
+        ASSERT_NE(okno, nullptr);
+        const HWND dialog = program.PockatNaOkno(L"#32770", kTitulek, kStart);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(TextPrvku(dialog, IDC_NADPIS_VITEJTE), L"Vítejte v aplikaci \"Zvukolet\"");
+        // Esc: the choice is stored exactly as with "Zavřít".
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        const HWND combo =
+            GetDlgItem(FindWindowExW(okno, nullptr, L"ReBarWindow32", nullptr), IDC_COMBO_ZDROJU);
+        EXPECT_TRUE(CekatNa([&] { return SendMessageW(combo, CB_GETCOUNT, 0, 0) == 1; }, 5000));
+        wchar_t soubor[MAX_PATH] = {};
+        DWORD velikost = sizeof(soubor);
+        EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, Vrbatec::Testy::kKlicZdroju, L"soubor",
+                               RRF_RT_REG_SZ, nullptr, soubor, &velikost),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(std::wstring(soubor), seznam);
+        Zavrit(program, okno);
+    }
+    std::ifstream cteni(seznam, std::ios::binary);
+    EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(cteni), {}), bajty);
+    cteni.close();
+    {
+        Proces program(L"", naVymenne);
+        HWND okno = HlavniOkno(program);
+        ASSERT_NE(okno, nullptr);
+        EXPECT_EQ(program.PockatNaOkno(L"#32770", kTitulek, 1500ms), nullptr);
+        Zavrit(program, okno);
+    }
+    DeleteFileW(seznam.c_str());
+    DeleteFileW(naVymenne.c_str());
+    ObnovitNastaveni();
 }
 
 } // namespace

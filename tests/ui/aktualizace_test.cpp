@@ -26,6 +26,7 @@
 #include "update/Odkazy.h"
 #include "winapi/OknaTestu.h"
 #include "winapi/ZaznamOtevirani.h"
+#include "HlavniOknoTestu.h"
 #include "ZaznamIkony.h"
 
 namespace {
@@ -36,42 +37,17 @@ using Testy::ServerHttp;
 using Testy::ZpracovatCekajiciZpravy;
 using Ui::OknoHlavni;
 
-constexpr wchar_t kKoren[] = L"Software\\Vrbatec\\Zvukolet\\2";
 constexpr wchar_t kTitulekVysledku[] = L"Vyhledání aktualizací - Zvukolet";
 constexpr wchar_t kChyba[] = L"Při vyhledávání aktualizací na webu došlo k chybě.";
 constexpr LimityHttp kKratkeLimity{1000, 1000, 1000};
 
 using Hodiny = std::chrono::steady_clock;
 
-class Aktualizace : public ::testing::Test {
+class Aktualizace : public Testy::HlavniOknoTestu {
 protected:
-    static void SetUpTestSuite() { Testy::PripravitProstredkyAplikace(); }
-
     void SetUp() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kKoren);
-        slozka_ = std::filesystem::temp_directory_path() /
-                  (L"zvukolet-aktualizace-" + std::to_wstring(GetCurrentProcessId()));
-        std::filesystem::create_directories(slozka_);
-        NastaveniAplikace() = Nastaveni{};
-        NastaveniAplikace().soubor = (slozka_ / L"Zvukolet.xml").wstring();
-        okno_ = std::make_unique<OknoHlavni>(
-            AplikaceInstance(),
-            [](HWND, PosluchacPrehravace& posluchac) {
-                return std::make_unique<Testy::SkriptovanyPrehravac>(
-                    posluchac, Testy::SkriptovanyPrehravac::Skript{});
-            },
-            Testy::GrafZaznamuNahrada::Tovarna(graf_), shell_);
-        okno_->Vytvorit();
-        ZpracovatCekajiciZpravy();
-    }
-
-    void TearDown() override {
-        okno_.reset();
-        ZpracovatCekajiciZpravy();
-        MSG konec;
-        PeekMessageW(&konec, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-        std::filesystem::remove_all(slozka_);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kKoren);
+        HlavniOknoTestu::SetUp();
+        Vytvorit();
     }
 
     void Zkontrolovat(const ServerHttp& server, LPARAM lParam = 0) {
@@ -134,11 +110,7 @@ protected:
         return id;
     }
 
-    std::filesystem::path slozka_;
-    Testy::ZaznamGrafu graf_;
-    Testy::ZaznamIkony shell_;
     Testy::ZaznamHlaseni hlaseni_;
-    std::unique_ptr<OknoHlavni> okno_;
 };
 
 TEST_F(Aktualizace, ValidFileShowsBothVersionsWhileTheTemporaryIconComesAndGoes) {

@@ -20,6 +20,7 @@
 #include "ui/OknoHlavni.h"
 #include "winapi/Diagnostika.h"
 #include "winapi/OknaTestu.h"
+#include "HlavniOknoTestu.h"
 #include "ZaznamIkony.h"
 
 namespace {
@@ -30,53 +31,14 @@ using Vrbatec::Testy::ZpracovatCekajiciZpravy;
 namespace Testy = Vrbatec::Testy;
 using Vrbatec::Ui::OknoHlavni;
 
-constexpr wchar_t kKoren[] = L"Software\\Vrbatec\\Zvukolet\\2";
-
 std::vector<Vrbatec::Zdroj> TriZdroje() {
     return {{L"Černá stanice", L"http://c.example/", -1, true},
             {L"Alfa rádio", L"http://a.example/", 40, true},
             {L"Bílé vlny", L"http://b.example/", -1, false}};
 }
 
-class HlavniOkno : public ::testing::Test {
+class HlavniOkno : public Testy::HlavniOknoTestu {
 protected:
-    static void SetUpTestSuite() { Testy::PripravitProstredkyAplikace(); }
-
-    void SetUp() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kKoren);
-        slozka_ = std::filesystem::temp_directory_path() /
-                  (L"zvukolet-okno-" + std::to_wstring(GetCurrentProcessId()));
-        std::filesystem::create_directories(slozka_);
-        NastaveniAplikace() = Vrbatec::Nastaveni{};
-        NastaveniAplikace().soubor = (slozka_ / L"Zvukolet.xml").wstring();
-    }
-
-    void TearDown() override {
-        okno_.reset();
-        ZpracovatCekajiciZpravy();
-        MSG konec;
-        PeekMessageW(&konec, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-        std::filesystem::remove_all(slozka_);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kKoren);
-    }
-
-    void Vytvorit(std::vector<Vrbatec::Zdroj> zdroje = {}) {
-        Zdroje().Nahradit(std::move(zdroje));
-        okno_ = std::make_unique<OknoHlavni>(
-            Vrbatec::AplikaceInstance(),
-            [this](HWND, Vrbatec::PosluchacPrehravace& posluchac) {
-                auto prehravac = std::make_unique<Testy::SkriptovanyPrehravac>(
-                    posluchac, Testy::SkriptovanyPrehravac::Skript{});
-                prehravac_ = prehravac.get();
-                return prehravac;
-            },
-            Testy::GrafZaznamuNahrada::Tovarna(graf_), shell_);
-        okno_->Vytvorit();
-        ZpracovatCekajiciZpravy();
-    }
-
-    HWND Hwnd() const { return okno_->Hwnd(); }
-    HWND Prvek(int id) const { return GetDlgItem(Hwnd(), id); }
     HWND Rebar() const { return Prvek(IDC_REBAR); }
     HWND Seznam() const { return Prvek(IDC_SEZNAM_ZDROJU); }
     HWND Combo() const { return GetDlgItem(Rebar(), IDC_COMBO_ZDROJU); }
@@ -110,12 +72,6 @@ protected:
     static HICON StavIkona(Vrbatec::Ui::StavovaIkona ikona) {
         return Vrbatec::AplikaceInstance().StavIkona(ikona);
     }
-
-    std::filesystem::path slozka_;
-    Testy::ZaznamGrafu graf_;
-    Testy::ZaznamIkony shell_;
-    Testy::SkriptovanyPrehravac* prehravac_ = nullptr;
-    std::unique_ptr<OknoHlavni> okno_;
 };
 
 // The list, the menus and the command states have tests of their own; here, that the window
