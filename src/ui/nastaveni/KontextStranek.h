@@ -19,6 +19,9 @@ namespace Vrbatec::Ui {
 
 class ObrazkovyPruh;
 
+// The image of the small strip on the browse buttons of the pages' path fields: an open folder.
+inline constexpr int kObrazekProchazeni = 23;
+
 struct KontextStranek {
     Nastaveni& kopie;
     // The small image strip (16 × 16): the tree's images, the browse buttons, the hotkey marks.
