@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "app/Aplikace.h"
@@ -174,7 +175,36 @@ TEST_F(HorkeKlavesyTest, OpensOnAllCommandsWithTheFirstSelectedAndNoChange) {
     EXPECT_EQ(::SendDlgItemMessageW(okno_, IDC_SKUPINA_KLAVES, CB_GETDROPPEDWIDTH, 0, 0), 300);
     EXPECT_EQ(::SendDlgItemMessageW(okno_, IDC_SKUPINA_KLAVES, CB_GETITEMHEIGHT, 0, 0), 18);
     EXPECT_EQ(Testy::TextPrvku(okno_, IDC_SKUPINA_KLAVES), L"Všechny nastavitelné");
+    EXPECT_EQ(::SendDlgItemMessageW(okno_, IDC_SEZNAM_KLAVES, LB_GETITEMHEIGHT, 0, 0), 20);
     EXPECT_EQ(Zmeny(), 0);
+}
+
+BOOL CALLBACK NajitTip(HWND okno, LPARAM hledani) {
+    auto& [vlastnik, tip] = *reinterpret_cast<std::pair<HWND, HWND>*>(hledani);
+    wchar_t trida[32] = {};
+    ::GetClassNameW(okno, trida, 32);
+    if (std::wstring(trida) == TOOLTIPS_CLASSW && ::GetWindow(okno, GW_OWNER) == vlastnik) {
+        tip = okno;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(HorkeKlavesyTest, SetButtonHasItsTipFromTheStringTable) {
+    // A popup asked to belong to a child belongs to the child's top-level window.
+    std::pair<HWND, HWND> hledani{::GetAncestor(okno_, GA_ROOT), nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &NajitTip, reinterpret_cast<LPARAM>(&hledani));
+    ASSERT_NE(hledani.second, nullptr);
+    EXPECT_EQ(::SendMessageW(hledani.second, TTM_GETTOOLCOUNT, 0, 0), 1);
+    wchar_t text[100] = {};
+    TTTOOLINFOW nastroj{};
+    nastroj.cbSize = sizeof(nastroj);
+    nastroj.lpszText = text;
+    ASSERT_TRUE(
+        ::SendMessageW(hledani.second, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&nastroj)));
+    EXPECT_EQ(nastroj.uId, reinterpret_cast<UINT_PTR>(::GetDlgItem(okno_, IDC_NASTAVIT_KLAVESU)));
+    // A tip named by the string table is looked up when it shows.
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(nastroj.lpszText), UINT_PTR{IDS_TIP_NASTAVIT_ZKRATKU});
 }
 
 TEST_F(HorkeKlavesyTest, GeneralGroupListsOnlyItsThreeCommandsInTableOrder) {
