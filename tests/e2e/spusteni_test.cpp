@@ -6,6 +6,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -192,7 +193,7 @@ TEST_F(Spusteni, FirstRunAsksOnceAndShowsTheListAlreadyBesideTheProgramWithoutRe
     // A copy carried on a stick with its own list: choosing the program's folder must show that
     // list, and nothing may write the list the program found at the default place over it.
     const std::wstring naVymenne = L"R:\\Zvukolet.exe";
-    const std::wstring seznam = L"R:\\Zvukolet.xml";
+    const std::filesystem::path seznam = L"R:\\Zvukolet.xml";
     ASSERT_TRUE(CopyFileW(Vrbatec::Testy::CestaProgramu().c_str(), naVymenne.c_str(), FALSE));
     const std::vector<std::uint8_t> bajty = Vrbatec::KodekZdroju::ZakodovatNaBajty(
         std::vector<Vrbatec::Zdroj>{{L"Rádio ze zásuvky", L"http://disk.example/", -1, true}});
@@ -217,7 +218,7 @@ TEST_F(Spusteni, FirstRunAsksOnceAndShowsTheListAlreadyBesideTheProgramWithoutRe
         EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, Vrbatec::Testy::kKlicZdroju, L"soubor",
                                RRF_RT_REG_SZ, nullptr, soubor, &velikost),
                   ERROR_SUCCESS);
-        EXPECT_EQ(std::wstring(soubor), seznam);
+        EXPECT_EQ(std::wstring(soubor), seznam.wstring());
         Zavrit(program, okno);
     }
     std::ifstream cteni(seznam, std::ios::binary);

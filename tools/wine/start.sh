@@ -79,8 +79,10 @@ fi
 # (every closing dialog stalls for two seconds). The test programs that open and close many
 # windows and dialogs let Wine manage their windows itself. Everything else keeps the managed
 # windows, whose minimised rectangle lies at (-32000, -32000) as on Windows.
-unmanaged="ui_okno_hlavni_tests.exe sources_view_tests.exe playback_volume_tests.exe"
-if ! grep -q 'AppDefaults\\\\playback_volume_tests.exe\\\\X11 Driver' "$WINEPREFIX/user.reg" 2>/dev/null; then
+unmanaged="ui_okno_hlavni_tests.exe sources_view_tests.exe playback_volume_tests.exe
+    ui_stranky_nastaveni_tests.exe ui_nastaveni_tests.exe"
+# A prefix made before the last of them joined the list gets them all again.
+if ! grep -q 'AppDefaults\\\\ui_nastaveni_tests.exe\\\\X11 Driver' "$WINEPREFIX/user.reg" 2>/dev/null; then
     for exe in $unmanaged; do
         "$WINE" reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" /v Managed /d N /f \
             </dev/null >/dev/null 2>&1 9>&- || true

@@ -73,7 +73,8 @@ bool DlgNastaveni::PriInicializaci() {
     odkaz_.PripojitOdkaz(::GetDlgItem(okno, IDC_ODKAZ_NASTAVENI),
                          std::wstring(Odkazy::kWebFirmy).c_str());
     tipy_.Vytvorit(okno, modul.Instance());
-    tipy_.PridatNastroj(::GetDlgItem(Hwnd(), IDC_ODKAZ_NASTAVENI), modul.Instance(), IDS_TIP_WEB_FIRMY);
+    tipy_.PridatNastroj(::GetDlgItem(Hwnd(), IDC_ODKAZ_NASTAVENI), modul.Instance(),
+                        IDS_TIP_WEB_FIRMY);
 
     strom_ = ::GetDlgItem(okno, IDC_STROM_STRANEK);
     if (strom_ == nullptr) {
@@ -101,7 +102,8 @@ void DlgNastaveni::PouzitPismo() {
     const HFONT pouzite =
         pismo ? pismo.Get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     ::SendMessageW(strom_, WM_SETFONT, reinterpret_cast<WPARAM>(pouzite), TRUE);
-    ::SendMessageW(::GetDlgItem(Hwnd(), IDC_ODKAZ_NASTAVENI), WM_SETFONT, reinterpret_cast<WPARAM>(pouzite), TRUE);
+    ::SendMessageW(::GetDlgItem(Hwnd(), IDC_ODKAZ_NASTAVENI), WM_SETFONT,
+                   reinterpret_cast<WPARAM>(pouzite), TRUE);
     // The previous font goes only now that neither control uses it.
     pismo_ = std::move(pismo);
 }

@@ -23,12 +23,6 @@ constexpr std::array<std::wstring_view, 3> kTextyMist{
 };
 constexpr wchar_t kSlozkaVyrobce[] = L"\\Vrbatec";
 
-void PripojitPrvek(WinApi::OvladaciPrvek& prvek, HWND dialog, int id) {
-    if (!prvek.Pripojit(::GetDlgItem(dialog, id))) {
-        FatalniPosledniChyba();
-    }
-}
-
 } // namespace
 
 std::wstring DlgPrvniSpusteni::SouborSeznamu(MistoSeznamu misto) {
@@ -72,7 +66,7 @@ bool DlgPrvniSpusteni::PriInicializaci() {
     ::SetDlgItemTextW(okno, IDC_NADPIS_VITEJTE,
                       (L"Vítejte v aplikaci \"" + modul.NazevAplikace() + L"\"").c_str());
 
-    PripojitPrvek(mista_, okno, IDC_MISTO_SEZNAMU);
+    mista_.Pripojit(::GetDlgItem(okno, IDC_MISTO_SEZNAMU));
     for (std::size_t i = 0; i < kTextyMist.size(); ++i) {
         if (const HRESULT hr =
                 mista_.PridatPolozku(std::wstring(kTextyMist[i]), static_cast<LPARAM>(i));
@@ -82,7 +76,7 @@ bool DlgPrvniSpusteni::PriInicializaci() {
     }
     mista_.Vybrat(0);
 
-    PripojitPrvek(zarizeni_, okno, IDC_ZARIZENI_ZAZNAMU);
+    zarizeni_.Pripojit(::GetDlgItem(okno, IDC_ZARIZENI_ZAZNAMU));
     const Nastaveni& nastaveni = uloziste_.Hodnoty();
     if (const HRESULT hr = zarizeni_.Naplnit(
             {nastaveni.friendlyName, nastaveni.popisZarizeni, nastaveni.devicePath});

@@ -17,6 +17,8 @@
 #include "recording/SeznamZarizeni.h"
 #include "res/resource.h"
 #include "sources/KodekZdroju.h"
+#include "support/ZaznamHlaseni.h"
+#include "ui/ObrazkovyPruh.h"
 #include "ui/nastaveni/DlgPrvniSpusteni.h"
 #include "winapi/ZnameSlozky.h"
 
@@ -101,7 +103,12 @@ protected:
         // The dialogs set the priority of the process that runs them.
         SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
         HlavniOknoTestu::TearDown();
+        for (const auto& okno : hlaseni_.okna) {
+            ADD_FAILURE() << "message shown: " << std::string(okno.text.begin(), okno.text.end());
+        }
     }
+
+    Testy::ZaznamHlaseni hlaseni_;
 
     // Opens the settings with the parameter and runs the work inside the dialog.
     void VNastaveni(const std::function<void(HWND)>& prace, LPARAM stranka = 0) {
@@ -180,10 +187,11 @@ TEST_F(NastaveniProgramu, PouzitWritesAndDisablesItselfAndStornoKeepsOnlyWhatWas
 }
 
 TEST_F(NastaveniProgramu, OkKeepsWhatPagesNeverOpenedHoldAndAStrangePriorityBecomesLow) {
-    NastaveniAplikace().processPriority = 12345;
-    NastaveniAplikace().priSpusteni = 7; // written by hand; the recording page is not opened
-    NastaveniAplikace().krokZmenyHlasitosti = 9;
     Vytvorit();
+    // As if written by hand (the window would complain of the priority when it starts).
+    NastaveniAplikace().processPriority = 12345;
+    NastaveniAplikace().priSpusteni = 7; // the recording page is not opened
+    NastaveniAplikace().krokZmenyHlasitosti = 9;
     VNastaveni([&](HWND dialog) {
         const HWND obecne = ViditelnaStranka(dialog);
         EXPECT_EQ(SendDlgItemMessageW(obecne, IDC_PRIORITA, CB_GETCURSEL, 0, 0), 0);
@@ -274,7 +282,12 @@ TEST_F(PrvniSpusteni, EveryWayOfClosingStoresTheChosenPlaceAndWritesTheSettings)
     } pripady[] = {
         {"Zavřít", 1, [](HWND d) { Kliknout(d, IDOK); }, dokumenty},
         {"Esc", 0, [](HWND d) { SendMessageW(d, WM_COMMAND, IDCANCEL, 0); }, beziProgramu},
-        {"close box", 0, [](HWND d) { SendMessageW(d, WM_CLOSE, 0, 0); }, beziProgramu},
+        {"close box", 0,
+         [](HWND d) {
+             SendMessageW(d, WM_CLOSE, 0, 0); // posts the Cancel click
+             ZpracovatCekajiciZpravy();
+         },
+         beziProgramu},
     };
     for (const auto& pripad : pripady) {
         RegDeleteTreeW(HKEY_CURRENT_USER, Testy::kKorenNastaveni);
