@@ -5,7 +5,8 @@
 #
 # BUILD_DIR is a cross build holding src/Zvukolet.exe (default build/windows); the PNGs go
 # to OUT_DIR (default BUILD_DIR/screenshots): okno-100.png, program-100.png (the "&Program"
-# menu open), and the same at 150 % (okno-150.png, program-150.png); hraje-100.png shows the
+# menu open), each page of the settings dialog (nastaveni-obecne-100.png and so on), the
+# first-run dialog (prvni-spusteni-100.png), and the same at 150 %; hraje-100.png shows the
 # window playing the sample list's local tone file, its sound going to a PulseAudio server of
 # the script's own with a null sink.
 #
@@ -101,6 +102,52 @@ shoot() { # percent
     capture "$win" "$out/program-$pct.png"
     xdotool key --window "$win" Escape Escape
     echo "$out/okno-$pct.png $out/program-$pct.png"
+    shoot_settings "$pct" || true
+    kill "$pid" 2>/dev/null || true
+}
+
+# A visible window whose title holds the text, waited for up to ten seconds.
+wait_window() {
+    local i id
+    for i in $(seq 1 50); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+
+# F4 opens the settings on the general page, with the focus in the tree of pages; Down moves
+# to the next page.
+shoot_settings() { # percent; the main window is $win
+    local pct=$1 dlg i names=(obecne klavesy ikona po-spusteni prehravac zaznam)
+    xdotool key --window "$win" --clearmodifiers F4
+    dlg=$(wait_window 'Nastavení') || { echo "screenshot.sh: no settings dialog ($pct %)" >&2; return 1; }
+    for i in "${!names[@]}"; do
+        [ "$i" -gt 0 ] && xdotool key --window "$dlg" Down
+        sleep 1
+        capture "$dlg" "$out/nastaveni-${names[$i]}-$pct.png"
+        echo "$out/nastaveni-${names[$i]}-$pct.png"
+    done
+    xdotool key --window "$dlg" Escape
+}
+
+# Without the settings root the program greets the user with the first-run dialog; Esc
+# closes it, which stores the settings again.
+shoot_first_run() { # percent
+    local pct=$1 win pid dlg
+    # shellcheck disable=SC1091
+    . "$ZV_WINE_DIR/env"
+    wine_cmd reg delete 'HKCU\Software\Vrbatec\Zvukolet\2' /f
+    start_program "for the first run at $pct %" || return 1
+    if dlg=$(wait_window 'První spuštění'); then
+        sleep 1
+        capture "$dlg" "$out/prvni-spusteni-$pct.png"
+        echo "$out/prvni-spusteni-$pct.png"
+        xdotool key --window "$dlg" Escape
+    else
+        echo "screenshot.sh: no first-run dialog ($pct %)" >&2
+    fi
     kill "$pid" 2>/dev/null || true
 }
 
@@ -139,6 +186,8 @@ for dpi in 96:100 144:150; do
     # Wine reads the display settings when it starts.
     "$here/wine/stop.sh" "$ZV_WINE_DIR"
     "$here/wine/start.sh" "$ZV_WINE_DIR"
+    shoot_first_run "${dpi##*:}"
+    prepare_prefix
     shoot "${dpi##*:}"
     [ "${dpi##*:}" = 100 ] && shoot_playing
     "$here/wine/stop.sh" "$ZV_WINE_DIR"

@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "winapi/Diagnostika.h"
+#include "winapi/Dpi.h"
 
 namespace Vrbatec::WinApi {
 
@@ -22,7 +24,10 @@ constexpr UINT MaskaObrazkuStavu(UINT obrazek) {
 void CheckListView::PripojitSeznamZaskrtnuti(HWND okno) {
     PripojitSeznam(okno);
     ::SendMessageW(okno, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
-    PridatSloupec(L"", kSirkaSloupce);
+    // On a denser screen, or in a wider list, the column takes the room the texts need.
+    RECT klient{};
+    ::GetClientRect(okno, &klient);
+    PridatSloupec(L"", std::max(PodleDpi(okno, kSirkaSloupce), static_cast<int>(klient.right)));
 }
 
 int CheckListView::PridatPolozkuZTabulky(UINT idRetezce) {

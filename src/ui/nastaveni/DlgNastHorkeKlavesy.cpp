@@ -7,6 +7,7 @@
 #include "ui/ObrazkovyPruh.h"
 #include "ui/nastaveni/PravidlaHorkychKlaves.h"
 #include "winapi/Diagnostika.h"
+#include "winapi/Dpi.h"
 #include "winapi/IVrbatecModul.h"
 
 namespace Vrbatec::Ui {
@@ -38,7 +39,8 @@ bool DlgNastHorkeKlavesy::PriInicializaci() {
     // A fixed owner-drawn combo asks for its height while the dialog is being built, before
     // this page sees any message, so the height is set here.
     if (::SendMessageW(skupiny_.Hwnd(), CB_SETDROPPEDWIDTH, kSirkaRozbaleniSkupin, 0) == CB_ERR ||
-        ::SendMessageW(skupiny_.Hwnd(), CB_SETITEMHEIGHT, 0, kVyskaSkupiny) == CB_ERR) {
+        ::SendMessageW(skupiny_.Hwnd(), CB_SETITEMHEIGHT, 0,
+                       WinApi::PodleDpi(okno, kVyskaSkupiny)) == CB_ERR) {
         FatalniHResult(E_FAIL);
     }
     if (const HRESULT hr = skupiny_.PridatPolozku(L"Všechny nastavitelné", 0); FAILED(hr)) {
@@ -63,7 +65,8 @@ bool DlgNastHorkeKlavesy::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wParam,
                                           LRESULT& vysledek) {
     if (wParam == IDC_SKUPINA_KLAVES) {
         if (zprava == WM_MEASUREITEM) {
-            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kVyskaSkupiny;
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+                static_cast<UINT>(WinApi::PodleDpi(okno, kVyskaSkupiny));
             vysledek = TRUE;
             return true;
         }
@@ -158,7 +161,7 @@ void DlgNastHorkeKlavesy::NakreslitSkupinu(const DRAWITEMSTRUCT& polozka) const 
         return;
     }
     VyplnitPolozku(polozka);
-    int odsazeni = 4;
+    int odsazeni = WinApi::PodleDpi(Hwnd(), 4);
     if (kontext_.kopie.vlastniVzhled) {
         const int obrazek =
             polozka.itemData == kSkupinaVseobecne ? kObrazekVseobecne : kObrazekSkupiny;
@@ -166,7 +169,7 @@ void DlgNastHorkeKlavesy::NakreslitSkupinu(const DRAWITEMSTRUCT& polozka) const 
         ::ImageList_DrawEx(kontext_.malyPruh.Seznam(), obrazek, polozka.hDC,
                            polozka.rcItem.left + 2, polozka.rcItem.top + (vyska - 16) / 2, 16, 16,
                            CLR_NONE, CLR_NONE, ILD_TRANSPARENT);
-        odsazeni = ListBoxHorkeKlavesy::kOdsazeniTextu;
+        odsazeni = WinApi::PodleDpi(Hwnd(), ListBoxHorkeKlavesy::kOdsazeniTextu);
     }
     NakreslitTextPolozky(polozka, odsazeni, skupiny_.TextPolozky(static_cast<int>(polozka.itemID)));
 }

@@ -11,6 +11,7 @@
 #include "ui/nastaveni/PravidlaDialoguNastaveni.h"
 #include "update/Odkazy.h"
 #include "winapi/Diagnostika.h"
+#include "winapi/Dpi.h"
 #include "winapi/IVrbatecModul.h"
 #include "winapi/UmisteniOkna.h"
 
@@ -121,7 +122,8 @@ void DlgNastaveni::VypocistOblastStranek() {
 void DlgNastaveni::SestavitStrom() {
     ::SendMessageW(strom_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     if (kopie_.vlastniVzhled) {
-        ::SendMessageW(strom_, TVM_SETITEMHEIGHT, kVyskaPolozkySObrazky, 0);
+        ::SendMessageW(strom_, TVM_SETITEMHEIGHT,
+                       static_cast<WPARAM>(WinApi::PodleDpi(Hwnd(), kVyskaPolozkySObrazky)), 0);
         ::SendMessageW(strom_, TVM_SETIMAGELIST, TVSIL_NORMAL,
                        reinterpret_cast<LPARAM>(kontext_.malyPruh.Seznam()));
     } else {

@@ -6,6 +6,7 @@
 #include "ui/nastaveni/PravidlaHorkychKlaves.h"
 #include "winapi/Diagnostika.h"
 #include "winapi/DiagnostikaText.h"
+#include "winapi/Dpi.h"
 #include "winapi/OdrazeniZprav.h"
 
 namespace Vrbatec::Ui {
@@ -77,7 +78,8 @@ bool ListBoxHorkeKlavesy::ZpracovatZpravu(HWND, UINT zprava, WPARAM, LPARAM lPar
                                           LRESULT& vysledek) {
     switch (zprava) {
     case WinApi::kZakladOdrazeni + WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kVyskaPolozky;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+            static_cast<UINT>(WinApi::PodleDpi(Hwnd(), kVyskaPolozky));
         vysledek = TRUE;
         return true;
     case WinApi::kZakladOdrazeni + WM_DRAWITEM:
@@ -98,11 +100,12 @@ bool ListBoxHorkeKlavesy::Nakreslit(const DRAWITEMSTRUCT& polozka) const {
     }
     VyplnitPolozku(polozka);
     if (tabulka_->Zaznamy()[*zaznam].klavesa != 0) {
+        const int vyska = polozka.rcItem.bottom - polozka.rcItem.top;
         ::ImageList_Draw(obrazky_, kZnacka, polozka.hDC, polozka.rcItem.left + 2,
-                         polozka.rcItem.top + 2, ILD_TRANSPARENT);
+                         polozka.rcItem.top + (vyska - kVelikostObrazku) / 2, ILD_TRANSPARENT);
     }
     NakreslitTextPolozky(
-        polozka, kOdsazeniTextu,
+        polozka, WinApi::PodleDpi(Hwnd(), kOdsazeniTextu),
         DiagnostikaText::STeckouNaKonci(polozky_.TextPolozky(static_cast<int>(polozka.itemID))));
     return true;
 }

@@ -32,6 +32,7 @@ class ListBoxHorkeKlavesy final : public WinApi::OknoImpl {
 public:
     static constexpr int kVyskaPolozky = 20;
     static constexpr int kZnacka = 18;
+    static constexpr int kVelikostObrazku = 16;
     // Where the text starts, right of the marker's column.
     static constexpr int kOdsazeniTextu = 23;
 
