@@ -87,6 +87,17 @@ int PocetDialoguVlakna() {
     return pocet;
 }
 
+// Selects the page at that place in the tree and gives back its window.
+HWND VybratStranku(HWND dialog, int poradi) {
+    const HWND strom = GetDlgItem(dialog, IDC_STROM_STRANEK);
+    HTREEITEM polozka = TreeView_GetRoot(strom);
+    for (int i = 0; i < poradi; ++i) {
+        polozka = TreeView_GetNextSibling(strom, polozka);
+    }
+    TreeView_SelectItem(strom, polozka);
+    return ViditelnaStranka(dialog);
+}
+
 void VybratVCombu(HWND stranka, int id, int polozka) {
     SendDlgItemMessageW(stranka, id, CB_SETCURSEL, static_cast<WPARAM>(polozka), 0);
     SendMessageW(stranka, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
@@ -139,11 +150,9 @@ TEST_F(NastaveniProgramu, OneDialogWithSixPagesEachCreatedWhenFirstShownAndTitle
                                     L"Akce po spuštění aplikace",
                                     L"Médiapřehrávač",
                                     L"Záznam zvuku"};
-        HTREEITEM polozka = TreeView_GetRoot(strom);
-        for (const wchar_t* titulek : titulky) {
-            TreeView_SelectItem(strom, polozka);
-            EXPECT_EQ(TextOkna(dialog), std::wstring(L" Zvukolet - Nastavení: ") + titulek);
-            polozka = TreeView_GetNextSibling(strom, polozka);
+        for (int i = 0; i < 6; ++i) {
+            VybratStranku(dialog, i);
+            EXPECT_EQ(TextOkna(dialog), std::wstring(L" Zvukolet - Nastavení: ") + titulky[i]);
         }
         EXPECT_EQ(Stranky(dialog).size(), 6u);
         EXPECT_NE(ViditelnaStranka(dialog), nullptr);
@@ -202,6 +211,23 @@ TEST_F(NastaveniProgramu, OkKeepsWhatPagesNeverOpenedHoldAndAStrangePriorityBeco
     EXPECT_EQ(CisloZRegistru(kKlicZaznamu, L"priSpusteni"), 7u);
     EXPECT_EQ(NastaveniAplikace().krokZmenyHlasitosti, 9u);
     EXPECT_EQ(NastaveniAplikace().processPriority, 64u);
+}
+
+TEST_F(NastaveniProgramu, ARefusedValueIsExplainedAndKeepsTheDialogOpenWithNothingWritten) {
+    NastaveniAplikace().slozka = slozka_.wstring();
+    Vytvorit();
+    VNastaveni([&](HWND dialog) {
+        SetDlgItemTextW(VybratStranku(dialog, 5), IDC_SLOZKA_ZAZNAMU, L"");
+        Kliknout(dialog, IDOK);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_TRUE(Povoleno(dialog, IDC_POUZIT));
+        Kliknout(dialog, IDCANCEL);
+    });
+    ASSERT_EQ(hlaseni_.okna.size(), 1u);
+    EXPECT_EQ(hlaseni_.okna[0].text, L"Složka pro záznamy musí být zadána.");
+    hlaseni_.okna.clear();
+    EXPECT_EQ(NastaveniAplikace().slozka, slozka_.wstring());
+    EXPECT_EQ(TextZRegistru(kKlicZaznamu, L"slozka"), L"");
 }
 
 TEST_F(NastaveniProgramu, TheListIsReadAgainOnlyWhenItsFileIsAnotherOne) {
