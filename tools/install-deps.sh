@@ -9,6 +9,8 @@ packages=(
     g++ libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format
     wine64 wine libwine
     xvfb xauth x11-apps xdotool imagemagick util-linux
+    # The installer and the portable zip (tools/package.sh).
+    nsis zip
     # Wine's media player control decodes through GStreamer and plays to PulseAudio.
     pulseaudio gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
