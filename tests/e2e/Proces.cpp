@@ -99,14 +99,17 @@ void ObnovitNastaveni() {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicPrehravace, L"hlasitost");
 }
 
-std::wstring CestaProgramu() {
-    std::wstring cesta = ZV_CESTA_PROGRAMU;
+std::wstring CestaWindows(std::wstring cesta) {
     if (!cesta.empty() && cesta[0] == L'/') {
         // Wine shows the Unix root as drive Z:.
         cesta.insert(0, L"Z:");
     }
     std::replace(cesta.begin(), cesta.end(), L'/', L'\\');
     return cesta;
+}
+
+std::wstring CestaProgramu() {
+    return CestaWindows(ZV_CESTA_PROGRAMU);
 }
 
 Proces::Proces(const std::wstring& argumenty, const std::wstring& cesta, bool prvniSpusteni) {

@@ -34,7 +34,9 @@ void NastavitZaznam(const std::filesystem::path& slozka, const std::wstring& zar
 // expect.
 void ObnovitNastaveni();
 
-// The program's path as Windows sees it (the build passes its Unix path).
+// A path the build passes (a Unix one) as Windows sees it.
+std::wstring CestaWindows(std::wstring cesta);
+// The program's path as Windows sees it.
 std::wstring CestaProgramu();
 
 class Proces {

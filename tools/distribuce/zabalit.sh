@@ -24,7 +24,7 @@ makensis -V2 -WX -INPUTCHARSET UTF8 -DVERZE="$verze" -DPROGRAM="$program" \
 
 # Notepad shows Czech without guessing only with a byte order mark; CRLF for the older ones.
 mkdir "$prace/zip"
-cp "$program" "$prace/zip/Zvukolet.exe"
+cp -p "$program" "$prace/zip/Zvukolet.exe"
 {
     printf '\xEF\xBB\xBF'
     sed 's/$/\r/' "$here/ctimne.txt"
