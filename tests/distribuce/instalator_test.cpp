@@ -74,6 +74,14 @@ DWORD CisloPolozky(const wchar_t* nazev) {
     return cislo;
 }
 
+void VytvoritKlic(const wchar_t* klic) {
+    HKEY h = nullptr;
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, klic, 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr),
+        ERROR_SUCCESS);
+    RegCloseKey(h);
+}
+
 bool ExistujeKlic(const wchar_t* klic) {
     HKEY h = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, klic, 0, KEY_READ, &h) != ERROR_SUCCESS) {
@@ -145,7 +153,7 @@ TEST_F(Instalator, SilentInstallWritesTheProgramShortcutAndEntryAndTheProgramRun
     EXPECT_EQ(program.PockatNaKonec(kStart), 0u);
 }
 
-TEST_F(Instalator, UpgradeClosesTheRunningCopyAndKeepsTheFilesBesideTheProgram) {
+TEST_F(Instalator, UpgradeClosesTheRunningCopyAndKeepsTheSettingsAndTheFilesBesideTheProgram) {
     ASSERT_EQ(InstalovatDoSlozky(), 0u);
     const std::string seznam = "<?xml version=\"1.0\"?><seznam-uzivatele/>";
     const std::string zaznam = "RIFF nahrávka uživatele";
@@ -153,6 +161,7 @@ TEST_F(Instalator, UpgradeClosesTheRunningCopyAndKeepsTheFilesBesideTheProgram) 
     Zapsat(slozka_ / L"Záznam 2026-12-08.wav", zaznam);
     // What the upgrade writes again shows that it ran to the end.
     ASSERT_TRUE(fs::remove(slozka_ / L"Odinstalovat.exe"));
+    VytvoritKlic(kKlicZkousky);
 
     Proces program(L"", (slozka_ / L"Zvukolet.exe").wstring());
     ASSERT_NE(program.PockatNaOkno(kTrida, L"Zvukolet", kStart), nullptr);
@@ -167,17 +176,16 @@ TEST_F(Instalator, UpgradeClosesTheRunningCopyAndKeepsTheFilesBesideTheProgram) 
     EXPECT_EQ(Text(slozka_ / L"Zvukolet.xml"), seznam);
     EXPECT_EQ(Text(slozka_ / L"Záznam 2026-12-08.wav"), zaznam);
     EXPECT_EQ(Polozka(L"InstallLocation"), slozka_.wstring());
+    EXPECT_TRUE(ExistujeKlic(kKlicZkousky)) << "an upgrade keeps the settings";
 }
 
-TEST_F(Instalator, SilentUninstallRemovesOnlyWhatWasInstalledAndKeepsTheSettings) {
+TEST_F(Instalator, SilentUninstallEndsTheProgramRemovesOnlyWhatItInstalledAndKeepsTheSettings) {
     ASSERT_EQ(InstalovatDoSlozky(), 0u);
     const std::string seznam = "<?xml version=\"1.0\"?><seznam-uzivatele/>";
     Zapsat(slozka_ / L"Zvukolet.xml", seznam);
-    HKEY klic = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKlicZkousky, 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &klic, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(klic);
+    VytvoritKlic(kKlicZkousky);
+    Proces program(L"", (slozka_ / L"Zvukolet.exe").wstring());
+    ASSERT_NE(program.PockatNaOkno(kTrida, L"Zvukolet", kStart), nullptr);
 
     // The uninstaller goes on from a copy of itself and its first process ends at once.
     Proces odinstalator(L"/S", (slozka_ / L"Odinstalovat.exe").wstring());
@@ -188,6 +196,7 @@ TEST_F(Instalator, SilentUninstallRemovesOnlyWhatWasInstalledAndKeepsTheSettings
         },
         20000))
         << "the uninstaller did not finish";
+    EXPECT_EQ(program.PockatNaKonec(0ms), 0u) << "the running copy was not ended by its exit";
 
     EXPECT_FALSE(fs::exists(slozka_ / L"Zvukolet.exe"));
     EXPECT_FALSE(fs::exists(zastupce_));
