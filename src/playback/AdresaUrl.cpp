@@ -234,7 +234,8 @@ std::optional<Adresa> VyresitOdkaz(const Adresa& zaklad, std::string_view odkaz)
         const std::string slozka(cesta.substr(0, cesta.rfind('/') + 1));
         adresa.cesta = BezTeckovychUseku(slozka + std::string(odkaz));
     }
-    if (adresa.cesta.size() > kNejdelsiUrl) {
+    // Whatever is accepted here must read back the same from its text.
+    if (SlozitUrl(adresa).size() > kNejdelsiUrl) {
         return std::nullopt;
     }
     return adresa;
