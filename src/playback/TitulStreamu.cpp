@@ -109,32 +109,6 @@ std::u16string DekodovatText(std::string_view bajty) {
     return text;
 }
 
-std::wstring NaWideText(std::u16string_view text) {
-    std::wstring vysledek;
-    vysledek.reserve(text.size());
-    if constexpr (sizeof(wchar_t) == 2) {
-        for (const char16_t znak : text) {
-            vysledek += static_cast<wchar_t>(znak);
-        }
-    } else {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const char32_t znak = text[i];
-            const bool vysoka = znak >= 0xD800 && znak <= 0xDBFF;
-            const bool nizka = znak >= 0xDC00 && znak <= 0xDFFF;
-            if (vysoka && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-                const char32_t spojeny = 0x10000 + ((znak - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-                vysledek += static_cast<wchar_t>(spojeny);
-                ++i;
-            } else if (vysoka || nizka) {
-                vysledek += static_cast<wchar_t>(kNahradni);
-            } else {
-                vysledek += static_cast<wchar_t>(znak);
-            }
-        }
-    }
-    return vysledek;
-}
-
 std::optional<std::string_view> SurovyTitul(std::span<const std::uint8_t> blok) {
     std::string_view text(reinterpret_cast<const char*>(blok.data()), blok.size());
     while (!text.empty() && text.back() == '\0') {

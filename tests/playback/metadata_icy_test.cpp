@@ -2,6 +2,7 @@
 // encoding a station may use.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -142,16 +143,31 @@ TEST(TitulStreamu, TitleEndsAtApostropheAndSemicolonAndIsDecoded) {
 }
 
 TEST(TitulStreamu, WideTextHoldsSurrogatePairsOnEitherWidthOfWchar) {
-    const std::u16string utf16 = DekodovatText("a\xF0\x9F\x93\xBB");
-    EXPECT_EQ(utf16, (std::u16string{u'a', 0xD83D, 0xDCFB}));
-    const std::wstring siroky = NaWideText(utf16);
-    if constexpr (sizeof(wchar_t) == 2) {
-        EXPECT_EQ(siroky, (std::wstring{L'a', wchar_t(0xD83D), wchar_t(0xDCFB)}));
-    } else {
-        EXPECT_EQ(siroky, (std::wstring{L'a', wchar_t(0x1F4FB)}));
-        // A lone half cannot be a character there.
-        EXPECT_EQ(NaWideText(std::u16string{0xDCFB, u'b', 0xD83D}), L"\uFFFDb\uFFFD");
+    struct Pripad {
+        const char* popis;
+        std::u16string utf16;
+        std::u32string znaky; // as 32-bit units
+    };
+    const std::vector<Pripad> pripady{
+        {"a pair", {u'a', 0xD83D, 0xDCFB, u'b'}, U"a\U0001F4FBb"},
+        {"the last pair", {0xDBFF, 0xDFFF}, U"\U0010FFFF"},
+        {"a lone low half", {0xDCFB, u'b'}, U"\uFFFDb"},
+        {"a high half at the end", {u'b', 0xD83D}, U"b\uFFFD"},
+        {"two high halves", {0xD83D, 0xD83D, 0xDCFB}, U"\uFFFD\U0001F4FB"},
+        {"no halves", u"\u017D\uFFFF", U"\u017D\uFFFF"},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.popis);
+        EXPECT_EQ(PrevestUtf16<char16_t>(p.utf16), p.utf16);
+        EXPECT_EQ(PrevestUtf16<char32_t>(p.utf16), p.znaky);
+        const std::wstring siroky = NaWideText(p.utf16);
+        if constexpr (sizeof(wchar_t) == 2) {
+            EXPECT_TRUE(std::equal(siroky.begin(), siroky.end(), p.utf16.begin(), p.utf16.end()));
+        } else {
+            EXPECT_TRUE(std::equal(siroky.begin(), siroky.end(), p.znaky.begin(), p.znaky.end()));
+        }
     }
+    EXPECT_EQ(DekodovatText("a\xF0\x9F\x93\xBB"), (std::u16string{u'a', 0xD83D, 0xDCFB}));
 }
 
 TEST(TitulStreamu, Utf8ValidityFollowsTheEncodingsRules) {
