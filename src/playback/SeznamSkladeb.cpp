@@ -267,14 +267,16 @@ DruhSeznamu RozpoznatSeznam(std::string_view typObsahu, std::span<const std::uin
     if (ZacinaBezVelikosti(text, "<asx")) {
         return DruhSeznamu::Asx;
     }
+    // The name is the last guess; markup at such an address is a web page, not a .pls or .m3u.
     const std::string_view pripona = PriponaCesty(url);
-    if (StejneBezVelikosti(pripona, "pls")) {
+    if (StejneBezVelikosti(pripona, "pls") && !xml) {
         return DruhSeznamu::Pls;
     }
-    if (StejneBezVelikosti(pripona, "m3u") || StejneBezVelikosti(pripona, "m3u8")) {
+    if ((StejneBezVelikosti(pripona, "m3u") || StejneBezVelikosti(pripona, "m3u8")) && !xml) {
         return DruhSeznamu::M3u;
     }
-    if (StejneBezVelikosti(pripona, "asx") && xml) {
+    if (StejneBezVelikosti(pripona, "asx") && xml &&
+        Najit(text, "<asx") != std::string_view::npos) {
         return DruhSeznamu::Asx;
     }
     return DruhSeznamu::Zadny;

@@ -2,7 +2,9 @@
 // frames, and the decoder's configuration derived from an ADTS header.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <cstdint>
 #include <optional>
 #include <vector>
