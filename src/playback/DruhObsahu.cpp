@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 #include "playback/RamceAdts.h"
 #include "playback/RamceMp3.h"
@@ -38,6 +39,23 @@ bool JeAsfNeboOgg(std::span<const std::uint8_t> bajty) {
     return zacinaNa(kAsf) || zacinaNa(kOgg);
 }
 
+// What follows an ID3v2 tag at the start; nothing when there is none. Its size is stored in
+// four bytes of seven bits each, and a footer of ten bytes may follow.
+std::optional<std::span<const std::uint8_t>> ZaId3(std::span<const std::uint8_t> bajty) {
+    if (bajty.size() < 10 || bajty[0] != 'I' || bajty[1] != 'D' || bajty[2] != '3' ||
+        ((bajty[6] | bajty[7] | bajty[8] | bajty[9]) & 0x80) != 0) {
+        return std::nullopt;
+    }
+    std::size_t delka = 10;
+    for (std::size_t i = 6; i < 10; ++i) {
+        delka += std::size_t{bajty[i]} << (7 * (9 - i));
+    }
+    if ((bajty[5] & 0x10) != 0) {
+        delka += 10;
+    }
+    return bajty.subspan(std::min(delka, bajty.size()));
+}
+
 } // namespace
 
 Rozpoznani RozpoznatObsah(std::string_view typObsahu, std::span<const std::uint8_t> zacatek,
@@ -63,8 +81,12 @@ Rozpoznani RozpoznatObsah(std::string_view typObsahu, std::span<const std::uint8
                              "audio/wav", "audio/x-wav", "audio/opus"})) {
         return {DruhObsahu::Jiny};
     }
-    // An ID3 tag precedes the frames of some streams and files.
-    if (text.substr(0, 3) == "ID3" || SynchronizovatMp3(zacatek)) {
+    // An ID3 tag precedes the frames of some streams, mostly MP3; when the frames after it
+    // are already here they decide.
+    if (const std::optional<std::span<const std::uint8_t>> zaTagem = ZaId3(zacatek)) {
+        return {SynchronizovatAdts(*zaTagem) ? DruhObsahu::Aac : DruhObsahu::Mp3};
+    }
+    if (SynchronizovatMp3(zacatek)) {
         return {DruhObsahu::Mp3};
     }
     if (SynchronizovatAdts(zacatek)) {
