@@ -1,6 +1,7 @@
 #include "playback/DemultiplexorIcy.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Vrbatec::Stream {
 

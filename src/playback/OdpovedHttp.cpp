@@ -85,15 +85,15 @@ StavOdpovedi OdpovedHttp::Pridat(std::span<const std::uint8_t> bajty) {
     if (!MuzeBytZacatkem(hlava_)) {
         return Selhat(ChybaOdpovedi::StavovyRadek);
     }
-    // The head ends at LF followed by LF or by CR LF. Only new bytes are searched, from the
-    // last LF whose following bytes had not all come yet.
-    for (std::size_t i = prohledano_; i < hlava_.size(); ++i) {
+    // The head ends at LF followed by LF or by CR LF. Each byte is looked at once, except an
+    // LF whose following bytes have not all come yet: the search goes on from it next time.
+    std::size_t i = prohledano_;
+    for (; i < hlava_.size(); ++i) {
         if (hlava_[i] != '\n') {
             continue;
         }
         const std::string_view dal = std::string_view(hlava_).substr(i + 1);
         if (dal.empty() || dal == "\r") {
-            prohledano_ = i;
             break;
         }
         if (dal.front() == '\n' || dal.substr(0, 2) == "\r\n") {
@@ -102,8 +102,8 @@ StavOdpovedi OdpovedHttp::Pridat(std::span<const std::uint8_t> bajty) {
             hlava_.resize(konec);
             return Rozebrat(hlava_);
         }
-        prohledano_ = i + 1;
     }
+    prohledano_ = i;
     if (hlava_.size() >= kNejdelsiHlavicka) {
         return Selhat(ChybaOdpovedi::PrilisDlouha);
     }
