@@ -40,6 +40,13 @@ if ! build/fuzz/tests/update/fuzz/pravidla_aktualizace_fuzz -max_total_time="${Z
         -print_final_stats=1 2>&1 | tail -n 5; then
     status=1
 fi
+# The stream engine's parsers of server input, from their seed corpus.
+stream=build/fuzz/tests/playback/fuzz
+mkdir -p "$stream/run-corpus"
+if ! "$stream/stream_fuzz" -max_total_time="${ZV_FUZZ_STREAM_SECONDS:-10}" -print_final_stats=1 \
+        -dict="$stream/stream.dict" "$stream/run-corpus" "$stream/corpus" 2>&1 | tail -n 5; then
+    status=1
+fi
 
 # The Wine environment's own cleanup test ends Xvfb and wineserver; make sure of it.
 tools/wine/stop.sh build/windows/wine
