@@ -1,0 +1,152 @@
+#!/usr/bin/env python3
+"""A small radio server for the stream connection tests, on 127.0.0.1.
+
+It prints the port it listens on as the first line of its output and serves until it is
+ended. What it does is chosen by the path and the query:
+
+  /icy, /http     a stream answered "ICY 200 OK" or "HTTP/1.0 200 OK", with icy-name, icy-br
+                  and icy-metaint. Query: metaint (8192; 0 for no titles), titul, kodovani
+                  (utf-8 or cp1250), rychlost (bytes a second, 16000), delka (bytes of sound,
+                  then the end; endless without it), soubor (a file sent round and round;
+                  without it the n-th byte of sound is n % 251, so order can be checked)
+  /zaseknout?po=N N bytes of a stream, then silence on an open connection
+  /prerusit?po=N  N bytes of a stream, then the connection closed
+  /presmeruj?kam= 302 to the address given (/icy when none)
+  /seznam.pls     a playlist naming /icy on this server
+  /stranka        an HTML page
+  /ozvena         the request head as received, as a text body
+"""
+
+import socket
+import socketserver
+import sys
+import time
+from urllib.parse import parse_qs, urlsplit
+
+VZOREK = bytes(i % 251 for i in range(251 * 64))
+
+
+def cislo(dotaz, nazev, vychozi):
+    return int(dotaz.get(nazev, [str(vychozi)])[0])
+
+
+def blok_metadat(titul, kodovani):
+    text = ("StreamTitle='%s';" % titul).encode(kodovani)
+    delka = (len(text) + 15) // 16
+    return bytes([delka]) + text.ljust(delka * 16, b"\0")
+
+
+class Zvuk:
+    """The sound bytes from a given offset: a file round and round, or the pattern."""
+
+    def __init__(self, soubor):
+        self.data = open(soubor, "rb").read() if soubor else VZOREK
+        self.pozice = 0
+
+    def dalsi(self, n):
+        kus = bytearray()
+        while len(kus) < n:
+            zacatek = self.pozice % len(self.data)
+            vzit = min(n - len(kus), len(self.data) - zacatek)
+            kus += self.data[zacatek : zacatek + vzit]
+            self.pozice += vzit
+        return bytes(kus)
+
+
+class Obsluha(socketserver.StreamRequestHandler):
+    def handle(self):
+        pozadavek = b""
+        while not pozadavek.endswith(b"\r\n\r\n"):
+            radek = self.rfile.readline(8192)
+            if not radek:
+                return
+            pozadavek += radek
+            if radek in (b"\r\n", b"\n"):
+                break
+        cil = pozadavek.split(b" ")[1].decode("latin-1") if b" " in pozadavek else "/"
+        adresa = urlsplit(cil)
+        dotaz = parse_qs(adresa.query)
+        cesta = adresa.path
+        try:
+            if cesta in ("/icy", "/http"):
+                self.stream(cesta == "/icy", dotaz)
+            elif cesta == "/zaseknout":
+                self.stream(True, dotaz, cislo(dotaz, "po", 1000))
+                while self.rfile.read(1):
+                    pass  # silent until the client goes
+            elif cesta == "/prerusit":
+                self.stream(True, dotaz, cislo(dotaz, "po", 1000))
+            elif cesta == "/presmeruj":
+                kam = dotaz.get("kam", ["/icy"])[0]
+                self.odpoved("302 Found", b"", "Location: %s\r\n" % kam)
+            elif cesta == "/seznam.pls":
+                port = self.server.server_address[1]
+                telo = "[playlist]\nNumberOfEntries=1\nFile1=http://127.0.0.1:%d/icy\n" % port
+                self.odpoved("200 OK", telo.encode(), "Content-Type: audio/x-scpls\r\n")
+            elif cesta == "/stranka":
+                telo = b"<!DOCTYPE html><html><body><p>Tady nic nehraje.</p></body></html>\n"
+                self.odpoved("200 OK", telo, "Content-Type: text/html\r\n")
+            elif cesta == "/ozvena":
+                self.odpoved("200 OK", pozadavek, "Content-Type: text/plain\r\n")
+            else:
+                self.odpoved("404 Not Found", b"nic\n", "Content-Type: text/plain\r\n")
+        except (BrokenPipeError, ConnectionResetError):
+            pass  # the client has gone, as clients do
+
+    def odpoved(self, stav, telo, hlavicky):
+        hlava = "HTTP/1.0 %s\r\n%sContent-Length: %d\r\n\r\n" % (stav, hlavicky, len(telo))
+        self.wfile.write(hlava.encode("latin-1") + telo)
+
+    def stream(self, icy, dotaz, po=None):
+        metaint = cislo(dotaz, "metaint", 8192)
+        rychlost = cislo(dotaz, "rychlost", 16000)
+        delka = cislo(dotaz, "delka", 0) or po
+        kodovani = dotaz.get("kodovani", ["utf-8"])[0]
+        titul = dotaz.get("titul", ["Zkušební skladba – Žluťoučký kůň"])[0]
+        zvuk = Zvuk(dotaz.get("soubor", [None])[0])
+        hlava = ("ICY 200 OK\r\n" if icy else "HTTP/1.0 200 OK\r\n") + (
+            "Content-Type: audio/mpeg\r\nicy-name: Zkušební stanice\r\nicy-br: 128\r\n"
+        )
+        if metaint:
+            hlava += "icy-metaint: %d\r\n" % metaint
+        self.wfile.write((hlava + "\r\n").encode("utf-8"))
+
+        # Sent in slices of a tenth of a second, each at its time, so the rate stays steady.
+        dilek = max(1, rychlost // 10)
+        odeslano = 0
+        do_titulu = metaint
+        zacatek = time.monotonic()
+        while delka is None or odeslano < delka:
+            n = dilek if delka is None else min(dilek, delka - odeslano)
+            kus = bytearray()
+            while n:
+                vzit = min(n, do_titulu) if metaint else n
+                kus += zvuk.dalsi(vzit)
+                n -= vzit
+                odeslano += vzit
+                if metaint:
+                    do_titulu -= vzit
+                    if do_titulu == 0:
+                        kus += blok_metadat(titul, kodovani)
+                        do_titulu = metaint
+            self.wfile.write(bytes(kus))
+            self.wfile.flush()
+            pocka = zacatek + odeslano / rychlost - time.monotonic()
+            if pocka > 0:
+                time.sleep(pocka)
+
+
+class Server(socketserver.ThreadingTCPServer):
+    daemon_threads = True
+    allow_reuse_address = True
+
+
+def main():
+    server = Server(("127.0.0.1", int(sys.argv[1]) if len(sys.argv) > 1 else 0), Obsluha)
+    server.socket.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+    print(server.server_address[1], flush=True)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    main()
