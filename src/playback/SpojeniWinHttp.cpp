@@ -148,7 +148,9 @@ public:
         if (FAILED(hr)) {
             return hr;
         }
-        // Waiting for the head counts as reading, as it does over Winsock.
+        // Waiting for the head counts as reading, as it does over Winsock. (Wine's WinHTTP
+        // reports the request sent only once the head is there, so there a silent server is
+        // given up after the connect time-out.)
         hr = Dokoncit(::WinHttpReceiveResponse(pozadavek_.Get(), nullptr),
                       ::GetTickCount64() + limitCteni_);
         if (FAILED(hr)) {

@@ -11,6 +11,7 @@ ended. What it does is chosen by the path and the query:
                   without it the n-th byte of sound is n % 251, so order can be checked)
   /zaseknout?po=N N bytes of a stream, then silence on an open connection
   /prerusit?po=N  N bytes of a stream, then the connection closed
+  /mlcet          no answer at all, the connection held open
   /presmeruj?kam= 302 to the address given (/icy when none)
   /seznam.pls     a playlist naming /icy on this server
   /stranka        an HTML page
@@ -72,10 +73,11 @@ class Obsluha(socketserver.StreamRequestHandler):
                 self.stream(cesta == "/icy", dotaz)
             elif cesta == "/zaseknout":
                 self.stream(True, dotaz, cislo(dotaz, "po", 1000))
-                while self.rfile.read(1):
-                    pass  # silent until the client goes
+                self.mlcet()
             elif cesta == "/prerusit":
                 self.stream(True, dotaz, cislo(dotaz, "po", 1000))
+            elif cesta == "/mlcet":
+                self.mlcet()
             elif cesta == "/presmeruj":
                 kam = dotaz.get("kam", ["/icy"])[0]
                 self.odpoved("302 Found", b"", "Location: %s\r\n" % kam)
@@ -92,6 +94,10 @@ class Obsluha(socketserver.StreamRequestHandler):
                 self.odpoved("404 Not Found", b"nic\n", "Content-Type: text/plain\r\n")
         except (BrokenPipeError, ConnectionResetError):
             pass  # the client has gone, as clients do
+
+    def mlcet(self):
+        while self.rfile.read(1):
+            pass  # silent until the client goes
 
     def odpoved(self, stav, telo, hlavicky):
         hlava = "HTTP/1.0 %s\r\n%sContent-Length: %d\r\n\r\n" % (stav, hlavicky, len(telo))
