@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -99,6 +100,10 @@ struct Druh {
     std::function<std::unique_ptr<SpojeniStreamu>()> vytvorit;
 };
 
+void PrintTo(const Druh& druh, std::ostream* os) {
+    *os << druh.nazev;
+}
+
 class SpojeniTest : public testing::TestWithParam<Druh> {
 protected:
     void SetUp() override { ASSERT_NE(PortServeru(), 0) << "run through se_serverem_icy.sh"; }
@@ -182,6 +187,17 @@ TEST_P(SpojeniTest, TheServerReceivesTheProgramsRequestHeaders) {
     EXPECT_NE(prijato.find("\r\nHost: 127.0.0.1:" + std::to_string(PortServeru()) + "\r\n"),
               std::string::npos)
         << prijato;
+}
+
+// The server listens on IPv4 alone; "localhost" may name ::1 first, and the next address
+// must then be tried.
+TEST_P(SpojeniTest, AHostNameIsLookedUp) {
+    auto spojeni = Otevrene(
+        Pozadavek("http://localhost:" + std::to_string(PortServeru()) + "/http?delka=100"));
+    const Odpoved o = Precist(*spojeni, SIZE_MAX);
+    ASSERT_EQ(o.hlava.Stav(), StavOdpovedi::Hotovo);
+    EXPECT_EQ(o.hlava.Udaje().kod, 200);
+    EXPECT_EQ(o.konec, S_FALSE);
 }
 
 TEST_P(SpojeniTest, RedirectsPagesAndPlaylistsAreHandedOverNotFollowed) {
