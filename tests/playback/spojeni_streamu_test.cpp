@@ -32,8 +32,9 @@ using namespace Vrbatec::Stream;
 using Hodiny = std::chrono::steady_clock;
 
 std::uint16_t PortServeru() {
-    const char* port = std::getenv("ZV_SERVER_ICY_PORT");
-    return port == nullptr ? 0 : static_cast<std::uint16_t>(std::atoi(port));
+    char port[16] = {};
+    const DWORD delka = ::GetEnvironmentVariableA("ZV_SERVER_ICY_PORT", port, sizeof(port));
+    return delka == 0 || delka >= sizeof(port) ? 0 : static_cast<std::uint16_t>(std::atoi(port));
 }
 
 PozadavekStreamu Pozadavek(const std::string& url, DWORD limitCteniMs = 5000) {
