@@ -121,8 +121,6 @@ HRESULT VystupZvuku::Zapsat(std::span<const std::int16_t> pcm, HANDLE zruseni) {
         return HRESULT_FROM_WIN32(ERROR_INVALID_STATE);
     }
     const std::size_t delkaBufferu = buffery_->pamet.size() / kBufferu;
-    const std::uint32_t zesileni =
-        ztlumeno_.load() ? 0 : Stream::ZesileniHlasitosti(hlasitost_.load());
     std::span<const std::uint8_t> bajty(reinterpret_cast<const std::uint8_t*>(pcm.data()),
                                         pcm.size_bytes());
     while (!bajty.empty()) {
@@ -132,6 +130,9 @@ HRESULT VystupZvuku::Zapsat(std::span<const std::int16_t> pcm, HANDLE zruseni) {
                 return hr;
             }
         }
+        // Read for each piece, not once per call: a long write would hold a change back.
+        const std::uint32_t zesileni =
+            ztlumeno_.load() ? 0 : Stream::ZesileniHlasitosti(hlasitost_.load());
         std::uint8_t* cil = buffery_->pamet.data() + plneny_ * delkaBufferu;
         const std::size_t uz = naplneno_;
         const std::size_t kus = std::min(delkaBufferu - uz, bajty.size());
