@@ -77,6 +77,9 @@ HRESULT VystupZvuku::Otevrit(const Stream::FormatPcm& format) {
         h.dwBufferLength = static_cast<DWORD>(delka);
         hr = HResultZMm(::waveOutPrepareHeader(zarizeni_.Get(), &h, sizeof(h)));
         if (FAILED(hr)) {
+            // The prepared ones are given back before the device closes.
+            buffery.reset();
+            zarizeni_.Reset();
             return hr;
         }
     }
