@@ -9,11 +9,14 @@ namespace Vrbatec {
 
 namespace {
 
-// What one conversion takes at most: several frames at once (the longest Layer III frame is
-// 1441 bytes), fewer calls into the codec for a stream that arrives in large reads.
-constexpr DWORD kVstupuNaPrevod = 16 * 1024;
 // 144 × 320 kb/s / 32 kHz, or 72 × 160 kb/s / 8 kHz, and the padding byte.
 constexpr DWORD kNejdelsiRamec = 1441;
+// What one conversion takes at most: several frames at once, fewer calls into the codec for
+// a stream that arrives in large reads. Counted in frames, not bytes, because a frame's
+// samples do not depend on its length: short frames of a low bit rate would otherwise need
+// a huge output buffer.
+constexpr DWORD kRamcuNaPrevod = 16;
+constexpr DWORD kVstupuNaPrevod = kRamcuNaPrevod * kNejdelsiRamec;
 
 // Samples per frame: 1152 for MPEG-1, 576 for MPEG-2 and 2.5.
 DWORD VzorkuRamce(const Stream::HlavickaMp3& h) {
@@ -79,16 +82,11 @@ struct DekoderMp3::Kodek {
         if (FAILED(hr)) {
             return hr;
         }
-        DWORD delkaVystupu = 0;
-        hr = HResultZMm(
-            ::acmStreamSize(proud.Get(), kVstupuNaPrevod, &delkaVystupu, ACM_STREAMSIZEF_SOURCE));
-        if (FAILED(hr)) {
-            return hr;
-        }
-        // Whatever the codec estimates, room for the frames a full input holds, in case it
-        // gives out what it held back together with the new ones.
-        const DWORD ramcu = kVstupuNaPrevod / 96 + 2;
-        delkaVystupu = std::max(delkaVystupu, ramcu * VzorkuRamce(h) * cil.nBlockAlign);
+        // The frames of a full input and two more, in case the codec gives out what it held
+        // back together with the new ones. Its own estimate is not asked: for a low bit rate
+        // it is many times that. Should the room ever be short, the codec takes less of the
+        // input and the rest waits in it.
+        const DWORD delkaVystupu = (kRamcuNaPrevod + 2) * VzorkuRamce(h) * cil.nBlockAlign;
         vstup.resize(kVstupuNaPrevod);
         vystup.resize(delkaVystupu);
         hlavicka.cbStruct = sizeof(hlavicka);
@@ -134,7 +132,7 @@ HRESULT DekoderMp3::Otevrit(const Stream::HlavickaMp3& hlavicka) {
     rozdelovac_.reset();
     hlavicka_.reset();
     if (hlavicka.kanaly < 1 || hlavicka.kanaly > 2 || hlavicka.vzorkovaciKmitocet == 0 ||
-        hlavicka.delkaRamce == 0 || hlavicka.delkaRamce > kVstupuNaPrevod) {
+        hlavicka.delkaRamce == 0 || hlavicka.delkaRamce > kNejdelsiRamec) {
         return E_INVALIDARG;
     }
     auto kodek = std::make_unique<Kodek>();
@@ -159,18 +157,19 @@ HRESULT DekoderMp3::Dekodovat(std::span<const std::uint8_t> bajty, std::vector<s
 HRESULT DekoderMp3::PrevestRamce(std::vector<std::int16_t>& pcm) {
     for (;;) {
         DWORD delka = kodek_->zbyva;
-        bool nove = false;
+        DWORD ramcu = 0;
         // Whole frames into the input while the longest one would still fit.
-        while (delka + kNejdelsiRamec <= kVstupuNaPrevod) {
+        while (ramcu < kRamcuNaPrevod && delka + kNejdelsiRamec <= kVstupuNaPrevod) {
             const std::span<const std::uint8_t> ramec = rozdelovac_->DalsiRamec();
             if (ramec.empty()) {
                 break;
             }
             std::memcpy(kodek_->vstup.data() + delka, ramec.data(), ramec.size());
             delka += static_cast<DWORD>(ramec.size());
-            nove = true;
+            ++ramcu;
         }
         const bool plno = delka + kNejdelsiRamec > kVstupuNaPrevod;
+        const bool nove = ramcu > 0;
         if (!nove && !plno) {
             // Nothing new for the codec: what it left waits for the next frames.
             return S_OK;

@@ -1,5 +1,5 @@
-// The MP3 of the 440 Hz tone that the build encodes (ZV_TON_MP3), read whole, and its decoding
-// in one go, for the tests of the stream engine's decoder and output.
+// The MP3s of the 440 Hz tone that the build encodes (ZV_TON_MP3 and others), read whole, and
+// a decoding in one go, for the tests of the stream engine's decoder and output.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,8 +17,8 @@ namespace Vrbatec::Testy {
 
 inline constexpr double kSekundTonuMp3 = ZV_TON_MP3_SEKUND;
 
-inline std::vector<std::uint8_t> NacistTonMp3() {
-    std::ifstream soubor(ZV_TON_MP3, std::ios::binary);
+inline std::vector<std::uint8_t> NacistTonMp3(const wchar_t* cesta = ZV_TON_MP3) {
+    std::ifstream soubor(cesta, std::ios::binary);
     return {std::istreambuf_iterator<char>(soubor), std::istreambuf_iterator<char>()};
 }
 
@@ -38,9 +38,9 @@ struct DekodovanyTon {
     std::vector<std::int16_t> pcm;
 };
 
-inline DekodovanyTon DekodovatTonMp3() {
+inline DekodovanyTon DekodovatTonMp3(const wchar_t* cesta = ZV_TON_MP3) {
     DekodovanyTon ton;
-    const std::vector<std::uint8_t> mp3 = NacistTonMp3();
+    const std::vector<std::uint8_t> mp3 = NacistTonMp3(cesta);
     const auto synchronizace = Stream::SynchronizovatMp3(mp3);
     EXPECT_TRUE(synchronizace.has_value()) << "no frames in " << mp3.size() << " bytes";
     if (!synchronizace) {

@@ -12,24 +12,39 @@
 namespace Vrbatec::Testy {
 namespace {
 
-// lame's encoder delay and the padding of the last frame: under two frames of 1152 samples.
+// lame's encoder delay and the padding of the last frame: under 2304 samples.
 constexpr double kNavicVzorku = 2 * 1152;
 
-TEST(DekoderMp3, TheToneComesOutAtItsRateLengthAndFrequency) {
-    const DekodovanyTon ton = DekodovatTonMp3();
-    ASSERT_FALSE(ton.pcm.empty());
-    EXPECT_EQ(44100u, ton.hlavicka.vzorkovaciKmitocet);
-    EXPECT_EQ(2, ton.hlavicka.kanaly);
-    EXPECT_EQ(128u, ton.hlavicka.datovyTok);
+TEST(DekoderMp3, EachKindOfStreamComesOutAtItsRateLengthAndFrequency) {
+    struct Pripad {
+        const wchar_t* soubor;
+        Stream::VerzeMpeg verze;
+        std::uint32_t kmitocet;
+        int kanaly;
+        std::uint32_t datovyTok;
+    };
+    const Pripad pripady[] = {
+        {ZV_TON_MP3, Stream::VerzeMpeg::Mpeg1, 44100, 2, 128},
+        {ZV_TON_MP3_MPEG2, Stream::VerzeMpeg::Mpeg2, 22050, 1, 32},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(testing::Message() << p.kmitocet << " Hz");
+        const DekodovanyTon ton = DekodovatTonMp3(p.soubor);
+        ASSERT_FALSE(ton.pcm.empty());
+        EXPECT_EQ(p.verze, ton.hlavicka.verze);
+        EXPECT_EQ(p.kmitocet, ton.hlavicka.vzorkovaciKmitocet);
+        EXPECT_EQ(p.kanaly, ton.hlavicka.kanaly);
+        EXPECT_EQ(p.datovyTok, ton.hlavicka.datovyTok);
 
-    const double snimku = static_cast<double>(ton.pcm.size()) / 2;
-    EXPECT_GE(snimku, kSekundTonuMp3 * 44100);
-    EXPECT_LE(snimku, kSekundTonuMp3 * 44100 + kNavicVzorku);
+        const double snimku = static_cast<double>(ton.pcm.size()) / p.kanaly;
+        EXPECT_GE(snimku, kSekundTonuMp3 * p.kmitocet);
+        EXPECT_LE(snimku, kSekundTonuMp3 * p.kmitocet + kNavicVzorku);
 
-    const std::vector<std::int16_t> levy = PrvniKanal(ton.pcm, 2);
-    EXPECT_NEAR(440.0, Kmitocet(levy, 44100), 1.0);
-    // A sine at half of full scale has an effective level of 16383 / sqrt(2).
-    EXPECT_NEAR(11585.0, NejvyssiUroven(levy, 44100), 600.0);
+        const std::vector<std::int16_t> prvni = PrvniKanal(ton.pcm, p.kanaly);
+        EXPECT_NEAR(440.0, Kmitocet(prvni, p.kmitocet), 1.0);
+        // A sine at half of full scale has an effective level of 16383 / sqrt(2).
+        EXPECT_NEAR(11585.0, NejvyssiUroven(prvni, p.kmitocet), 600.0);
+    }
 }
 
 TEST(DekoderMp3, AStreamJoinedMidFrameAndReadInAnyPiecesGivesTheSameSound) {
