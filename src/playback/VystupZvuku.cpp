@@ -92,8 +92,9 @@ HRESULT VystupZvuku::PockatNaBuffer(std::size_t index, HANDLE zruseni) {
     while (buffery_->VeFronte(index)) {
         const HANDLE cekat[] = {udalost_.Get(), zruseni};
         const DWORD pocet = zruseni != nullptr ? 2 : 1;
-        // The device signals each buffer it gives back; the timeout only guards against a
-        // signal that came between the check and the wait of an auto-reset event.
+        // The device sets the event for each buffer it gives back, and the event stays set
+        // until a wait takes it, so none is missed; the timeout only keeps a device that never
+        // signals from holding the thread for ever.
         const DWORD vysledek = ::WaitForMultipleObjects(pocet, cekat, FALSE, 50);
         if (vysledek == WAIT_OBJECT_0 + 1) {
             return HRESULT_FROM_WIN32(ERROR_CANCELLED);

@@ -155,5 +155,18 @@ TEST_F(VystupZvukuTest, AFiniteSoundPlaysToItsEnd) {
     EXPECT_GE(::GetTickCount64() - zacatek, 150u) << "returned before the sound was played";
 }
 
+TEST_F(VystupZvukuTest, AWriteWaitingForRoomEndsOnCancel) {
+    const WinApi::UniqueHandle zruseni(::CreateEventW(nullptr, TRUE, TRUE, nullptr));
+    const std::vector<std::int16_t> sekunda(ton_->pcm.begin(), ton_->pcm.begin() + 44100 * 2);
+    const ULONGLONG zacatek = ::GetTickCount64();
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_CANCELLED), vystup_.Zapsat(sekunda, zruseni.Get()));
+    EXPECT_LT(::GetTickCount64() - zacatek, 150u) << "waited for the device despite the cancel";
+    // The buffers that had room are queued; the rest of the second was not taken.
+    EXPECT_GE(vystup_.VeFronte(), 300u);
+    EXPECT_LE(vystup_.VeFronte(), VystupZvuku::kBufferu * VystupZvuku::kMilisekundBufferu);
+    EXPECT_EQ(S_OK, vystup_.Zastavit());
+    EXPECT_EQ(0u, vystup_.VeFronte());
+}
+
 } // namespace
 } // namespace Vrbatec::Testy
