@@ -13,6 +13,8 @@ packages=(
     nsis zip
     # Wine's media player control decodes through GStreamer and plays to PulseAudio.
     pulseaudio gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    # The MP3 tone that the stream engine's decoder tests decode, encoded in the build.
+    lame
 )
 
 missing=()

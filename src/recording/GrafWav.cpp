@@ -11,6 +11,7 @@
 
 #include "recording/VolbaVstupu.h"
 #include "winapi/Diagnostika.h"
+#include "winapi/Multimedia.h"
 
 namespace Vrbatec {
 
@@ -27,25 +28,6 @@ constexpr DWORD kBufferuZaSekundu = 10;
 // The driver message that gives a waveIn device's endpoint identifier; its header belongs to
 // the driver kit, the number is fixed.
 constexpr UINT kDotazNaIdKoncovehoBodu = DRV_RESERVED + 17;
-
-HRESULT HResultZMm(MMRESULT vysledek) {
-    switch (vysledek) {
-    case MMSYSERR_NOERROR:
-        return S_OK;
-    case MMSYSERR_BADDEVICEID:
-    case MMSYSERR_NODRIVER:
-        return HRESULT_FROM_WIN32(ERROR_DEVICE_NOT_CONNECTED);
-    case MMSYSERR_ALLOCATED:
-        return HRESULT_FROM_WIN32(ERROR_BUSY);
-    case WAVERR_BADFORMAT:
-    case MMSYSERR_NOTSUPPORTED:
-        return HRESULT_FROM_WIN32(ERROR_NOT_SUPPORTED);
-    case MMSYSERR_NOMEM:
-        return E_OUTOFMEMORY;
-    default:
-        return E_FAIL;
-    }
-}
 
 WAVEFORMATEX FormatWaveIn(const FormatPcm& format) {
     WAVEFORMATEX f{};

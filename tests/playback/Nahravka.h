@@ -6,7 +6,9 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "support/Cekani.h"
@@ -30,7 +32,10 @@ public:
     Nahravka& operator=(const Nahravka&) = delete;
 
     // Records with the messages pumped; false when the device fails or the time runs out.
-    bool Nahrat() {
+    bool Nahrat() { return Spustit() && Dokoncit(); }
+
+    // The two halves of Nahrat, for a test that acts while the recording runs.
+    bool Spustit() {
         WAVEFORMATEX format{};
         format.wFormatTag = WAVE_FORMAT_PCM;
         format.nChannels = 1;
@@ -50,12 +55,21 @@ public:
             ::waveInStart(zarizeni_) != MMSYSERR_NOERROR) {
             return false;
         }
+        return true;
+    }
+    bool Dokoncit() {
         const DWORD limit = static_cast<DWORD>(vzorky_.size() * 1000 / kVzorkovaniTonu) + 3000;
         return CekatNa([&] { return (hlavicka_.dwFlags & WHDR_DONE) != 0; }, limit);
     }
 
     double NejvyssiUroven() const { return Testy::NejvyssiUroven(vzorky_, kVzorkovaniTonu); }
     double Kmitocet() const { return Testy::Kmitocet(vzorky_, kVzorkovaniTonu); }
+    // The level after the first `milisekund`.
+    double UrovenOd(DWORD milisekund) const {
+        const std::size_t od =
+            std::min(vzorky_.size(), std::size_t{kVzorkovaniTonu} * milisekund / 1000);
+        return Testy::NejvyssiUroven(std::span(vzorky_).subspan(od), kVzorkovaniTonu);
+    }
 
 private:
     std::vector<std::int16_t> vzorky_;

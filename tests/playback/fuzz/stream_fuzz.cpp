@@ -1,8 +1,9 @@
 // Any bytes from a server, fed to each parser of the stream engine. The first byte chooses the
 // parser, the second the size of the pieces where a parser reads in pieces. Beyond not
 // crashing: reading in pieces gives what reading whole gives, nothing is lost or invented
-// between sound and metadata, accepted addresses read back the same from their text, and a
-// synchronised stream really has three chained headers where it says.
+// between sound and metadata, accepted addresses read back the same from their text, a
+// synchronised stream really has three chained headers where it says, and the frames cut for
+// the decoder are the same in pieces and account for every byte.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "playback/AdresaUrl.h"
 #include "playback/DemultiplexorIcy.h"
@@ -20,6 +22,7 @@
 #include "playback/OdpovedHttp.h"
 #include "playback/RamceAdts.h"
 #include "playback/RamceMp3.h"
+#include "playback/RozdelovacMp3.h"
 #include "playback/SeznamSkladeb.h"
 #include "playback/TitulStreamu.h"
 
@@ -197,7 +200,36 @@ void OveritSync(Bajty data, const std::optional<Synchronizace<Hlavicka>>& sync, 
     }
 }
 
-void Ramce(Bajty data) {
+// Frames of the synchronised stream, or of the most common kind when there is none.
+void RamceProDekoder(Bajty data, std::size_t kus,
+                     const std::optional<Synchronizace<HlavickaMp3>>& sync) {
+    const std::array<std::uint8_t, 4> bezna{0xFF, 0xFB, 0x90, 0x64};
+    const HlavickaMp3 format = sync ? sync->hlavicka : *CistHlavickuMp3(bezna);
+    const auto rozdelit = [&](std::size_t velikost) {
+        RozdelovacMp3 r(format);
+        std::vector<std::string> ramce;
+        std::size_t bajtuRamcu = 0;
+        PoKusech(data, velikost, [&](Bajty cast) {
+            r.Pridat(cast);
+            for (Bajty ramec = r.DalsiRamec(); !ramec.empty(); ramec = r.DalsiRamec()) {
+                const std::optional<HlavickaMp3> h = CistHlavickuMp3(ramec);
+                Pozadovat(h && h->delkaRamce == ramec.size() &&
+                              h->vzorkovaciKmitocet == format.vzorkovaciKmitocet &&
+                              h->kanaly == format.kanaly && h->verze == format.verze,
+                          "a whole frame of the stream");
+                ramce.emplace_back(Text(ramec));
+                bajtuRamcu += ramec.size();
+            }
+        });
+        Pozadovat(bajtuRamcu + r.Preskoceno() + r.Cekajicich() == data.size(),
+                  "every byte a frame, skipped or waiting");
+        return ramce;
+    };
+    Pozadovat(rozdelit(std::max<std::size_t>(data.size(), 1)) == rozdelit(kus),
+              "same frames in pieces");
+}
+
+void Ramce(Bajty data, std::size_t kus) {
     for (std::size_t i = 0; i < data.size(); ++i) {
         if (const std::optional<HlavickaMp3> h = CistHlavickuMp3(data.subspan(i))) {
             Pozadovat(h->delkaRamce >= 24 && h->delkaRamce <= 1441, "MP3 frame length in range");
@@ -210,8 +242,10 @@ void Ramce(Bajty data) {
                       "configuration holds the header's fields");
         }
     }
-    OveritSync(data, SynchronizovatMp3(data), CistHlavickuMp3);
+    const std::optional<Synchronizace<HlavickaMp3>> sync = SynchronizovatMp3(data);
+    OveritSync(data, sync, CistHlavickuMp3);
     OveritSync(data, SynchronizovatAdts(data), CistHlavickuAdts);
+    RamceProDekoder(data, kus, sync);
 }
 
 } // namespace
@@ -239,7 +273,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Seznamy(vstup);
         break;
     default:
-        Ramce(vstup);
+        Ramce(vstup, kus);
         break;
     }
     return 0;
