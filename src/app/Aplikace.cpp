@@ -17,6 +17,7 @@
 #include "app/PrikazovyRadek.h"
 #include "app/VerzeWindows.h"
 #include "winapi/VerzniInformace.h"
+#include "winapi/ZnameSlozky.h"
 #include "config/UlozisteNastaveni.h"
 #include "recording/SeznamZarizeni.h"
 #include "res/resource.h"
@@ -36,21 +37,6 @@ constexpr wchar_t kAplikaceJizBezi[] = L"Tato aplikace je již spuštěna.";
 
 // Small-strip images shown as the status icons, in the order of StavovaIkona.
 constexpr std::array<int, 4> kObrazkyStavovychIkon{0, 10, 11, 1};
-
-std::wstring CestaProgramu() {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD delka =
-            ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (delka == 0) {
-            FatalniPosledniChyba();
-        }
-        if (delka < buffer.size()) {
-            return std::wstring(buffer.data(), delka);
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-}
 
 // The first argument of the process, or nothing when it has none.
 bool PrvniArgument(std::wstring& argument) {
@@ -218,7 +204,7 @@ bool Aplikace::ZajistitJedinouInstanci() {
 }
 
 void Aplikace::ZjistitTypJednotky() {
-    std::wstring koren = CestaProgramu();
+    std::wstring koren = WinApi::CestaProgramu();
     ::PathStripToRootW(koren.data());
     koren.resize(::wcslen(koren.c_str()));
     typJednotky_ = DatovaSlozka::NormalizovatTypJednotky(::GetDriveTypeW(koren.c_str()));
@@ -239,7 +225,7 @@ HICON Aplikace::StavIkona(StavovaIkona ikona) const {
 }
 
 void Aplikace::ZajistitDatovouSlozku() {
-    const std::wstring slozkaProgramu = DatovaSlozka::SlozkaSouboru(CestaProgramu());
+    const std::wstring slozkaProgramu = DatovaSlozka::SlozkaSouboru(WinApi::CestaProgramu());
     const bool vymenna = typJednotky_ == DatovaSlozka::kJednotkaVymenna;
     const auto plan = DatovaSlozka::Naplanovat(slozkaProgramu, typJednotky_,
                                                vymenna ? std::wstring() : LocalAppData());

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "winapi/KlicRegistru.h"
+#include "winapi/ZnameSlozky.h"
 #include "config/PopisNastaveni.h"
 #include "config/PravidlaNastaveni.h"
 #include "config/RegistrHorkychKlaves.h"
@@ -16,20 +17,6 @@
 namespace Vrbatec {
 
 namespace {
-
-struct UvolnitPametCom {
-    void operator()(wchar_t* p) const { ::CoTaskMemFree(p); }
-};
-
-std::optional<std::wstring> SlozkaDokumentu() {
-    wchar_t* cesta = nullptr;
-    const HRESULT hr = ::SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &cesta);
-    const std::unique_ptr<wchar_t, UvolnitPametCom> vlastnik(cesta);
-    if (FAILED(hr) || cesta == nullptr) {
-        return std::nullopt;
-    }
-    return std::wstring(cesta);
-}
 
 HRESULT OtevritSkupinu(KlicRegistru& klic, const SkupinaHodnot& skupina, bool vytvorit) {
     if (skupina.klic[0] == L'\0') {
@@ -106,7 +93,7 @@ UlozisteNastaveni::UlozisteNastaveni(std::wstring koren) : koren_(std::move(kore
 
 void UlozisteNastaveni::NastavitVychozi(const std::optional<VychoziZarizeni>& prvniZarizeni) {
     const std::lock_guard zamek(zamek_);
-    Vrbatec::NastavitVychozi(hodnoty_, SlozkaDokumentu(), prvniZarizeni);
+    Vrbatec::NastavitVychozi(hodnoty_, WinApi::ZnamaSlozka(FOLDERID_Documents), prvniZarizeni);
 }
 
 int UlozisteNastaveni::Nacist() {
