@@ -1,0 +1,228 @@
+// The stream engine end to end (se_serverem_a_zvukem.sh): a radio server of the test's own
+// (server_icy.py) sends the lame-made 440 Hz MP3 with in-band titles, and the null sink's
+// monitor hears what the engine plays. The play states arrive on this thread through its
+// messages, so every wait pumps them.
+#include "playback/PrehravacStreamu.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "playback/Nahravka.h"
+#include "support/Cekani.h"
+#include "support/ZarizeniMonitoru.h"
+
+namespace Vrbatec::Testy {
+namespace {
+
+constexpr std::int32_t kZastaveno = 1;
+constexpr std::int32_t kPrehrava = 3;
+constexpr std::int32_t kNacitani = 6;
+constexpr std::int32_t kPrechod = 9;
+constexpr std::int32_t kPripraven = 10;
+constexpr std::int32_t kZnovu = 11;
+
+std::string PortServeru() {
+    char port[16] = {};
+    const DWORD delka = ::GetEnvironmentVariableA("ZV_SERVER_ICY_PORT", port, sizeof(port));
+    return delka == 0 || delka >= sizeof(port) ? std::string() : std::string(port);
+}
+
+// Percent-encoded UTF-8, as the server's query parser expects it.
+std::string Zakodovat(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string vysledek;
+    for (const unsigned char znak : text) {
+        if ((znak >= 'a' && znak <= 'z') || (znak >= 'A' && znak <= 'Z') ||
+            (znak >= '0' && znak <= '9') || znak == '/' || znak == '.' || znak == '-' ||
+            znak == '_') {
+            vysledek += static_cast<char>(znak);
+        } else {
+            vysledek += '%';
+            vysledek += kHex[znak >> 4];
+            vysledek += kHex[znak & 15];
+        }
+    }
+    return vysledek;
+}
+
+std::wstring Adresa(const std::string& cesta) {
+    const std::string url = "http://127.0.0.1:" + PortServeru() + cesta;
+    return std::wstring(url.begin(), url.end());
+}
+
+// The tone round and round at its own rate (128 kb/s), a title every `metaint` bytes.
+std::wstring AdresaTonu(const std::string& cesta = "/icy", const std::string& dotaz = "") {
+    return Adresa(cesta + "?rychlost=16000&soubor=" + Zakodovat(ZV_TON_MP3_CESTA) + dotaz);
+}
+
+class Posluchac final : public PosluchacPrehravace {
+public:
+    void PriZmeneStavu(std::int32_t stav) override {
+        EXPECT_EQ(vlakno_, ::GetCurrentThreadId()) << "a state reached another thread";
+        stavy.push_back(stav);
+    }
+    bool Prislo(std::int32_t stav) const {
+        return std::find(stavy.begin(), stavy.end(), stav) != stavy.end();
+    }
+    std::vector<std::int32_t> stavy;
+
+private:
+    DWORD vlakno_ = ::GetCurrentThreadId();
+};
+
+class PrehravacStreamuTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(PortServeru().empty()) << "no radio server (ZV_SERVER_ICY_PORT)";
+        LimityStreamu limity;
+        limity.pripojeniMs = 3000;
+        limity.cteniMs = 3000;
+        limity.prvniOdkladMs = 200;
+        prehravac_ =
+            VytvoritPrehravacStreamu(::GetModuleHandleW(nullptr), nullptr, posluchac_, limity);
+        ASSERT_EQ(S_OK, prehravac_->NastavitHlasitost(100));
+    }
+
+    // As the program starts a source: stop, open, play.
+    void Spustit(const std::wstring& url) {
+        ASSERT_EQ(S_OK, prehravac_->Zastavit());
+        posluchac_.stavy.clear();
+        ASSERT_EQ(S_OK, prehravac_->OtevritUrl(url));
+        ASSERT_EQ(S_OK, prehravac_->Prehrat());
+    }
+
+    bool CekatNaStav(std::int32_t stav, DWORD milisekund = 8000) {
+        return CekatNa([&] { return posluchac_.Prislo(stav); }, milisekund);
+    }
+
+    std::wstring Informace(const wchar_t* atribut) {
+        std::wstring hodnota;
+        EXPECT_EQ(S_OK, prehravac_->InformaceMedia(atribut, hodnota));
+        return hodnota;
+    }
+
+    Posluchac posluchac_;
+    std::unique_ptr<Prehravac> prehravac_;
+};
+
+TEST_F(PrehravacStreamuTest, ConnectsFillsAndPlaysTheToneInOrder) {
+    ASSERT_FALSE(ZarizeniMonitoru().empty()) << "no monitor of the null sink to record";
+    Spustit(AdresaTonu());
+    ASSERT_TRUE(CekatNaStav(kPrehrava)) << "never played";
+    const auto& s = posluchac_.stavy;
+    const auto prechod = std::find(s.begin(), s.end(), kPrechod);
+    const auto nacitani = std::find(s.begin(), s.end(), kNacitani);
+    const auto hraje = std::find(s.begin(), s.end(), kPrehrava);
+    EXPECT_TRUE(prechod < nacitani && nacitani < hraje) << "9, then 6, then 3";
+    EXPECT_FALSE(posluchac_.Prislo(kPripraven));
+
+    Nahravka nahravka(1500);
+    ASSERT_TRUE(nahravka.Nahrat()) << "the recording device failed";
+    EXPECT_GT(nahravka.NejvyssiUroven(), 8000.0);
+    EXPECT_NEAR(440.0, nahravka.Kmitocet(), 5.0);
+}
+
+TEST_F(PrehravacStreamuTest, MutedPlaysSilence) {
+    ASSERT_EQ(S_OK, prehravac_->NastavitZtlumeni(true));
+    bool ztlumeno = false;
+    ASSERT_EQ(S_OK, prehravac_->Ztlumeno(ztlumeno));
+    EXPECT_TRUE(ztlumeno);
+    Spustit(AdresaTonu());
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    Nahravka nahravka(800);
+    ASSERT_TRUE(nahravka.Nahrat());
+    EXPECT_LT(nahravka.NejvyssiUroven(), 20.0);
+}
+
+TEST_F(PrehravacStreamuTest, TitleNameAndBitRateOfAUtf8Stream) {
+    Spustit(AdresaTonu("/icy", "&metaint=4000&titul=" + Zakodovat("Žluťoučký kůň – úpěl")));
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    EXPECT_TRUE(CekatNa([&] { return Informace(L"Title") == L"Žluťoučký kůň – úpěl"; }, 3000))
+        << "title: " << Informace(L"Title").size() << " characters";
+    EXPECT_EQ(L"128000", Informace(L"Bitrate"));
+    std::wstring nazev;
+    ASSERT_EQ(S_OK, prehravac_->NazevMedia(nazev));
+    EXPECT_EQ(L"Zkušební stanice", nazev);
+}
+
+TEST_F(PrehravacStreamuTest, TitleInWindows1250) {
+    Spustit(AdresaTonu("/http",
+                       "&metaint=4000&kodovani=cp1250&titul=" + Zakodovat("Příliš žluťoučký kůň")));
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    EXPECT_TRUE(CekatNa([&] { return Informace(L"Title") == L"Příliš žluťoučký kůň"; }, 3000));
+}
+
+TEST_F(PrehravacStreamuTest, StopSilencesAndReportsStoppedAtOnce) {
+    Spustit(AdresaTonu());
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    Pumpovat(300);
+    const ULONGLONG pred = ::GetTickCount64();
+    ASSERT_EQ(S_OK, prehravac_->Zastavit());
+    EXPECT_LT(::GetTickCount64() - pred, 1000u) << "stopping waited";
+    ASSERT_FALSE(posluchac_.stavy.empty());
+    EXPECT_EQ(kZastaveno, posluchac_.stavy.back());
+    // States the worker posted before the stop must not follow the stop.
+    Pumpovat(300);
+    EXPECT_EQ(kZastaveno, posluchac_.stavy.back());
+    // The monitor yields nothing while nothing plays; whatever it yields must be silence.
+    Nahravka nahravka(600);
+    if (nahravka.Nahrat()) {
+        EXPECT_LT(nahravka.NejvyssiUroven(), 20.0);
+    }
+}
+
+TEST_F(PrehravacStreamuTest, AWebPageEndsReadyWithItsReason) {
+    Spustit(Adresa("/stranka"));
+    ASSERT_TRUE(CekatNaStav(kPripraven));
+    EXPECT_EQ(kPrechod, posluchac_.stavy.front());
+    EXPECT_FALSE(posluchac_.Prislo(kPrehrava));
+    EXPECT_EQ(L"Server poslal webovou stránku místo zvuku.", DuvodSelhaniStreamu(*prehravac_));
+}
+
+TEST_F(PrehravacStreamuTest, ARedirectToAPlaylistOfNoSoundIsUnsupported) {
+    // The playlist names /icy without a file: bytes that are no MP3 at all.
+    Spustit(Adresa("/presmeruj?kam=/seznam.pls"));
+    ASSERT_TRUE(CekatNaStav(kPripraven, 15000));
+    EXPECT_EQ(L"Tento formát není podporován.", DuvodSelhaniStreamu(*prehravac_));
+}
+
+TEST_F(PrehravacStreamuTest, ARefusedPortIsUnreachable) {
+    Spustit(L"http://127.0.0.1:1/");
+    ASSERT_TRUE(CekatNaStav(kPripraven));
+    EXPECT_EQ(L"Server není dostupný.", DuvodSelhaniStreamu(*prehravac_));
+}
+
+TEST_F(PrehravacStreamuTest, ADropIsFollowedByReconnectingAndPlayingAgain) {
+    // Two seconds of the tone per connection, then the server hangs up.
+    Spustit(AdresaTonu("/prerusit", "&po=32000"));
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    ASSERT_TRUE(CekatNaStav(kZnovu, 8000)) << "the drop went unnoticed";
+    // An index, not an iterator: the list grows while waiting.
+    const auto znovu = std::find(posluchac_.stavy.begin(), posluchac_.stavy.end(), kZnovu) -
+                       posluchac_.stavy.begin();
+    EXPECT_TRUE(CekatNa(
+        [&] {
+            const auto& s = posluchac_.stavy;
+            return std::find(s.begin() + znovu, s.end(), kPrehrava) != s.end();
+        },
+        8000))
+        << "did not play on after reconnecting";
+    EXPECT_FALSE(posluchac_.Prislo(kPripraven));
+}
+
+TEST_F(PrehravacStreamuTest, PlayAfterStopOpensTheAddressAgain) {
+    Spustit(AdresaTonu());
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    ASSERT_EQ(S_OK, prehravac_->Zastavit());
+    posluchac_.stavy.clear();
+    ASSERT_EQ(S_OK, prehravac_->Prehrat());
+    EXPECT_TRUE(CekatNaStav(kPrehrava));
+}
+
+} // namespace
+} // namespace Vrbatec::Testy
