@@ -176,6 +176,15 @@ TEST_F(PrehravacStreamuTest, StopSilencesAndReportsStoppedAtOnce) {
     }
 }
 
+TEST_F(PrehravacStreamuTest, StatesPostedBeforeAStopAreDropped) {
+    Spustit(AdresaTonu());
+    // Not pumped: the worker's first states wait in this thread's queue.
+    ::Sleep(300);
+    ASSERT_EQ(S_OK, prehravac_->Zastavit());
+    Pumpovat(300);
+    EXPECT_EQ(std::vector<std::int32_t>{kZastaveno}, posluchac_.stavy);
+}
+
 TEST_F(PrehravacStreamuTest, AWebPageEndsReadyWithItsReason) {
     Spustit(Adresa("/stranka"));
     ASSERT_TRUE(CekatNaStav(kPripraven));
@@ -213,6 +222,26 @@ TEST_F(PrehravacStreamuTest, ADropIsFollowedByReconnectingAndPlayingAgain) {
         8000))
         << "did not play on after reconnecting";
     EXPECT_FALSE(posluchac_.Prislo(kPripraven));
+}
+
+TEST_F(PrehravacStreamuTest, AStallIsFollowedByReconnectingAndPlayingAgain) {
+    // Two seconds of the tone, then silence on an open connection: the read limit (3 s)
+    // tells the engine the server has stalled.
+    Spustit(AdresaTonu("/zaseknout", "&po=32000"));
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    ASSERT_TRUE(CekatNaStav(kZnovu, 10000)) << "the stall went unnoticed";
+    const auto znovu = std::find(posluchac_.stavy.begin(), posluchac_.stavy.end(), kZnovu) -
+                       posluchac_.stavy.begin();
+    EXPECT_TRUE(CekatNa(
+        [&] {
+            const auto& s = posluchac_.stavy;
+            return std::find(s.begin() + znovu, s.end(), kPrehrava) != s.end();
+        },
+        8000));
+    // Stopping a reconnected playback is as prompt as any other.
+    const ULONGLONG pred = ::GetTickCount64();
+    ASSERT_EQ(S_OK, prehravac_->Zastavit());
+    EXPECT_LT(::GetTickCount64() - pred, 1000u);
 }
 
 TEST_F(PrehravacStreamuTest, PlayAfterStopOpensTheAddressAgain) {
