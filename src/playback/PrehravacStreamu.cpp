@@ -111,12 +111,14 @@ public:
     }
 
     HRESULT Prehrat() override {
-        if (vlakno_.joinable()) {
+        if (vlakno_.joinable() && !dobehlo_.load()) {
             return S_OK; // already playing what was opened
         }
         if (url_.empty()) {
             return E_UNEXPECTED;
         }
+        // A playback that failed is tried again, as the control does on play.
+        UkoncitVlakno();
         return Spustit();
     }
 
@@ -220,6 +222,7 @@ private:
     HRESULT Spustit() {
         ::ResetEvent(zruseni_.Get());
         zastavit_.store(false);
+        dobehlo_.store(false);
         const std::uint32_t generace = generace_.load();
         try {
             vlakno_ = std::thread([this, generace] { Pracovat(generace); });
@@ -275,6 +278,7 @@ private:
         if (FAILED(vystup_.Zastavit()) && !zastavit_.load()) {
             Selhat(generace, kZvuk);
         }
+        dobehlo_.store(true);
     }
 
     void Relace(std::uint32_t generace) {
@@ -560,6 +564,7 @@ private:
 
     std::thread vlakno_;
     std::atomic<bool> zastavit_{false};
+    std::atomic<bool> dobehlo_{false}; // the worker has ended by itself
     std::atomic<std::uint32_t> generace_{0};
     std::atomic<std::uint32_t> rezervaMs_{0};
 

@@ -202,6 +202,15 @@ TEST_F(PrehravacStreamuTest, AWebPageEndsReadyWithItsReason) {
     EXPECT_EQ(L"Server poslal webovou stránku místo zvuku.", DuvodSelhaniStreamu(*prehravac_));
 }
 
+TEST_F(PrehravacStreamuTest, PlayAfterAFailureTriesAgain) {
+    Spustit(Adresa("/stranka"));
+    ASSERT_TRUE(CekatNaStav(kPripraven));
+    posluchac_.stavy.clear();
+    ASSERT_EQ(S_OK, prehravac_->Prehrat());
+    ASSERT_TRUE(CekatNaStav(kPripraven));
+    EXPECT_EQ(kPrechod, posluchac_.stavy.front());
+}
+
 TEST_F(PrehravacStreamuTest, ARedirectToAPlaylistOfNoSoundIsUnsupported) {
     // The playlist names /icy without a file: bytes that are no MP3 at all.
     Spustit(Adresa("/presmeruj?kam=/seznam.pls"));
