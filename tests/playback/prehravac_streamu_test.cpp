@@ -148,6 +148,23 @@ TEST_F(PrehravacStreamuTest, MutedPlaysSilence) {
     EXPECT_LT(nahravka.NejvyssiUroven(), 20.0);
 }
 
+TEST_F(PrehravacStreamuTest, TheVolumeFollowsTheCurveWhilePlaying) {
+    Spustit(AdresaTonu());
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    Nahravka plna(800);
+    ASSERT_TRUE(plna.Nahrat());
+    ASSERT_GT(plna.NejvyssiUroven(), 8000.0);
+    // Half the volume is about -18 dB; heard once the queued buffers have played.
+    ASSERT_EQ(S_OK, prehravac_->NastavitHlasitost(50));
+    Pumpovat(800);
+    Nahravka polovicni(800);
+    ASSERT_TRUE(polovicni.Nahrat());
+    const double podil = polovicni.NejvyssiUroven() / plna.NejvyssiUroven();
+    EXPECT_GT(podil, 0.08);
+    EXPECT_LT(podil, 0.2);
+    EXPECT_EQ(E_INVALIDARG, prehravac_->NastavitHlasitost(101));
+}
+
 TEST_F(PrehravacStreamuTest, TitleNameAndBitRateOfAUtf8Stream) {
     Spustit(AdresaTonu("/icy", "&metaint=4000&titul=" + Zakodovat("Žluťoučký kůň – úpěl")));
     ASSERT_TRUE(CekatNaStav(kPrehrava));
