@@ -35,6 +35,13 @@ enum : std::uint32_t {
     kPanelVelkeIkony = 2,
 };
 
+// "prehravacStreamu": what plays http and https addresses. Any other number is taken as the
+// default, so a value from a later version still plays.
+enum : std::uint32_t {
+    kStreamyVestavenym = 0,
+    kStreamyOvladacem = 1,
+};
+
 inline constexpr std::int32_t kNicSeNeprehrava = -1;
 
 // {407B9450-8BDC-4EE5-88B8-6F527BD941F2}
@@ -74,6 +81,7 @@ struct Nastaveni {
     std::uint32_t sekundBufferu = 5;
     std::uint32_t hlasitost = 50;
     std::uint32_t krokZmenyHlasitosti = 2;
+    std::uint32_t prehravacStreamu = kStreamyVestavenym;
 
     // "Seznam zdroju"
     bool spustitZmenouCB = true;

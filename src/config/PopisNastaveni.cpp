@@ -43,6 +43,7 @@ constexpr PopisHodnoty kPoSpusteni[] = {
 constexpr PopisHodnoty kPrehravac[] = {
     {L"hlasitost", &N::hlasitost},
     {L"krokZmenyHlasitosti", &N::krokZmenyHlasitosti},
+    {L"prehravacStreamu", &N::prehravacStreamu},
     {L"sekundBufferu", &N::sekundBufferu},
 };
 

@@ -35,6 +35,14 @@ enum class StavPrehravace : std::int32_t {
 class PosluchacPrehravace {
 public:
     virtual void PriZmeneStavu(std::int32_t stav) = 0;
+    // The stream's title (InformaceMedia "Title") has changed while it plays.
+    virtual void PriZmeneTitulu() {}
+    // The player found content it does not play at `adresa` (as it was opened) and offers it
+    // to another player. Without a taker the player fails as with any unplayable address.
+    virtual bool PrevzitAdresu(const std::wstring& adresa) {
+        (void)adresa;
+        return false;
+    }
 
 protected:
     ~PosluchacPrehravace() = default;
@@ -61,6 +69,10 @@ public:
     virtual HRESULT NastavitDobuBufferu(std::int32_t milisekund) = 0;
 
     // The current media (MediumZdroje): getItemInfo and get_name of the control.
+
+    // Why the last address failed (the ready state after opening it), in Czech for the status
+    // bar; empty when the player cannot tell, as the hosted control cannot.
+    virtual std::wstring DuvodSelhani() const { return {}; }
 };
 
 } // namespace Vrbatec

@@ -32,6 +32,8 @@ namespace {
 
 constexpr wchar_t kTridaOkna[] = L"ZvukoletMotorStreamu";
 constexpr UINT kZpravaStavu = WM_APP + 1;
+constexpr UINT kZpravaTitulu = WM_APP + 2;
+constexpr UINT kZpravaPredani = WM_APP + 3;
 
 // Sound decoded before the first write, so that a slow start of the network does not run
 // the device dry at once.
@@ -74,6 +76,7 @@ enum class Konec {
     Selhani,    // nothing to play there; the reason is kept
     Preruseno,  // the server dropped or stalled after the sound had started
     Nedostupny, // connecting failed
+    Predani,    // content another player may know: offered to it
 };
 
 class PrehravacStreamu final : public Prehravac {
@@ -189,7 +192,7 @@ public:
         return S_OK;
     }
 
-    std::wstring Duvod() const {
+    std::wstring DuvodSelhani() const override {
         const std::lock_guard zamek(mutex_);
         return duvod_;
     }
@@ -207,16 +210,30 @@ private:
             const auto* vytvoreni = reinterpret_cast<const CREATESTRUCTW*>(l);
             ::SetWindowLongPtrW(okno, GWLP_USERDATA,
                                 reinterpret_cast<LONG_PTR>(vytvoreni->lpCreateParams));
-        } else if (zprava == kZpravaStavu) {
+        } else if (zprava == kZpravaStavu || zprava == kZpravaTitulu || zprava == kZpravaPredani) {
             auto* ja =
                 reinterpret_cast<PrehravacStreamu*>(::GetWindowLongPtrW(okno, GWLP_USERDATA));
-            // A state of a playback stopped since it was posted no longer says anything.
+            // What a playback stopped since it was posted says no longer holds.
             if (ja != nullptr && static_cast<std::uint32_t>(l) == ja->generace_.load()) {
-                ja->posluchac_.PriZmeneStavu(static_cast<std::int32_t>(w));
+                ja->Dorucit(zprava, w);
             }
             return 0;
         }
         return ::DefWindowProcW(okno, zprava, w, l);
+    }
+
+    void Dorucit(UINT zprava, WPARAM w) {
+        if (zprava == kZpravaStavu) {
+            posluchac_.PriZmeneStavu(static_cast<std::int32_t>(w));
+        } else if (zprava == kZpravaTitulu) {
+            posluchac_.PriZmeneTitulu();
+        } else if (!posluchac_.PrevzitAdresu(url_)) {
+            {
+                const std::lock_guard zamek(mutex_);
+                duvod_ = kFormat;
+            }
+            posluchac_.PriZmeneStavu(Cislo(StavPrehravace::Pripraven));
+        }
     }
 
     HRESULT Spustit() {
@@ -254,6 +271,11 @@ private:
         // A failed post only loses one state; the next one says where playback is.
         ::PostMessageW(okno_.Get(), kZpravaStavu, static_cast<WPARAM>(Cislo(stav)),
                        static_cast<LPARAM>(generace));
+    }
+
+    void OznamitTitul(std::uint32_t generace) {
+        // A lost one leaves the old title shown until the next one comes.
+        ::PostMessageW(okno_.Get(), kZpravaTitulu, 0, static_cast<LPARAM>(generace));
     }
 
     void Selhat(std::uint32_t generace, const wchar_t* duvod) {
@@ -310,7 +332,12 @@ private:
                 odklad = std::min(odklad * 2, kNejdelsiOdklad);
             }
         }
-        if (konec == Konec::Selhani || konec == Konec::Nedostupny) {
+        if (konec == Konec::Predani) {
+            if (::PostMessageW(okno_.Get(), kZpravaPredani, 0, static_cast<LPARAM>(generace)) ==
+                0) {
+                Selhat(generace, kFormat);
+            }
+        } else if (konec == Konec::Selhani || konec == Konec::Nedostupny) {
             Selhat(generace, duvod != nullptr ? duvod : kNedostupny);
         }
     }
@@ -430,8 +457,13 @@ private:
                 const std::vector<std::string> polozky =
                     Stream::CistSeznam(rozpoznani.seznam, seznam);
                 const auto dalsi = polozky.empty() ? std::nullopt : Stream::RozdelitUrl(polozky[0]);
-                if (!dalsi || kroku >= Stream::kNejvicePresmerovani) {
-                    duvod = !dalsi ? kFormat : kPrilisPresmerovani;
+                if (!dalsi) {
+                    // Entries of other schemes, or a list of a kind read only by others.
+                    duvod = kFormat;
+                    return Konec::Predani;
+                }
+                if (kroku >= Stream::kNejvicePresmerovani) {
+                    duvod = kPrilisPresmerovani;
                     return Konec::Selhani;
                 }
                 presmerovani = Stream::Presmerovani(*dalsi);
@@ -443,15 +475,16 @@ private:
             }
             if (rozpoznani.druh != Stream::DruhObsahu::Mp3) {
                 duvod = kFormat;
-                return Konec::Selhani;
+                return Konec::Predani;
             }
             adresa = presmerovani.Aktualni();
-            ZapamatovatUdaje(udaje, cast);
+            ZapamatovatUdaje(generace, udaje, cast);
             return HratMp3(generace, s, demux, std::move(cast.zvuk), znovu, duvod);
         }
     }
 
-    void ZapamatovatUdaje(const Stream::UdajeOdpovedi& udaje, Stream::CastStreamu& cast) {
+    void ZapamatovatUdaje(std::uint32_t generace, const Stream::UdajeOdpovedi& udaje,
+                          Stream::CastStreamu& cast) {
         const std::lock_guard zamek(mutex_);
         if (!udaje.nazevStanice.empty()) {
             nazev_ = Stream::NaWideText(Stream::DekodovatText(udaje.nazevStanice));
@@ -459,13 +492,16 @@ private:
         if (udaje.datovyTok) {
             datovyTok_ = *udaje.datovyTok;
         }
-        ZapamatovatTitulyBezZamku(cast);
+        ZapamatovatTitulyBezZamku(generace, cast);
     }
 
-    void ZapamatovatTitulyBezZamku(Stream::CastStreamu& cast) {
+    void ZapamatovatTitulyBezZamku(std::uint32_t generace, Stream::CastStreamu& cast) {
         for (const auto& blok : cast.bloky) {
-            if (std::optional<std::wstring> titul = Stream::TitulStreamu(blok)) {
+            std::optional<std::wstring> titul = Stream::TitulStreamu(blok);
+            // Stations repeat the title in every block; only a new one is news.
+            if (titul && *titul != titul_) {
                 titul_ = std::move(*titul);
+                OznamitTitul(generace);
             }
         }
         cast.bloky.clear();
@@ -547,7 +583,7 @@ private:
             demux.Pridat(zvuk, cast);
             {
                 const std::lock_guard zamek(mutex_);
-                ZapamatovatTitulyBezZamku(cast);
+                ZapamatovatTitulyBezZamku(generace, cast);
             }
             zvuk.swap(cast.zvuk);
             cast.zvuk.clear();
@@ -584,11 +620,6 @@ std::unique_ptr<Prehravac> VytvoritPrehravacStreamu(HINSTANCE instance, HWND rod
                                                     PosluchacPrehravace& posluchac,
                                                     LimityStreamu limity) {
     return std::make_unique<PrehravacStreamu>(instance, rodic, posluchac, limity);
-}
-
-std::wstring DuvodSelhaniStreamu(const Prehravac& prehravac) {
-    const auto* stream = dynamic_cast<const PrehravacStreamu*>(&prehravac);
-    return stream != nullptr ? stream->Duvod() : std::wstring();
 }
 
 } // namespace Vrbatec

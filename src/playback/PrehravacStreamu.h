@@ -8,6 +8,9 @@
 // player, and the listener hears them on the user-interface thread. States of a playback that
 // has been stopped meanwhile are dropped there. When the server drops or stalls while playing,
 // the worker reconnects after 1, 2, 4 ... 30 s and reports ZnovuPripojovani meanwhile.
+// Content it does not decode (another codec, video, a playlist of other schemes) is offered to
+// the listener (PrevzitAdresu) with the address as it was opened; a new stream title is told
+// through PriZmeneTitulu, and a failure's reason through DuvodSelhani.
 #pragma once
 
 #include <windows.h>
@@ -31,9 +34,5 @@ struct LimityStreamu {
 std::unique_ptr<Prehravac> VytvoritPrehravacStreamu(HINSTANCE instance, HWND rodic,
                                                     PosluchacPrehravace& posluchac,
                                                     LimityStreamu limity = {});
-
-// The reason the last playback failed (state Pripraven), for the status bar; empty when it
-// did not fail. Only for a player made by VytvoritPrehravacStreamu.
-std::wstring DuvodSelhaniStreamu(const Prehravac& prehravac);
 
 } // namespace Vrbatec

@@ -17,6 +17,7 @@ namespace Vrbatec {
 namespace {
 
 constexpr wchar_t kAtributBitoveRychlosti[] = L"Bitrate";
+constexpr wchar_t kAtributTitulu[] = L"Title";
 
 std::int32_t MilisekundBufferu(std::uint32_t sekund) {
     const std::uint64_t milisekund = std::uint64_t{sekund} * 1000;
@@ -176,16 +177,25 @@ void Prehravani::NastavitZtlumeniOvladanim(bool ztlumit) {
 }
 
 void Prehravani::PriZmeneStavu(std::int32_t stav) {
+    stav_ = stav;
     const TextStavu::UcinekStavu ucinek = TextStavu::PodleStavu(stav);
     if (ucinek.zapomenoutAdresu) {
         otevrenaAdresa_.clear();
+        ZobrazitTitul({});
     }
     if (ucinek.zapomenoutNazev) {
         prehravanyNazev_.clear();
     }
     if (ucinek.textDatovehoToku) {
         if (std::optional<std::wstring> text = TextDatovehoToku()) {
-            okoli_.NastavitTextStavu(*text);
+            okoli_.NastavitTextStavu(TextStavu::PripojitTitul(std::move(*text), titul_));
+            return;
+        }
+    }
+    if (stav == static_cast<std::int32_t>(StavPrehravace::Pripraven) && prehravac_) {
+        // The reason a stream failed says more than "ready".
+        if (std::wstring duvod = prehravac_->DuvodSelhani(); !duvod.empty()) {
+            okoli_.NastavitTextStavu(duvod);
             return;
         }
     }
@@ -194,6 +204,26 @@ void Prehravani::PriZmeneStavu(std::int32_t stav) {
     } else {
         okoli_.ZnovuZobrazitTextStavu();
     }
+}
+
+void Prehravani::PriZmeneTitulu() {
+    std::wstring titul;
+    if (!prehravac_ || FAILED(prehravac_->InformaceMedia(kAtributTitulu, titul))) {
+        return;
+    }
+    ZobrazitTitul(std::move(titul));
+    if (stav_ == static_cast<std::int32_t>(StavPrehravace::Prehrava)) {
+        PriZmeneStavu(stav_);
+    }
+}
+
+void Prehravani::ZobrazitTitul(std::wstring titul) {
+    if (titul == titul_) {
+        return;
+    }
+    titul_ = std::move(titul);
+    okoli_.NastavitTipIkony(
+        TextStavu::PripojitTitul(tipIkony_.empty() ? prostredi_.nazevAplikace : tipIkony_, titul_));
 }
 
 bool Prehravani::Ztlumeno() const {
@@ -217,6 +247,7 @@ bool Prehravani::ZacitZdroj(const Zdroj& zdroj) {
         return false;
     }
     prehravac_->Zastavit();
+    ZobrazitTitul({});
     prehravac_->OtevritUrl(zdroj.url);
     PouzitVlastniHlasitost(zdroj.hlasitost);
     prehravac_->Prehrat();
@@ -229,6 +260,7 @@ bool Prehravani::ZacitAdresu(const std::wstring& adresa) {
         return false;
     }
     prehravac_->Zastavit();
+    ZobrazitTitul({});
     prehravac_->OtevritUrl(adresa);
     prehravac_->Prehrat();
     return true;

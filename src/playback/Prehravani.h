@@ -103,6 +103,7 @@ public:
 
     // PosluchacPrehravace
     void PriZmeneStavu(std::int32_t stav) override;
+    void PriZmeneTitulu() override;
 
     // -1 when nothing from the list plays.
     int PrehravanyIndex() const { return prehravanyIndex_; }
@@ -127,6 +128,9 @@ private:
     void OznamitPrehravaniZdroje(const std::wstring& nazev);
     void UlozitPosledniPrehravany(int index);
     std::optional<std::wstring> TextDatovehoToku() const;
+    // The stream's title as the status text and the icon's tooltip show it: the player's while
+    // it plays and has told one, none once playback has ended.
+    void ZobrazitTitul(std::wstring titul);
 
     Okoli& okoli_;
     TovarnaPrehravace tovarna_;
@@ -136,6 +140,8 @@ private:
     std::wstring prehravanyNazev_;
     std::wstring otevrenaAdresa_;
     std::wstring tipIkony_;
+    std::int32_t stav_ = 0;
+    std::wstring titul_;
     // The mute state last set, for a control that cannot say its own.
     bool ztlumeno_ = false;
 };

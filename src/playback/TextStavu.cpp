@@ -63,6 +63,27 @@ std::wstring TextDatovehoToku(std::int32_t kilobituZaSekundu, std::wstring_view 
                               {std::to_wstring(kilobituZaSekundu), nazev});
 }
 
+std::wstring PripojitTitul(std::wstring text, std::wstring_view titul, std::size_t nejvic) {
+    static constexpr std::wstring_view kOddelovac = L" – ";
+    static constexpr std::wstring_view kVypustka = L"…";
+    if (titul.empty() || text.size() + kOddelovac.size() >= nejvic) {
+        return text;
+    }
+    const std::size_t mista = nejvic - text.size() - kOddelovac.size();
+    if (titul.size() <= mista) {
+        return text.append(kOddelovac).append(titul);
+    }
+    std::size_t delka = mista - kVypustka.size();
+    // Half of a surrogate pair would show as a broken character.
+    if (delka > 0 && titul[delka - 1] >= 0xD800 && titul[delka - 1] <= 0xDBFF) {
+        --delka;
+    }
+    if (delka == 0) {
+        return text; // an ellipsis alone tells nothing
+    }
+    return text.append(kOddelovac).append(titul.substr(0, delka)).append(kVypustka);
+}
+
 std::wstring TitulekPrehravani(std::wstring_view nazev, std::wstring_view nazevAplikace) {
     return VzorTextu::Dosadit(L"%s - %s", {nazev, nazevAplikace});
 }

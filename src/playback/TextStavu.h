@@ -6,6 +6,7 @@
 // bits per second.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,6 +38,14 @@ std::wstring NazevPrehravanehoZdroje(const std::wstring& otevrenaAdresa, const S
                                      std::int32_t vybranyIndex);
 
 std::wstring TextDatovehoToku(std::int32_t kilobituZaSekundu, std::wstring_view nazev);
+
+// The longest text of a status bar part or of the notification icon's tooltip.
+inline constexpr std::size_t kNejdelsiTextPole = 127;
+
+// `text`, then " – " and the stream's title, cut with "…" so the whole fits in `nejvic`
+// characters; a title that does not fit even cut leaves the text alone, as does no title.
+std::wstring PripojitTitul(std::wstring text, std::wstring_view titul,
+                           std::size_t nejvic = kNejdelsiTextPole);
 
 // The main window's title while something plays, and the notification icon's tooltip.
 std::wstring TitulekPrehravani(std::wstring_view nazev, std::wstring_view nazevAplikace);

@@ -10,6 +10,8 @@
 #include "config/UlozisteNastaveni.h"
 #include "playback/DlgHlasitost.h"
 #include "playback/DlgOvladaciPanel.h"
+#include "playback/PrehravacSmerovany.h"
+#include "playback/PrehravacStreamu.h"
 #include "playback/PrehravacWmp.h"
 #include "res/resource.h"
 #include "sources/DlgVstupUrl.h"
@@ -45,7 +47,19 @@ int PasPrikazu(UINT prikaz) {
 
 Prehravani::TovarnaPrehravace OknoHlavni::TovarnaPrehravaceAplikace() {
     return [](HWND rodic, PosluchacPrehravace& posluchac) {
-        return VytvoritPrehravacWmp(ZverejnenyModul().Instance(), rodic, posluchac);
+        const HINSTANCE instance = ZverejnenyModul().Instance();
+        TovarnyPrehravace tovarny{
+            .ovladac =
+                [instance, rodic](PosluchacPrehravace& p) {
+                    return VytvoritPrehravacWmp(instance, rodic, p);
+                },
+            .motor =
+                [instance, rodic](PosluchacPrehravace& p) {
+                    return VytvoritPrehravacStreamu(instance, rodic, p);
+                },
+            .volba = [] { return NastaveniAplikace().prehravacStreamu; },
+        };
+        return VytvoritPrehravacSmerovany(std::move(tovarny), posluchac);
     };
 }
 

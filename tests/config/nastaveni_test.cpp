@@ -45,7 +45,7 @@ TEST(PopisNastaveni, EveryValueInSavingOrderWithTypeAndDefault) {
         L"rCtrlRShiftLeve=0 rShiftLeve=40002 shiftLeve=40025 stredni=40023",
         L"Ikona\\Hlavni: pocetKlaves=30 zobrKlavesy=yes",
         L"Po spusteni: skrytDoIkony=no spustitPrijem=no",
-        L"Mediaplayer: hlasitost=50 krokZmenyHlasitosti=2 sekundBufferu=5",
+        L"Mediaplayer: hlasitost=50 krokZmenyHlasitosti=2 prehravacStreamu=0 sekundBufferu=5",
         L"Seznam zdroju: spustitZmenouCB=yes",
         L"Stav aplikace: prehravanyIndex=i-1",
         L"Zaznam: priSpusteni=1 profil={default} slozka='C:\\Dok' devicePath='\\\\?\\m' "

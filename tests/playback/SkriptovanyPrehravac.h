@@ -19,12 +19,15 @@ public:
         HRESULT cteniZtlumeni = S_OK; // some hosts cannot say (E_NOTIMPL)
         std::wstring bitovaRychlost;
         HRESULT vyjimkaPriZastaveni = S_OK;
+        std::wstring titul;
+        std::wstring duvodSelhani;
     };
 
     SkriptovanyPrehravac(PosluchacPrehravace& posluchac, Skript s)
         : skript(std::move(s)), posluchac_(posluchac) {}
 
     void Oznamit(std::int32_t stav) { posluchac_.PriZmeneStavu(stav); }
+    PosluchacPrehravace& Posluchac() { return posluchac_; }
 
     HRESULT Zastavit() override {
         if (FAILED(skript.vyjimkaPriZastaveni)) {
@@ -49,10 +52,11 @@ public:
     bool MaSit() const override { return true; }
     HRESULT NastavitDobuBufferu(std::int32_t ms) override { return Zapsat(L"buffer ", ms); }
     HRESULT InformaceMedia(const std::wstring& atribut, std::wstring& hodnota) const override {
-        hodnota = skript.bitovaRychlost;
-        return atribut == L"Bitrate" && !hodnota.empty() ? S_OK : E_FAIL;
+        hodnota = atribut == L"Title" ? skript.titul : skript.bitovaRychlost;
+        return (atribut == L"Bitrate" || atribut == L"Title") && !hodnota.empty() ? S_OK : E_FAIL;
     }
     HRESULT NazevMedia(std::wstring&) const override { return E_NOTIMPL; }
+    std::wstring DuvodSelhani() const override { return skript.duvodSelhani; }
 
     std::vector<std::wstring> volani;
     Skript skript;

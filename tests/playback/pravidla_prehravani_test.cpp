@@ -1,14 +1,18 @@
 // The playback rules that need no player: volume steps, the values the control is created
-// with, and the bit rate in the status text.
+// with, the bit rate and the stream's title in the status text, and which player plays what.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <string>
 #include <initializer_list>
 #include <limits>
 #include <utility>
 
 #include "playback/PravidlaHlasitosti.h"
+#include "config/Nastaveni.h"
 #include "playback/TextStavu.h"
+#include "playback/VolbaPrehravace.h"
 #include "playback/ZakladniHodnotyPrehravace.h"
 
 namespace ph = Vrbatec::PravidlaHlasitosti;
@@ -48,6 +52,52 @@ TEST(TextStavu, BitRateIsTheLeadingDigitsInWholeKilobitsWithoutOverflowAndTheNam
     }
     // A name that looks like a format is shown as it is.
     EXPECT_EQ(ts::TextDatovehoToku(128, L"Rádio %s"), L"Přehrávání - 128 kb/s - Rádio %s");
+}
+
+TEST(TextStavu, TheTitleIsAddedAndCutToTheField) {
+    const struct {
+        const wchar_t* text;
+        const wchar_t* titul;
+        std::size_t nejvic;
+        const wchar_t* ocekavane;
+    } pripady[] = {
+        {L"Přehrávání", L"Píseň", 127, L"Přehrávání – Píseň"},
+        {L"Přehrávání", L"", 127, L"Přehrávání"},
+        {L"abc", L"12345", 11, L"abc – 12345"}, // exactly fits
+        {L"abc", L"123456", 11, L"abc – 1234…"},
+        {L"abc", L"123456", 8, L"abc – 1…"},
+        {L"abc", L"123456", 7, L"abc"}, // room for the ellipsis only
+        {L"abcdefgh", L"x", 8, L"abcdefgh"},
+        // A character outside the basic plane, in the UTF-16 of Windows, is not split in half.
+        {L"abc", L"12\xD83C\xDFB5xyz", 10, L"abc – 12…"},
+    };
+    for (const auto& p : pripady) {
+        const std::wstring vysledek = ts::PripojitTitul(p.text, p.titul, p.nejvic);
+        EXPECT_EQ(vysledek, p.ocekavane) << p.nejvic;
+        EXPECT_LE(vysledek.size(), std::max(p.nejvic, std::wstring(p.text).size()));
+    }
+}
+
+TEST(VolbaPrehravace, StreamsGoToTheEngineUnlessTheControlIsChosen) {
+    using Vrbatec::kStreamyOvladacem, Vrbatec::kStreamyVestavenym;
+    using Vrbatec::VolbaPrehravace::Cil, Vrbatec::VolbaPrehravace::ProAdresu;
+    const struct {
+        const wchar_t* adresa;
+        std::uint32_t volba;
+        Cil cil;
+    } pripady[] = {
+        {L"http://radio.example.cz:8000/stream", kStreamyVestavenym, Cil::Motor},
+        {L"HTTPS://radio.example.cz/mp3", kStreamyVestavenym, Cil::Motor},
+        {L"https://radio.example.cz/mp3", kStreamyOvladacem, Cil::Ovladac},
+        {L"http://radio.example.cz/", 7, Cil::Motor}, // a later version's value
+        {L"C:\\Hudba\\píseň.mp3", kStreamyVestavenym, Cil::Ovladac},
+        {L"mms://radio.example.cz/live", kStreamyVestavenym, Cil::Ovladac},
+        {L"http:/chybí.lomítko", kStreamyVestavenym, Cil::Ovladac},
+        {L"", kStreamyVestavenym, Cil::Ovladac},
+    };
+    for (const auto& p : pripady) {
+        EXPECT_EQ(ProAdresu(p.adresa, p.volba), p.cil) << testing::PrintToString(p.adresa);
+    }
 }
 
 } // namespace

@@ -66,10 +66,18 @@ public:
         EXPECT_EQ(vlakno_, ::GetCurrentThreadId()) << "a state reached another thread";
         stavy.push_back(stav);
     }
+    void PriZmeneTitulu() override { ++zmenTitulu; }
+    bool PrevzitAdresu(const std::wstring& adresa) override {
+        prevzate.push_back(adresa);
+        return prevzit;
+    }
     bool Prislo(std::int32_t stav) const {
         return std::find(stavy.begin(), stavy.end(), stav) != stavy.end();
     }
     std::vector<std::int32_t> stavy;
+    int zmenTitulu = 0;
+    bool prevzit = false; // whether an offered address is taken
+    std::vector<std::wstring> prevzate;
 
 private:
     DWORD vlakno_ = ::GetCurrentThreadId();
@@ -170,6 +178,9 @@ TEST_F(PrehravacStreamuTest, TitleNameAndBitRateOfAUtf8Stream) {
     ASSERT_TRUE(CekatNaStav(kPrehrava));
     EXPECT_TRUE(CekatNa([&] { return Informace(L"Title") == L"Žluťoučký kůň – úpěl"; }, 3000))
         << "title: " << Informace(L"Title").size() << " characters";
+    // The station repeats its title every quarter of a second; the listener hears it once.
+    Pumpovat(1000);
+    EXPECT_EQ(1, posluchac_.zmenTitulu);
     EXPECT_EQ(L"128000", Informace(L"Bitrate"));
     std::wstring nazev;
     ASSERT_EQ(S_OK, prehravac_->NazevMedia(nazev));
@@ -216,7 +227,7 @@ TEST_F(PrehravacStreamuTest, AWebPageEndsReadyWithItsReason) {
     ASSERT_TRUE(CekatNaStav(kPripraven));
     EXPECT_EQ(kPrechod, posluchac_.stavy.front());
     EXPECT_FALSE(posluchac_.Prislo(kPrehrava));
-    EXPECT_EQ(L"Server poslal webovou stránku místo zvuku.", DuvodSelhaniStreamu(*prehravac_));
+    EXPECT_EQ(L"Server poslal webovou stránku místo zvuku.", prehravac_->DuvodSelhani());
 }
 
 TEST_F(PrehravacStreamuTest, PlayAfterAFailureTriesAgain) {
@@ -232,13 +243,31 @@ TEST_F(PrehravacStreamuTest, ARedirectToAPlaylistOfNoSoundIsUnsupported) {
     // The playlist names /icy without a file: bytes that are no MP3 at all.
     Spustit(Adresa("/presmeruj?kam=/seznam.pls"));
     ASSERT_TRUE(CekatNaStav(kPripraven, 15000));
-    EXPECT_EQ(L"Tento formát není podporován.", DuvodSelhaniStreamu(*prehravac_));
+    EXPECT_EQ(L"Tento formát není podporován.", prehravac_->DuvodSelhani());
+}
+
+// Content of another codec goes to whoever takes it, as the user opened it; nobody taking it
+// is the unsupported format.
+TEST_F(PrehravacStreamuTest, OtherContentIsOfferedAsOpened) {
+    for (const bool prevzit : {true, false}) {
+        SCOPED_TRACE(prevzit ? "taken" : "refused");
+        posluchac_.prevzit = prevzit;
+        posluchac_.prevzate.clear();
+        const std::wstring adresa = Adresa("/presmeruj?kam=/icy%3Ftyp%3Dvideo/x-ms-asf");
+        Spustit(adresa);
+        ASSERT_TRUE(CekatNa([&] { return !posluchac_.prevzate.empty(); }, 8000));
+        EXPECT_EQ(std::vector<std::wstring>{adresa}, posluchac_.prevzate);
+        Pumpovat(200);
+        EXPECT_EQ(!prevzit, posluchac_.Prislo(kPripraven));
+        EXPECT_FALSE(posluchac_.Prislo(kPrehrava));
+        EXPECT_EQ(prevzit ? L"" : L"Tento formát není podporován.", prehravac_->DuvodSelhani());
+    }
 }
 
 TEST_F(PrehravacStreamuTest, ARefusedPortIsUnreachable) {
     Spustit(L"http://127.0.0.1:1/");
     ASSERT_TRUE(CekatNaStav(kPripraven));
-    EXPECT_EQ(L"Server není dostupný.", DuvodSelhaniStreamu(*prehravac_));
+    EXPECT_EQ(L"Server není dostupný.", prehravac_->DuvodSelhani());
 }
 
 TEST_F(PrehravacStreamuTest, ADropIsFollowedByReconnectingAndPlayingAgain) {

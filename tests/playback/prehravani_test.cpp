@@ -184,6 +184,38 @@ TEST_F(PrehravaniTest, PlayStatesSetTheirTextsAndTheBitRateNamesWhatPlays) {
     EXPECT_EQ(okoli.texty.back(), L"Přehrávání - 128 kb/s - http://jinde");
 }
 
+// A stream's title joins what the status bar and the icon say while it plays, and goes when
+// playback ends; a failure the player can explain is shown with its reason.
+TEST_F(PrehravaniTest, AStreamsTitleAndAFailuresReasonAreShown) {
+    Pridat(L"Vltava", 0);
+    skript.bitovaRychlost = L"128000";
+    Spustit(0);
+    prehravac->Oznamit(3);
+    EXPECT_EQ(okoli.texty.back(), L"Přehrávání - 128 kb/s - Vltava");
+    prehravac->skript.titul = L"Píseň";
+    prehravac->Posluchac().PriZmeneTitulu();
+    EXPECT_EQ(okoli.texty.back(), L"Přehrávání - 128 kb/s - Vltava – Píseň");
+    EXPECT_EQ(okoli.tipIkony, L"Zvukolet\nVltava – Píseň");
+
+    // While reconnecting the state's text stays; the tooltip follows the title.
+    prehravac->Oznamit(11);
+    prehravac->skript.titul = L"Jiná";
+    prehravac->Posluchac().PriZmeneTitulu();
+    EXPECT_EQ(okoli.texty.back(), L"Znovu připojuji k vysílání");
+    EXPECT_EQ(okoli.tipIkony, L"Zvukolet\nVltava – Jiná");
+    prehravac->Oznamit(3);
+    EXPECT_EQ(okoli.texty.back(), L"Přehrávání - 128 kb/s - Vltava – Jiná");
+
+    prehravac->Oznamit(1);
+    EXPECT_EQ(okoli.tipIkony, L"Zvukolet\nVltava");
+    prehravac->Oznamit(3);
+    EXPECT_EQ(okoli.texty.back(), L"Přehrávání - 128 kb/s - Vltava");
+
+    prehravac->skript.duvodSelhani = L"Server není dostupný.";
+    prehravac->Oznamit(10);
+    EXPECT_EQ(okoli.texty.back(), L"Server není dostupný.");
+}
+
 TEST_F(PrehravaniTest, NoControlEndsTheProgramOtherFailuresAreShownAndChangeNothing) {
     Pridat(L"Vltava", 0);
     Spustit(0);

@@ -8,7 +8,8 @@ ended. What it does is chosen by the path and the query:
                   and icy-metaint. Query: metaint (8192; 0 for no titles), titul, kodovani
                   (utf-8 or cp1250), rychlost (bytes a second, 16000), delka (bytes of sound,
                   then the end; endless without it), soubor (a file sent round and round;
-                  without it the n-th byte of sound is n % 251, so order can be checked)
+                  without it the n-th byte of sound is n % 251, so order can be checked),
+                  typ (the content type, audio/mpeg)
   /zaseknout?po=N N bytes of a stream, then silence on an open connection
   /prerusit?po=N  N bytes of a stream, then the connection closed
   /mlcet          no answer at all, the connection held open
@@ -111,7 +112,8 @@ class Obsluha(socketserver.StreamRequestHandler):
         titul = dotaz.get("titul", ["Zkušební skladba – Žluťoučký kůň"])[0]
         zvuk = Zvuk(dotaz.get("soubor", [None])[0])
         hlava = ("ICY 200 OK\r\n" if icy else "HTTP/1.0 200 OK\r\n") + (
-            "Content-Type: audio/mpeg\r\nicy-name: Zkušební stanice\r\nicy-br: 128\r\n"
+            "Content-Type: %s\r\nicy-name: Zkušební stanice\r\nicy-br: 128\r\n"
+            % dotaz.get("typ", ["audio/mpeg"])[0]
         )
         if metaint:
             hlava += "icy-metaint: %d\r\n" % metaint

@@ -52,10 +52,16 @@ bool DlgNastPrehravac::PriInicializaci() {
         FAILED(hr)) {
         FatalniHResult(hr);
     }
+    ::CheckDlgButton(okno, IDC_PREHRAVAC_STREAMU,
+                     kopie.prehravacStreamu == kStreamyOvladacem ? BST_UNCHECKED : BST_CHECKED);
     return false;
 }
 
 bool DlgNastPrehravac::PriPrikazu(WORD id, WORD kod, HWND) {
+    if (id == IDC_PREHRAVAC_STREAMU && kod == BN_CLICKED) {
+        OznamitZmenu();
+        return true;
+    }
     if (kod != EN_CHANGE || (id != IDC_KROK_HLASITOSTI && id != IDC_SEKUND_BUFFERU)) {
         return false;
     }
@@ -70,6 +76,9 @@ bool DlgNastPrehravac::PriPouziti() {
     PrevzitCislo(krok_, kopie.krokZmenyHlasitosti);
     PrevzitCislo(buffer_, kopie.sekundBufferu);
     kopie.hlasitost = static_cast<std::uint32_t>(hlasitost_.Pozice());
+    kopie.prehravacStreamu = ::IsDlgButtonChecked(Hwnd(), IDC_PREHRAVAC_STREAMU) == BST_CHECKED
+                                 ? kStreamyVestavenym
+                                 : kStreamyOvladacem;
     return true;
 }
 

@@ -1,6 +1,7 @@
-// The player page of the settings: the seconds the player buffers, the volume it starts with
-// and the step of the volume commands. The player takes the buffer and the volume when it is
-// next created; the step counts from the next volume command.
+// The player page of the settings: the seconds the player buffers, the volume it starts with,
+// the step of the volume commands and whether internet radios play in the built-in player.
+// The player takes the buffer and the volume when it is next created; the step counts from
+// the next volume command, the choice of player from the next address played.
 #pragma once
 
 #include <windows.h>

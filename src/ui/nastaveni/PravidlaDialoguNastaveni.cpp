@@ -46,6 +46,7 @@ void PrevzitUpravy(Nastaveni& cil, const Nastaveni& dialog) {
     cil.sekundBufferu = dialog.sekundBufferu;
     cil.hlasitost = dialog.hlasitost;
     cil.krokZmenyHlasitosti = dialog.krokZmenyHlasitosti;
+    cil.prehravacStreamu = dialog.prehravacStreamu;
     // The recording page.
     cil.friendlyName = dialog.friendlyName;
     cil.popisZarizeni = dialog.popisZarizeni;

@@ -40,6 +40,7 @@ TEST(PravidlaDialoguNastaveni, ApplyTakesTheDialogsFieldsAndKeepsWhatChangedOuts
     dialog.stredni = 40001;
     dialog.spustitPrijem = true;
     dialog.krokZmenyHlasitosti = 9;
+    dialog.prehravacStreamu = kStreamyOvladacem;
     dialog.slozka = L"D:\\Záznamy";
     dialog.priSpusteni = kZaznamVzdy;
     dialog.horkeKlavesy.NastavitVychozi();

@@ -232,29 +232,34 @@ TEST_F(StrankyTest, PlayerPageShowsTheCopyAndAnnouncesTypingAndTheSlider) {
     kopie_.krokZmenyHlasitosti = 3;
     kopie_.sekundBufferu = 7;
     kopie_.hlasitost = 40;
+    kopie_.prehravacStreamu = kStreamyOvladacem;
     DlgNastPrehravac prehravac(kontext_);
     HWND stranka = Otevrit(prehravac);
     ASSERT_NE(stranka, nullptr);
+    EXPECT_EQ(::IsDlgButtonChecked(stranka, IDC_PREHRAVAC_STREAMU), BST_UNCHECKED);
     EXPECT_EQ(TextPrvku(stranka, IDC_KROK_HLASITOSTI), L"3");
     EXPECT_EQ(TextPrvku(stranka, IDC_SEKUND_BUFFERU), L"7");
     EXPECT_EQ(::SendDlgItemMessageW(stranka, IDC_HLASITOST, TBM_GETPOS, 0, 0), 40);
     EXPECT_EQ(TextPrvku(stranka, IDC_HLASITOST_CISLO), L"40");
 
-    OveritZmeny(stranka, {
-                             {"step", [](HWND s) { Psat(s, IDC_KROK_HLASITOSTI, L"4"); }},
-                             {"buffer", [](HWND s) { Psat(s, IDC_SEKUND_BUFFERU, L"9"); }},
-                             // One step; the key's release ends the track with a scroll of its own.
-                             {"slider",
-                              [](HWND s) {
-                                  ::SendDlgItemMessageW(s, IDC_HLASITOST, WM_KEYDOWN, VK_RIGHT, 0);
-                              }},
-                         });
+    OveritZmeny(
+        stranka,
+        {
+            {"step", [](HWND s) { Psat(s, IDC_KROK_HLASITOSTI, L"4"); }},
+            {"buffer", [](HWND s) { Psat(s, IDC_SEKUND_BUFFERU, L"9"); }},
+            // One step; the key's release ends the track with a scroll of its own.
+            {"slider",
+             [](HWND s) { ::SendDlgItemMessageW(s, IDC_HLASITOST, WM_KEYDOWN, VK_RIGHT, 0); }},
+            {"stream player",
+             [](HWND s) { ::SendDlgItemMessageW(s, IDC_PREHRAVAC_STREAMU, BM_CLICK, 0, 0); }},
+        });
     EXPECT_EQ(TextPrvku(stranka, IDC_HLASITOST_CISLO), L"41");
 
     ASSERT_TRUE(prehravac.Pouzit());
     EXPECT_EQ(kopie_.krokZmenyHlasitosti, 4u);
     EXPECT_EQ(kopie_.sekundBufferu, 9u);
     EXPECT_EQ(kopie_.hlasitost, 41u);
+    EXPECT_EQ(kopie_.prehravacStreamu, kStreamyVestavenym);
 }
 
 // A number outside its field's bounds keeps the value the copy had.
