@@ -60,8 +60,8 @@ std::filesystem::path DocasnaSlozka(const wchar_t* predpona) {
     return slozka;
 }
 
-void NastavitSeznam(const std::filesystem::path& slozka, const Zdroj& zdroj) {
-    const auto bajty = KodekZdroju::ZakodovatNaBajty(std::vector<Zdroj>{zdroj});
+void NastavitSeznam(const std::filesystem::path& slozka, const std::vector<Zdroj>& zdroje) {
+    const auto bajty = KodekZdroju::ZakodovatNaBajty(zdroje);
     const std::filesystem::path seznam = slozka / L"seznam.xml";
     std::ofstream(seznam, std::ios::binary)
         .write(reinterpret_cast<const char*>(bajty.data()),
@@ -191,29 +191,53 @@ std::wstring CisloHlasitosti(HWND okno) {
     return TextPrvku(OvladaciPanel(okno), 1014);
 }
 
-std::wstring TextStavovehoRadku(HWND okno) {
-    const HWND radek = FindWindowExW(okno, nullptr, STATUSCLASSNAMEW, nullptr);
+namespace {
+
+// A text a control of another process writes into memory it is given: the memory is made in
+// that process and read from there.
+std::wstring TextZProcesu(HWND prvek, UINT zprava, WPARAM w) {
     DWORD id = 0;
-    GetWindowThreadProcessId(radek, &id);
+    GetWindowThreadProcessId(prvek, &id);
     const WinApi::UniqueHandle proces(
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id));
-    if (radek == nullptr || !proces) {
-        return L"(no status bar)";
+    if (prvek == nullptr || !proces) {
+        return L"(no control)";
     }
-    // The bar writes into memory of its own process; the text is fetched from there.
     constexpr SIZE_T kZnaku = 512;
     void* vzdaleny =
         VirtualAllocEx(proces.Get(), nullptr, kZnaku * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
     wchar_t text[kZnaku] = {};
     if (vzdaleny != nullptr &&
-        SendMessageTimeoutW(radek, SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(vzdaleny), SMTO_BLOCK,
-                            2000, nullptr) != 0) {
+        SendMessageTimeoutW(prvek, zprava, w, reinterpret_cast<LPARAM>(vzdaleny), SMTO_BLOCK, 2000,
+                            nullptr) != 0) {
         ReadProcessMemory(proces.Get(), vzdaleny, text, sizeof(text) - sizeof(wchar_t), nullptr);
     }
     if (vzdaleny != nullptr) {
         VirtualFreeEx(proces.Get(), vzdaleny, 0, MEM_RELEASE);
     }
     return text;
+}
+
+} // namespace
+
+std::wstring TextStavovehoRadku(HWND okno) {
+    const HWND radek = FindWindowExW(okno, nullptr, STATUSCLASSNAMEW, nullptr);
+    return radek == nullptr ? L"(no status bar)" : TextZProcesu(radek, SB_GETTEXTW, 2);
+}
+
+std::vector<std::wstring> RadkySeznamu(HWND seznam) {
+    // Unlike the status bar's, the list box's text is brought over by the system itself.
+    std::vector<std::wstring> radky;
+    const LRESULT pocet = SendMessageW(seznam, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < pocet; ++i) {
+        const LRESULT delka = SendMessageW(seznam, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring radek(static_cast<std::size_t>(std::max<LRESULT>(delka, 0)) + 1, L'\0');
+        const LRESULT precteno = SendMessageW(seznam, LB_GETTEXT, static_cast<WPARAM>(i),
+                                              reinterpret_cast<LPARAM>(radek.data()));
+        radek.resize(static_cast<std::size_t>(std::clamp<LRESULT>(precteno, 0, delka)));
+        radky.push_back(std::move(radek));
+    }
+    return radky;
 }
 
 } // namespace Vrbatec::Testy

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "sources/Zdroj.h"
 #include "winapi/Handle.h"
@@ -23,9 +24,12 @@ inline constexpr wchar_t kKorenNastaveni[] = L"Software\\Vrbatec\\Zvukolet\\2";
 // A new folder of this test process in the temporary folder, named with the prefix.
 std::filesystem::path DocasnaSlozka(const wchar_t* predpona);
 
-// Makes a list of the one source, written into the folder, the program's list, with the source
+// Makes a list of the sources, written into the folder, the program's list, with the first
 // chosen as the last played one; the test fails when it cannot.
-void NastavitSeznam(const std::filesystem::path& slozka, const Zdroj& zdroj);
+void NastavitSeznam(const std::filesystem::path& slozka, const std::vector<Zdroj>& zdroje);
+inline void NastavitSeznam(const std::filesystem::path& slozka, const Zdroj& zdroj) {
+    NastavitSeznam(slozka, std::vector<Zdroj>{zdroj});
+}
 // Recording into the folder from the device through the WAV profile, and what the start command
 // does ("priSpusteni"); the test fails when it cannot.
 void NastavitZaznam(const std::filesystem::path& slozka, const std::wstring& zarizeni,
@@ -71,5 +75,7 @@ HWND OvladaciPanel(HWND okno);
 std::wstring CisloHlasitosti(HWND okno);
 // The text of the main window's status bar (its last part), read from the program's memory.
 std::wstring TextStavovehoRadku(HWND okno);
+// The lines of a list box in another process.
+std::vector<std::wstring> RadkySeznamu(HWND seznam);
 
 } // namespace Vrbatec::Testy

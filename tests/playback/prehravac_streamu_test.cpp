@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "playback/Nahravka.h"
+#include "playback/ServerIcy.h"
 #include "support/Cekani.h"
 #include "support/ZarizeniMonitoru.h"
 
@@ -26,38 +27,10 @@ constexpr std::int32_t kPrechod = 9;
 constexpr std::int32_t kPripraven = 10;
 constexpr std::int32_t kZnovu = 11;
 
-std::string PortServeru() {
-    char port[16] = {};
-    const DWORD delka = ::GetEnvironmentVariableA("ZV_SERVER_ICY_PORT", port, sizeof(port));
-    return delka == 0 || delka >= sizeof(port) ? std::string() : std::string(port);
-}
-
-// Percent-encoded UTF-8, as the server's query parser expects it.
-std::string Zakodovat(const std::string& text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string vysledek;
-    for (const unsigned char znak : text) {
-        if ((znak >= 'a' && znak <= 'z') || (znak >= 'A' && znak <= 'Z') ||
-            (znak >= '0' && znak <= '9') || znak == '/' || znak == '.' || znak == '-' ||
-            znak == '_') {
-            vysledek += static_cast<char>(znak);
-        } else {
-            vysledek += '%';
-            vysledek += kHex[znak >> 4];
-            vysledek += kHex[znak & 15];
-        }
-    }
-    return vysledek;
-}
-
-std::wstring Adresa(const std::string& cesta) {
-    const std::string url = "http://127.0.0.1:" + PortServeru() + cesta;
-    return std::wstring(url.begin(), url.end());
-}
-
 // The tone round and round at its own rate (128 kb/s), a title every `metaint` bytes.
 std::wstring AdresaTonu(const std::string& cesta = "/icy", const std::string& dotaz = "") {
-    return Adresa(cesta + "?rychlost=16000&soubor=" + Zakodovat(ZV_TON_MP3_CESTA) + dotaz);
+    return AdresaNaServeru(
+        cesta + "?rychlost=16000&soubor=" + ZakodovatProServer(ZV_TON_MP3_CESTA) + dotaz);
 }
 
 class Posluchac final : public PosluchacPrehravace {
@@ -86,7 +59,7 @@ private:
 class PrehravacStreamuTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(PortServeru().empty()) << "no radio server (ZV_SERVER_ICY_PORT)";
+        ASSERT_FALSE(PortServeruIcy().empty()) << "no radio server (ZV_SERVER_ICY_PORT)";
         LimityStreamu limity;
         limity.pripojeniMs = 3000;
         limity.cteniMs = 3000;
@@ -174,7 +147,8 @@ TEST_F(PrehravacStreamuTest, TheVolumeFollowsTheCurveWhilePlaying) {
 }
 
 TEST_F(PrehravacStreamuTest, TitleNameAndBitRateOfAUtf8Stream) {
-    Spustit(AdresaTonu("/icy", "&metaint=4000&titul=" + Zakodovat("Žluťoučký kůň – úpěl")));
+    Spustit(
+        AdresaTonu("/icy", "&metaint=4000&titul=" + ZakodovatProServer("Žluťoučký kůň – úpěl")));
     ASSERT_TRUE(CekatNaStav(kPrehrava));
     EXPECT_TRUE(CekatNa([&] { return Informace(L"Title") == L"Žluťoučký kůň – úpěl"; }, 3000))
         << "title: " << Informace(L"Title").size() << " characters";
@@ -188,8 +162,8 @@ TEST_F(PrehravacStreamuTest, TitleNameAndBitRateOfAUtf8Stream) {
 }
 
 TEST_F(PrehravacStreamuTest, TitleInWindows1250) {
-    Spustit(AdresaTonu("/http",
-                       "&metaint=4000&kodovani=cp1250&titul=" + Zakodovat("Příliš žluťoučký kůň")));
+    Spustit(AdresaTonu("/http", "&metaint=4000&kodovani=cp1250&titul=" +
+                                    ZakodovatProServer("Příliš žluťoučký kůň")));
     ASSERT_TRUE(CekatNaStav(kPrehrava));
     EXPECT_TRUE(CekatNa([&] { return Informace(L"Title") == L"Příliš žluťoučký kůň"; }, 3000));
 }
@@ -223,7 +197,7 @@ TEST_F(PrehravacStreamuTest, StatesPostedBeforeAStopAreDropped) {
 }
 
 TEST_F(PrehravacStreamuTest, AWebPageEndsReadyWithItsReason) {
-    Spustit(Adresa("/stranka"));
+    Spustit(AdresaNaServeru("/stranka"));
     ASSERT_TRUE(CekatNaStav(kPripraven));
     EXPECT_EQ(kPrechod, posluchac_.stavy.front());
     EXPECT_FALSE(posluchac_.Prislo(kPrehrava));
@@ -231,7 +205,7 @@ TEST_F(PrehravacStreamuTest, AWebPageEndsReadyWithItsReason) {
 }
 
 TEST_F(PrehravacStreamuTest, PlayAfterAFailureTriesAgain) {
-    Spustit(Adresa("/stranka"));
+    Spustit(AdresaNaServeru("/stranka"));
     ASSERT_TRUE(CekatNaStav(kPripraven));
     posluchac_.stavy.clear();
     ASSERT_EQ(S_OK, prehravac_->Prehrat());
@@ -241,7 +215,7 @@ TEST_F(PrehravacStreamuTest, PlayAfterAFailureTriesAgain) {
 
 TEST_F(PrehravacStreamuTest, ARedirectToAPlaylistOfNoSoundIsUnsupported) {
     // The playlist names /icy without a file: bytes that are no MP3 at all.
-    Spustit(Adresa("/presmeruj?kam=/seznam.pls"));
+    Spustit(AdresaNaServeru("/presmeruj?kam=/seznam.pls"));
     ASSERT_TRUE(CekatNaStav(kPripraven, 15000));
     EXPECT_EQ(L"Tento formát není podporován.", prehravac_->DuvodSelhani());
 }
@@ -253,7 +227,7 @@ TEST_F(PrehravacStreamuTest, OtherContentIsOfferedAsOpened) {
         SCOPED_TRACE(prevzit ? "taken" : "refused");
         posluchac_.prevzit = prevzit;
         posluchac_.prevzate.clear();
-        const std::wstring adresa = Adresa("/presmeruj?kam=/icy%3Ftyp%3Dvideo/x-ms-asf");
+        const std::wstring adresa = AdresaNaServeru("/presmeruj?kam=/icy%3Ftyp%3Dvideo/x-ms-asf");
         Spustit(adresa);
         ASSERT_TRUE(CekatNa([&] { return !posluchac_.prevzate.empty(); }, 8000));
         EXPECT_EQ(std::vector<std::wstring>{adresa}, posluchac_.prevzate);
