@@ -117,6 +117,21 @@ TEST_F(PrehravacStreamuTest, ConnectsFillsAndPlaysTheToneInOrder) {
     EXPECT_NEAR(440.0, nahravka.Kmitocet(), 5.0);
 }
 
+// The first https of this process: the certificate is trusted before anything asks.
+TEST_F(PrehravacStreamuTest, AnHttpsStationPlays) {
+    const DuveryhodnyCertifikat certifikat;
+    ASSERT_TRUE(certifikat.Platny() && certifikat.Duverovat());
+    ASSERT_FALSE(PortServeruIcyTls().empty());
+    const std::string url = "https://127.0.0.1:" + PortServeruIcyTls() +
+                            "/icy?rychlost=16000&soubor=" + ZakodovatProServer(ZV_TON_MP3_CESTA);
+    Spustit(std::wstring(url.begin(), url.end()));
+    ASSERT_TRUE(CekatNaStav(kPrehrava)) << prehravac_->DuvodSelhani().size();
+    Nahravka nahravka(800);
+    ASSERT_TRUE(nahravka.Nahrat());
+    EXPECT_GT(nahravka.NejvyssiUroven(), 8000.0);
+    EXPECT_NEAR(440.0, nahravka.Kmitocet(), 5.0);
+}
+
 TEST_F(PrehravacStreamuTest, MutedPlaysSilence) {
     ASSERT_EQ(S_OK, prehravac_->NastavitZtlumeni(true));
     bool ztlumeno = false;

@@ -2,7 +2,8 @@
 """A small radio server for the stream connection tests, on 127.0.0.1.
 
 It prints the port it listens on as the first line of its output and serves until it is
-ended. What it does is chosen by the path and the query:
+ended. Given a certificate and its key (--tls CERT KEY), it serves the same over TLS on a
+second port, printed as the second line. What it does is chosen by the path and the query:
 
   /icy, /http     a stream answered "ICY 200 OK" or "HTTP/1.0 200 OK", with icy-name, icy-br
                   and icy-metaint. Query: metaint (8192; 0 for no titles), titul, kodovani
@@ -21,7 +22,9 @@ ended. What it does is chosen by the path and the query:
 
 import socket
 import socketserver
+import ssl
 import sys
+import threading
 import time
 from urllib.parse import parse_qs, urlsplit
 
@@ -149,10 +152,42 @@ class Server(socketserver.ThreadingTCPServer):
     allow_reuse_address = True
 
 
-def main():
-    server = Server(("127.0.0.1", int(sys.argv[1]) if len(sys.argv) > 1 else 0), Obsluha)
+class ServerTls(Server):
+    """The handshake happens in the connection's own thread, so a client that never starts one
+    holds up nobody else."""
+
+    def __init__(self, adresa, obsluha, kontext):
+        super().__init__(adresa, obsluha)
+        self.kontext = kontext
+
+    def finish_request(self, request, client_address):
+        request.settimeout(10)
+        try:
+            request = self.kontext.wrap_socket(request, server_side=True)
+        except (ssl.SSLError, OSError):
+            return  # a client that gave up or did not trust us
+        request.settimeout(None)
+        super().finish_request(request, client_address)
+
+
+def spustit(server):
     server.socket.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
     print(server.server_address[1], flush=True)
+
+
+def main():
+    argumenty = sys.argv[1:]
+    tls = None
+    if argumenty[:1] == ["--tls"]:
+        tls, argumenty = argumenty[1:3], argumenty[3:]
+    server = Server(("127.0.0.1", int(argumenty[0]) if argumenty else 0), Obsluha)
+    spustit(server)
+    if tls:
+        kontext = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        kontext.load_cert_chain(tls[0], tls[1])
+        bezpecny = ServerTls(("127.0.0.1", 0), Obsluha, kontext)
+        spustit(bezpecny)
+        threading.Thread(target=bezpecny.serve_forever, daemon=True).start()
     server.serve_forever()
 
 

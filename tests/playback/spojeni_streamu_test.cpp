@@ -22,6 +22,7 @@
 #include "playback/DemultiplexorIcy.h"
 #include "playback/OdpovedHttp.h"
 #include "playback/SpojeniStreamu.h"
+#include "playback/ServerIcy.h"
 #include "playback/TitulStreamu.h"
 #include "res/resource.h"
 #include "support/ServerHttp.h"
@@ -337,6 +338,37 @@ TEST(VytvoritSpojeni, PlainHttpGoesOverTheRawSocket) {
     const std::string prijato(o.telo.begin(), o.telo.end());
     // Only the socket sends HTTP/1.0, which keeps the body free of chunks.
     EXPECT_EQ(prijato.rfind("GET /ozvena HTTP/1.0\r\n", 0), 0u) << prijato;
+}
+
+// https goes through WinHTTP: a trusted server's stream comes as over http, and a name the
+// certificate does not carry is refused at once.
+TEST(SpojeniTls, ATrustedServerIsHeardUnderItsOwnNameOnly) {
+    const std::string port = Vrbatec::Testy::PortServeruIcyTls();
+    ASSERT_FALSE(port.empty()) << "run through se_serverem_icy.sh";
+    const Vrbatec::Testy::DuveryhodnyCertifikat certifikat;
+    ASSERT_TRUE(certifikat.Platny()) << "no certificate in ZV_SERVER_ICY_CERT";
+    ASSERT_TRUE(certifikat.Duverovat());
+    const std::string cesta =
+        std::string(":") + port + "/icy?metaint=0&delka=20000&rychlost=400000";
+
+    const PozadavekStreamu pozadavek = Pozadavek("https://127.0.0.1" + cesta);
+    auto spojeni = VytvoritSpojeni(pozadavek.adresa);
+    ASSERT_EQ(spojeni->Otevrit(pozadavek), S_OK);
+    const Odpoved o = Precist(*spojeni, SIZE_MAX);
+    ASSERT_EQ(o.hlava.Stav(), StavOdpovedi::Hotovo);
+    EXPECT_TRUE(o.hlava.Udaje().icy);
+    EXPECT_EQ(o.hlava.Udaje().datovyTok, 128u);
+    EXPECT_EQ(o.konec, S_FALSE);
+    EXPECT_EQ(o.telo.size(), 20000u);
+    EXPECT_TRUE(ZvukVPoradi(o.telo));
+
+    const PozadavekStreamu jinyNazev = Pozadavek("https://localhost" + cesta);
+    auto odmitnute = VytvoritSpojeni(jinyNazev.adresa);
+    const auto zacatek = Hodiny::now();
+    const HRESULT hr = odmitnute->Otevrit(jinyNazev);
+    EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
+    EXPECT_NE(hr, ChybaVyprselCas);
+    EXPECT_LT(Milisekund(Hodiny::now() - zacatek), 4000);
 }
 
 } // namespace
