@@ -19,6 +19,7 @@
 #include "playback/DruhObsahu.h"
 #include "playback/OdpovedHttp.h"
 #include "playback/RamceMp3.h"
+#include "playback/RezervaSpojeni.h"
 #include "playback/SeznamSkladeb.h"
 #include "playback/SpojeniStreamu.h"
 #include "playback/TitulStreamu.h"
@@ -201,6 +202,7 @@ private:
     // One answer of the server, read up to the start of its body.
     struct Spojeni {
         std::unique_ptr<Stream::SpojeniStreamu> spojeni;
+        Stream::RezervaSpojeni* rezerva = nullptr; // the same connection
         Stream::OdpovedHttp odpoved;
         std::vector<std::uint8_t> telo; // what came after the head
     };
@@ -344,7 +346,9 @@ private:
 
     // Connects to `adresa` and reads the head. The connection is registered for Zrusit.
     HRESULT Pripojit(const Stream::Adresa& adresa, Spojeni& s) {
-        s.spojeni = Stream::VytvoritSpojeni(adresa);
+        auto rezerva = std::make_unique<Stream::RezervaSpojeni>(Stream::VytvoritSpojeni(adresa));
+        s.rezerva = rezerva.get();
+        s.spojeni = std::move(rezerva);
         {
             const std::lock_guard zamek(mutexSpojeni_);
             if (zastavit_.load()) {
@@ -543,6 +547,8 @@ private:
             if (datovyTok_ == 0) {
                 datovyTok_ = sync->hlavicka.datovyTok;
             }
+            // Now the bit rate tells how many bytes the user's reserve takes.
+            s.rezerva->NastavitLimit(Stream::BajtuRezervy(rezervaMs_.load(), datovyTok_));
         }
         const std::size_t predehravka =
             Stream::BajtuZaDobu(dekoder.Format(), kMilisekundPredehravky) / Stream::kBajtuVzorku;

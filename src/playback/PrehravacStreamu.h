@@ -3,7 +3,9 @@
 // apart. Opening an address starts playing it, as the control does with its auto-start;
 // playing again after a stop opens the remembered address once more.
 //
-// A worker thread connects, follows redirects and playlists, decodes and writes the sound.
+// A worker thread connects, follows redirects and playlists, decodes and writes the sound. The
+// connection reads ahead up to the buffer time (NastavitDobuBufferu) at the stream's bit rate,
+// a reserve against a server or network that stalls for a while.
 // It never calls the listener: it posts the play states to a message-only window of the
 // player, and the listener hears them on the user-interface thread. States of a playback that
 // has been stopped meanwhile are dropped there. When the server drops or stalls while playing,
