@@ -8,7 +8,8 @@ ended. What it does is chosen by the path and the query:
                   and icy-metaint. Query: metaint (8192; 0 for no titles), titul, kodovani
                   (utf-8 or cp1250), rychlost (bytes a second, 16000), delka (bytes of sound,
                   then the end; endless without it), soubor (a file sent round and round;
-                  without it the n-th byte of sound is n % 251, so order can be checked)
+                  without it the n-th byte of sound is n % 251, so order can be checked),
+                  typ (the Content-Type, audio/mpeg), br (icy-br, 128; 0 for none)
   /zaseknout?po=N N bytes of a stream, then silence on an open connection
   /prerusit?po=N  N bytes of a stream, then the connection closed
   /mlcet          no answer at all, the connection held open
@@ -110,9 +111,13 @@ class Obsluha(socketserver.StreamRequestHandler):
         kodovani = dotaz.get("kodovani", ["utf-8"])[0]
         titul = dotaz.get("titul", ["Zkušební skladba – Žluťoučký kůň"])[0]
         zvuk = Zvuk(dotaz.get("soubor", [None])[0])
+        typ = dotaz.get("typ", ["audio/mpeg"])[0]
+        br = cislo(dotaz, "br", 128)
         hlava = ("ICY 200 OK\r\n" if icy else "HTTP/1.0 200 OK\r\n") + (
-            "Content-Type: audio/mpeg\r\nicy-name: Zkušební stanice\r\nicy-br: 128\r\n"
+            "Content-Type: %s\r\nicy-name: Zkušební stanice\r\n" % typ
         )
+        if br:
+            hlava += "icy-br: %d\r\n" % br
         if metaint:
             hlava += "icy-metaint: %d\r\n" % metaint
         self.wfile.write((hlava + "\r\n").encode("utf-8"))
