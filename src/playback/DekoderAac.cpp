@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "winapi/Diagnostika.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec {
 
@@ -39,12 +40,52 @@ private:
     HRESULT hr_;
 };
 
+// Media Foundation's functions from mfplat.dll, loaded at the first use and kept for the
+// process: linked directly, a system without it (Windows N without its media features) could
+// not start the program at all, when only AAC needs it.
+struct FunkceMf {
+    WinApi::UniqueModule knihovna;
+    HRESULT chyba = S_OK; // why the functions are not there
+    decltype(&::MFStartup) spustit = nullptr;
+    decltype(&::MFShutdown) ukoncit = nullptr;
+    decltype(&::MFTEnumEx) najitTransformace = nullptr;
+    decltype(&::MFCreateMediaType) vytvoritTyp = nullptr;
+    decltype(&::MFCreateMemoryBuffer) vytvoritBuffer = nullptr;
+    decltype(&::MFCreateSample) vytvoritVzorek = nullptr;
+};
+
+template <class Funkce>
+bool Najit(HMODULE knihovna, const char* nazev, Funkce& funkce) {
+    funkce = reinterpret_cast<Funkce>(reinterpret_cast<void*>(::GetProcAddress(knihovna, nazev)));
+    return funkce != nullptr;
+}
+
+FunkceMf NacistMf() {
+    FunkceMf f;
+    f.knihovna.Reset(::LoadLibraryExW(L"mfplat.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    const HMODULE k = f.knihovna.Get();
+    if (k == nullptr || !Najit(k, "MFStartup", f.spustit) || !Najit(k, "MFShutdown", f.ukoncit) ||
+        !Najit(k, "MFTEnumEx", f.najitTransformace) ||
+        !Najit(k, "MFCreateMediaType", f.vytvoritTyp) ||
+        !Najit(k, "MFCreateMemoryBuffer", f.vytvoritBuffer) ||
+        !Najit(k, "MFCreateSample", f.vytvoritVzorek)) {
+        f.chyba = HResultPosledniChyby();
+    }
+    return f;
+}
+
+const FunkceMf& Mf() {
+    static const FunkceMf funkce = NacistMf();
+    return funkce;
+}
+
 class SpusteniMf {
 public:
-    SpusteniMf() : hr_(::MFStartup(MF_VERSION, MFSTARTUP_LITE)) {}
+    SpusteniMf()
+        : hr_(FAILED(Mf().chyba) ? Mf().chyba : Mf().spustit(MF_VERSION, MFSTARTUP_LITE)) {}
     ~SpusteniMf() {
         if (SUCCEEDED(hr_)) {
-            const HRESULT hr = ::MFShutdown();
+            const HRESULT hr = Mf().ukoncit();
             if (FAILED(hr)) {
                 FatalniHResult(hr);
             }
@@ -75,7 +116,7 @@ struct NalezeneTransformace {
 };
 
 HRESULT VytvoritTypVstupu(const Stream::HlavickaAdts& h, ComPtr<IMFMediaType>& typ) {
-    HRESULT hr = ::MFCreateMediaType(&typ);
+    HRESULT hr = Mf().vytvoritTyp(&typ);
     if (SUCCEEDED(hr)) {
         hr = typ->SetGUID(MF_MT_MAJOR_TYPE, MFMediaType_Audio);
     }
@@ -137,10 +178,10 @@ struct Detail::KodekAac {
         }
         MFT_REGISTER_TYPE_INFO vstup{MFMediaType_Audio, MFAudioFormat_AAC};
         NalezeneTransformace nalezene;
-        hr = ::MFTEnumEx(MFT_CATEGORY_AUDIO_DECODER,
-                         MFT_ENUM_FLAG_SYNCMFT | MFT_ENUM_FLAG_LOCALMFT |
-                             MFT_ENUM_FLAG_SORTANDFILTER,
-                         &vstup, nullptr, &nalezene.pole, &nalezene.pocet);
+        hr = Mf().najitTransformace(MFT_CATEGORY_AUDIO_DECODER,
+                                    MFT_ENUM_FLAG_SYNCMFT | MFT_ENUM_FLAG_LOCALMFT |
+                                        MFT_ENUM_FLAG_SORTANDFILTER,
+                                    &vstup, nullptr, &nalezene.pole, &nalezene.pocet);
         if (FAILED(hr) || nalezene.pocet == 0) {
             return ChybaNastaveni(hr);
         }
@@ -215,7 +256,7 @@ struct Detail::KodekAac {
 
     HRESULT Vlozit(std::span<const std::uint8_t> ramec, std::vector<std::int16_t>& pcm) {
         ComPtr<IMFMediaBuffer> buffer;
-        HRESULT hr = ::MFCreateMemoryBuffer(static_cast<DWORD>(ramec.size()), &buffer);
+        HRESULT hr = Mf().vytvoritBuffer(static_cast<DWORD>(ramec.size()), &buffer);
         BYTE* data = nullptr;
         if (SUCCEEDED(hr)) {
             hr = buffer->Lock(&data, nullptr, nullptr);
@@ -229,7 +270,7 @@ struct Detail::KodekAac {
         }
         ComPtr<IMFSample> vzorek;
         if (SUCCEEDED(hr)) {
-            hr = ::MFCreateSample(&vzorek);
+            hr = Mf().vytvoritVzorek(&vzorek);
         }
         if (SUCCEEDED(hr)) {
             hr = vzorek->AddBuffer(buffer.Get());
@@ -267,9 +308,9 @@ struct Detail::KodekAac {
             HRESULT hr = S_OK;
             if (!daVzorky) {
                 ComPtr<IMFMediaBuffer> buffer;
-                hr = ::MFCreateMemoryBuffer(velikostVystupu, &buffer);
+                hr = Mf().vytvoritBuffer(velikostVystupu, &buffer);
                 if (SUCCEEDED(hr)) {
-                    hr = ::MFCreateSample(&nas);
+                    hr = Mf().vytvoritVzorek(&nas);
                 }
                 if (SUCCEEDED(hr)) {
                     hr = nas->AddBuffer(buffer.Get());

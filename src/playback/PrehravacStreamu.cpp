@@ -72,7 +72,7 @@ std::string NaUtf8(const std::wstring& text) {
 
 // What the engine needs to know of each compressed format it decodes itself: how its frames
 // are found and what its headers tell of the bit rate.
-struct KodekMp3 {
+struct ProudMp3 {
     using Dekoder = DekoderMp3;
     using Hlavicka = Stream::HlavickaMp3;
     static std::optional<Stream::Synchronizace<Hlavicka>>
@@ -82,7 +82,7 @@ struct KodekMp3 {
     static std::uint32_t DatovyTok(const Hlavicka& h) { return h.datovyTok; }
 };
 
-struct KodekAac {
+struct ProudAac {
     using Dekoder = DekoderAac;
     using Hlavicka = Stream::HlavickaAdts;
     static std::optional<Stream::Synchronizace<Hlavicka>>
@@ -474,9 +474,9 @@ private:
             adresa = presmerovani.Aktualni();
             ZapamatovatUdaje(udaje, cast);
             if (rozpoznani.druh == Stream::DruhObsahu::Aac) {
-                return Hrat<KodekAac>(generace, s, demux, std::move(cast.zvuk), znovu, duvod);
+                return Hrat<ProudAac>(generace, s, demux, std::move(cast.zvuk), znovu, duvod);
             }
-            return Hrat<KodekMp3>(generace, s, demux, std::move(cast.zvuk), znovu, duvod);
+            return Hrat<ProudMp3>(generace, s, demux, std::move(cast.zvuk), znovu, duvod);
         }
     }
 
@@ -500,18 +500,18 @@ private:
         cast.bloky.clear();
     }
 
-    // Finds the frames of `Kodek`'s format in the sound, decodes them and plays them until
+    // Finds the frames of `Proud`'s format in the sound, decodes them and plays them until
     // the stream ends or the user stops it.
-    template <class Kodek>
+    template <class Proud>
     Konec Hrat(std::uint32_t generace, Spojeni& s, Stream::DemultiplexorIcy& demux,
                std::vector<std::uint8_t> zvuk, bool znovu, const wchar_t*& duvod) {
         if (!znovu) {
             Oznamit(generace, StavPrehravace::NacitaniBufferu);
         }
-        std::optional<Stream::Synchronizace<typename Kodek::Hlavicka>> sync;
+        std::optional<Stream::Synchronizace<typename Proud::Hlavicka>> sync;
         Stream::CastStreamu cast;
         HRESULT cteni = S_OK;
-        while (!(sync = Kodek::Synchronizovat(zvuk))) {
+        while (!(sync = Proud::Synchronizovat(zvuk))) {
             if (zvuk.size() > kNejvicePredSynchronizaci || cteni != S_OK) {
                 if (zastavit_.load()) {
                     return Konec::Zastaveno;
@@ -525,7 +525,7 @@ private:
             zvuk.insert(zvuk.end(), cast.zvuk.begin(), cast.zvuk.end());
             cast.zvuk.clear();
         }
-        typename Kodek::Dekoder dekoder;
+        typename Proud::Dekoder dekoder;
         HRESULT hr = dekoder.Otevrit(sync->hlavicka);
         if (hr == DekoderAac::kZadnyDekoder) {
             // No decoder of the format on this system: the stream ends here as one of a
@@ -543,7 +543,7 @@ private:
         {
             const std::lock_guard zamek(mutex_);
             if (datovyTok_ == 0) {
-                datovyTok_ = Kodek::DatovyTok(sync->hlavicka);
+                datovyTok_ = Proud::DatovyTok(sync->hlavicka);
             }
         }
         const std::size_t predehravka =

@@ -1,5 +1,5 @@
 // The stream engine end to end (se_serverem_a_zvukem.sh): a radio server of the test's own
-// (server_icy.py) sends the lame-made 440 Hz MP3 with in-band titles, and the null sink's
+// (server_icy.py) sends the 440 Hz tone as MP3 or AAC with in-band titles, and the null sink's
 // monitor hears what the engine plays. The play states arrive on this thread through its
 // messages, so every wait pumps them.
 #include "playback/PrehravacStreamu.h"
