@@ -15,6 +15,9 @@ packages=(
     pulseaudio gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     # The MP3 tone that the stream engine's decoder tests decode, encoded in the build.
     lame
+    # Wine's AAC decoder transform decodes through GStreamer's libav plugin, which with
+    # gst-launch-1.0 also encodes the AAC tone of those tests.
+    gstreamer1.0-libav gstreamer1.0-tools
 )
 
 missing=()

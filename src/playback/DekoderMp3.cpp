@@ -55,14 +55,21 @@ WAVEFORMATEX FormatVystupu(const Stream::HlavickaMp3& h) {
 
 // The codec stream with one header prepared over its two buffers; the header is given back
 // before the stream closes (the members go in reverse order).
-struct DekoderMp3::Kodek {
+struct Detail::KodekMp3 {
+    static bool Prijme(const Stream::HlavickaMp3& h) {
+        return h.kanaly >= 1 && h.kanaly <= 2 && h.vzorkovaciKmitocet != 0 && h.delkaRamce != 0 &&
+               h.delkaRamce <= kNejdelsiRamec;
+    }
+
     WinApi::UniqueAcmStream proud;
     std::vector<std::uint8_t> vstup;
     std::vector<std::uint8_t> vystup;
     ACMSTREAMHEADER hlavicka{};
     bool pripravena = false;
+    DWORD zbyva = 0; // bytes the codec left at the front of the input
+    Stream::FormatPcm format;
 
-    ~Kodek() {
+    ~KodekMp3() {
         if (pripravena) {
             hlavicka.cbSrcLength = static_cast<DWORD>(vstup.size());
             hlavicka.cbDstLength = static_cast<DWORD>(vystup.size());
@@ -74,6 +81,7 @@ struct DekoderMp3::Kodek {
     }
 
     HRESULT Otevrit(const Stream::HlavickaMp3& h) {
+        format = {h.vzorkovaciKmitocet, static_cast<std::uint16_t>(h.kanaly)};
         MPEGLAYER3WAVEFORMAT zdroj = FormatMp3(h);
         WAVEFORMATEX cil = FormatVystupu(h);
         HRESULT hr = HResultZMm(::acmStreamOpen(proud.Adresa(), nullptr,
@@ -121,89 +129,42 @@ struct DekoderMp3::Kodek {
         return S_OK;
     }
 
-    DWORD zbyva = 0;
+    Stream::FormatPcm Format() const { return format; }
+
+    HRESULT Dekodovat(Stream::RozdelovacMp3& rozdelovac, std::vector<std::int16_t>& pcm) {
+        for (;;) {
+            DWORD delka = zbyva;
+            DWORD ramcu = 0;
+            // Whole frames into the input while the longest one would still fit.
+            while (ramcu < kRamcuNaPrevod && delka + kNejdelsiRamec <= kVstupuNaPrevod) {
+                const std::span<const std::uint8_t> ramec = rozdelovac.DalsiRamec();
+                if (ramec.empty()) {
+                    break;
+                }
+                std::memcpy(vstup.data() + delka, ramec.data(), ramec.size());
+                delka += static_cast<DWORD>(ramec.size());
+                ++ramcu;
+            }
+            const bool plno = delka + kNejdelsiRamec > kVstupuNaPrevod;
+            const bool nove = ramcu > 0;
+            if (!nove && !plno) {
+                // Nothing new for the codec: what it left waits for the next frames.
+                return S_OK;
+            }
+            const std::size_t predtim = pcm.size();
+            const HRESULT hr = Prevest(delka, pcm);
+            if (FAILED(hr)) {
+                return hr;
+            }
+            if (zbyva == delka && pcm.size() == predtim) {
+                // The codec took nothing: with room for more it may want the next frame; with a
+                // full input it never will take it.
+                return plno ? HRESULT_FROM_WIN32(ERROR_INVALID_DATA) : S_OK;
+            }
+        }
+    }
 };
 
-DekoderMp3::DekoderMp3() = default;
-DekoderMp3::~DekoderMp3() = default;
-
-HRESULT DekoderMp3::Otevrit(const Stream::HlavickaMp3& hlavicka) {
-    kodek_.reset();
-    rozdelovac_.reset();
-    hlavicka_.reset();
-    if (hlavicka.kanaly < 1 || hlavicka.kanaly > 2 || hlavicka.vzorkovaciKmitocet == 0 ||
-        hlavicka.delkaRamce == 0 || hlavicka.delkaRamce > kNejdelsiRamec) {
-        return E_INVALIDARG;
-    }
-    auto kodek = std::make_unique<Kodek>();
-    const HRESULT hr = kodek->Otevrit(hlavicka);
-    if (FAILED(hr)) {
-        return hr;
-    }
-    kodek_ = std::move(kodek);
-    hlavicka_ = hlavicka;
-    rozdelovac_.emplace(hlavicka);
-    return S_OK;
-}
-
-HRESULT DekoderMp3::Dekodovat(std::span<const std::uint8_t> bajty, std::vector<std::int16_t>& pcm) {
-    if (!kodek_) {
-        return HRESULT_FROM_WIN32(ERROR_INVALID_STATE);
-    }
-    rozdelovac_->Pridat(bajty);
-    return PrevestRamce(pcm);
-}
-
-HRESULT DekoderMp3::PrevestRamce(std::vector<std::int16_t>& pcm) {
-    for (;;) {
-        DWORD delka = kodek_->zbyva;
-        DWORD ramcu = 0;
-        // Whole frames into the input while the longest one would still fit.
-        while (ramcu < kRamcuNaPrevod && delka + kNejdelsiRamec <= kVstupuNaPrevod) {
-            const std::span<const std::uint8_t> ramec = rozdelovac_->DalsiRamec();
-            if (ramec.empty()) {
-                break;
-            }
-            std::memcpy(kodek_->vstup.data() + delka, ramec.data(), ramec.size());
-            delka += static_cast<DWORD>(ramec.size());
-            ++ramcu;
-        }
-        const bool plno = delka + kNejdelsiRamec > kVstupuNaPrevod;
-        const bool nove = ramcu > 0;
-        if (!nove && !plno) {
-            // Nothing new for the codec: what it left waits for the next frames.
-            return S_OK;
-        }
-        const std::size_t predtim = pcm.size();
-        const HRESULT hr = kodek_->Prevest(delka, pcm);
-        if (FAILED(hr)) {
-            return hr;
-        }
-        if (kodek_->zbyva == delka && pcm.size() == predtim) {
-            // The codec took nothing: with room for more it may want the next frame; with a
-            // full input it never will take it.
-            return plno ? HRESULT_FROM_WIN32(ERROR_INVALID_DATA) : S_OK;
-        }
-    }
-}
-
-HRESULT DekoderMp3::Obnovit() {
-    if (!hlavicka_) {
-        return HRESULT_FROM_WIN32(ERROR_INVALID_STATE);
-    }
-    const Stream::HlavickaMp3 hlavicka = *hlavicka_;
-    return Otevrit(hlavicka);
-}
-
-bool DekoderMp3::Otevreny() const {
-    return kodek_ != nullptr;
-}
-
-Stream::FormatPcm DekoderMp3::Format() const {
-    if (!hlavicka_) {
-        return {};
-    }
-    return {hlavicka_->vzorkovaciKmitocet, static_cast<std::uint16_t>(hlavicka_->kanaly)};
-}
+template class DekoderStreamu<Stream::HlavickaMp3, Detail::KodekMp3>;
 
 } // namespace Vrbatec

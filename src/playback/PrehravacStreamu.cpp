@@ -14,10 +14,12 @@
 #include <vector>
 
 #include "playback/AdresaUrl.h"
+#include "playback/DekoderAac.h"
 #include "playback/DekoderMp3.h"
 #include "playback/DemultiplexorIcy.h"
 #include "playback/DruhObsahu.h"
 #include "playback/OdpovedHttp.h"
+#include "playback/RamceAdts.h"
 #include "playback/RamceMp3.h"
 #include "playback/RezervaSpojeni.h"
 #include "playback/SeznamSkladeb.h"
@@ -70,6 +72,29 @@ std::string NaUtf8(const std::wstring& text) {
     }
     return vysledek;
 }
+
+// What the engine needs to know of each compressed format it decodes itself: how its frames
+// are found and what its headers tell of the bit rate.
+struct ProudMp3 {
+    using Dekoder = DekoderMp3;
+    using Hlavicka = Stream::HlavickaMp3;
+    static std::optional<Stream::Synchronizace<Hlavicka>>
+    Synchronizovat(std::span<const std::uint8_t> data) {
+        return Stream::SynchronizovatMp3(data);
+    }
+    static std::uint32_t DatovyTok(const Hlavicka& h) { return h.datovyTok; }
+};
+
+struct ProudAac {
+    using Dekoder = DekoderAac;
+    using Hlavicka = Stream::HlavickaAdts;
+    static std::optional<Stream::Synchronizace<Hlavicka>>
+    Synchronizovat(std::span<const std::uint8_t> data) {
+        return Stream::SynchronizovatAdts(data);
+    }
+    // ADTS frames say nothing of the bit rate; only the server's icy-br can.
+    static std::uint32_t DatovyTok(const Hlavicka&) { return 0; }
+};
 
 // Why a session ended, as the worker decides what comes next.
 enum class Konec {
@@ -477,13 +502,17 @@ private:
                 duvod = kStranka;
                 return Konec::Selhani;
             }
-            if (rozpoznani.druh != Stream::DruhObsahu::Mp3) {
+            if (rozpoznani.druh != Stream::DruhObsahu::Mp3 &&
+                rozpoznani.druh != Stream::DruhObsahu::Aac) {
                 duvod = kFormat;
                 return Konec::Predani;
             }
             adresa = presmerovani.Aktualni();
             ZapamatovatUdaje(generace, udaje, cast);
-            return HratMp3(generace, s, demux, std::move(cast.zvuk), znovu, duvod);
+            if (rozpoznani.druh == Stream::DruhObsahu::Aac) {
+                return Hrat<ProudAac>(generace, s, demux, std::move(cast.zvuk), znovu, duvod);
+            }
+            return Hrat<ProudMp3>(generace, s, demux, std::move(cast.zvuk), znovu, duvod);
         }
     }
 
@@ -511,15 +540,18 @@ private:
         cast.bloky.clear();
     }
 
-    Konec HratMp3(std::uint32_t generace, Spojeni& s, Stream::DemultiplexorIcy& demux,
-                  std::vector<std::uint8_t> zvuk, bool znovu, const wchar_t*& duvod) {
+    // Finds the frames of `Proud`'s format in the sound, decodes them and plays them until
+    // the stream ends or the user stops it.
+    template <class Proud>
+    Konec Hrat(std::uint32_t generace, Spojeni& s, Stream::DemultiplexorIcy& demux,
+               std::vector<std::uint8_t> zvuk, bool znovu, const wchar_t*& duvod) {
         if (!znovu) {
             Oznamit(generace, StavPrehravace::NacitaniBufferu);
         }
-        std::optional<Stream::Synchronizace<Stream::HlavickaMp3>> sync;
+        std::optional<Stream::Synchronizace<typename Proud::Hlavicka>> sync;
         Stream::CastStreamu cast;
         HRESULT cteni = S_OK;
-        while (!(sync = Stream::SynchronizovatMp3(zvuk))) {
+        while (!(sync = Proud::Synchronizovat(zvuk))) {
             if (zvuk.size() > kNejvicePredSynchronizaci || cteni != S_OK) {
                 if (zastavit_.load()) {
                     return Konec::Zastaveno;
@@ -533,8 +565,14 @@ private:
             zvuk.insert(zvuk.end(), cast.zvuk.begin(), cast.zvuk.end());
             cast.zvuk.clear();
         }
-        DekoderMp3 dekoder;
+        typename Proud::Dekoder dekoder;
         HRESULT hr = dekoder.Otevrit(sync->hlavicka);
+        if (hr == DekoderAac::kZadnyDekoder) {
+            // No decoder of the format on this system: offered as any format the engine does
+            // not play.
+            duvod = kFormat;
+            return Konec::Predani;
+        }
         if (SUCCEEDED(hr)) {
             hr = vystup_.Otevrit(dekoder.Format());
         }
@@ -545,10 +583,13 @@ private:
         {
             const std::lock_guard zamek(mutex_);
             if (datovyTok_ == 0) {
-                datovyTok_ = sync->hlavicka.datovyTok;
+                datovyTok_ = Proud::DatovyTok(sync->hlavicka);
             }
-            // Now the bit rate tells how many bytes the user's reserve takes.
-            s.rezerva->NastavitLimit(Stream::BajtuRezervy(rezervaMs_.load(), datovyTok_));
+            // Now the bit rate tells how many bytes the user's reserve takes; an unknown one
+            // keeps the first guess.
+            if (datovyTok_ != 0) {
+                s.rezerva->NastavitLimit(Stream::BajtuRezervy(rezervaMs_.load(), datovyTok_));
+            }
         }
         const std::size_t predehravka =
             Stream::BajtuZaDobu(dekoder.Format(), kMilisekundPredehravky) / Stream::kBajtuVzorku;

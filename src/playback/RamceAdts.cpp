@@ -48,4 +48,9 @@ std::array<std::uint8_t, 2> KonfiguraceDekoderu(const HlavickaAdts& hlavicka) {
         static_cast<std::uint8_t>(((hlavicka.indexKmitoctu & 1u) << 7) | (hlavicka.kanaly << 3))};
 }
 
+std::array<std::uint8_t, kDelkaPopisuAac> PopisProDekoderAac(const HlavickaAdts& hlavicka) {
+    const std::array<std::uint8_t, 2> konfigurace = KonfiguraceDekoderu(hlavicka);
+    return {1, 0, 0xFE, 0, 0, 0, 0, 0, 0, 0, 0, 0, konfigurace[0], konfigurace[1]};
+}
+
 } // namespace Vrbatec::Stream

@@ -39,4 +39,11 @@ std::optional<Synchronizace<HlavickaAdts>> SynchronizovatAdts(std::span<const st
 // configuration (4), and three zero flags.
 std::array<std::uint8_t, 2> KonfiguraceDekoderu(const HlavickaAdts& hlavicka);
 
+// What the system's AAC decoder is told of an ADTS stream besides rate and channels: the
+// little-endian words payload type (1, ADTS), profile and level (0xFE, not given), structure
+// type (0) and 6 reserved zero bytes, then KonfiguraceDekoderu. The decoder takes its format
+// from each ADTS header, but a decoder that is strict about the description wants all of it.
+inline constexpr std::size_t kDelkaPopisuAac = 14;
+std::array<std::uint8_t, kDelkaPopisuAac> PopisProDekoderAac(const HlavickaAdts& hlavicka);
+
 } // namespace Vrbatec::Stream

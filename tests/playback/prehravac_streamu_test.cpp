@@ -1,5 +1,5 @@
 // The stream engine end to end (se_serverem_a_zvukem.sh): a radio server of the test's own
-// (server_icy.py) sends the lame-made 440 Hz MP3 with in-band titles, and the null sink's
+// (server_icy.py) sends the 440 Hz tone as MP3 or AAC with in-band titles, and the null sink's
 // monitor hears what the engine plays. The play states arrive on this thread through its
 // messages, so every wait pumps them.
 #include "playback/PrehravacStreamu.h"
@@ -31,6 +31,12 @@ constexpr std::int32_t kZnovu = 11;
 std::wstring AdresaTonu(const std::string& cesta = "/icy", const std::string& dotaz = "") {
     return AdresaNaServeru(
         cesta + "?rychlost=16000&soubor=" + ZakodovatProServer(ZV_TON_MP3_CESTA) + dotaz);
+}
+
+// The AAC tone, faster than its rate (about 16.4 kB/s): the engine's writes hold it back.
+std::wstring AdresaTonuAac(const std::string& dotaz) {
+    return AdresaNaServeru("/icy?rychlost=20000&typ=audio/aacp&soubor=" +
+                           ZakodovatProServer(ZV_TON_AAC_CESTA) + dotaz);
 }
 
 class Posluchac final : public PosluchacPrehravace {
@@ -130,6 +136,37 @@ TEST_F(PrehravacStreamuTest, AnHttpsStationPlays) {
     ASSERT_TRUE(nahravka.Nahrat());
     EXPECT_GT(nahravka.NejvyssiUroven(), 8000.0);
     EXPECT_NEAR(440.0, nahravka.Kmitocet(), 5.0);
+}
+
+TEST_F(PrehravacStreamuTest, AnAacStreamIsHeardAsTheToneWithTheServersBitRate) {
+    Spustit(AdresaTonuAac("&br=128"));
+    ASSERT_TRUE(CekatNaStav(kPrehrava))
+        << "never played: " << testing::PrintToString(prehravac_->DuvodSelhani());
+    Nahravka nahravka(1500);
+    ASSERT_TRUE(nahravka.Nahrat()) << "the recording device failed";
+    EXPECT_GT(nahravka.NejvyssiUroven(), 8000.0);
+    EXPECT_NEAR(440.0, nahravka.Kmitocet(), 5.0);
+    EXPECT_EQ(L"128000", Informace(L"Bitrate"));
+
+    // ADTS headers carry no bit rate: without the server's it stays unknown.
+    Spustit(AdresaTonuAac("&br=0"));
+    ASSERT_TRUE(CekatNaStav(kPrehrava));
+    EXPECT_EQ(L"", Informace(L"Bitrate"));
+    EXPECT_FALSE(posluchac_.Prislo(kPripraven));
+}
+
+TEST_F(PrehravacStreamuTest, AnAacStreamWithoutADecoderEndsUnsupported) {
+    // Run alone by a test entry that turns Wine's AAC decoder off.
+    if (::GetEnvironmentVariableW(L"ZV_BEZ_DEKODERU_AAC", nullptr, 0) == 0) {
+        GTEST_SKIP() << "the system's AAC decoder is there";
+    }
+    const std::wstring adresa = AdresaTonuAac("&br=128");
+    Spustit(adresa);
+    ASSERT_TRUE(CekatNaStav(kPripraven));
+    EXPECT_FALSE(posluchac_.Prislo(kPrehrava));
+    // Offered to another player first; nobody here takes it.
+    EXPECT_EQ(std::vector<std::wstring>{adresa}, posluchac_.prevzate);
+    EXPECT_EQ(L"Tento formát není podporován.", prehravac_->DuvodSelhani());
 }
 
 TEST_F(PrehravacStreamuTest, MutedPlaysSilence) {

@@ -186,6 +186,16 @@ TEST(RamceAdts, HeaderFieldsAndTheDecodersConfiguration) {
     }
 }
 
+TEST(RamceAdts, TheDecodersDescriptionIsTheWaveInfoTailAndTheConfiguration) {
+    const HlavickaAdts lc = *CistHlavickuAdts(Adts(1, 4, 2, 371));
+    EXPECT_EQ((std::array<std::uint8_t, kDelkaPopisuAac>{1, 0, 0xFE, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                         0x12, 0x10}),
+              PopisProDekoderAac(lc));
+    const HlavickaAdts mono = *CistHlavickuAdts(Adts(1, 7, 1, 200));
+    EXPECT_EQ(0x13, PopisProDekoderAac(mono)[12]);
+    EXPECT_EQ(0x88, PopisProDekoderAac(mono)[13]);
+}
+
 TEST(RamceAdts, SyncNeedsThreeChainedFramesOfOneStream) {
     const Bajty stereo = Adts(1, 4, 2, 300);
     const Bajty mono = Adts(1, 4, 1, 300);

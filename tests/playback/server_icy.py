@@ -10,9 +10,10 @@ second port, printed as the second line. What it does is chosen by the path and 
                   (utf-8 or cp1250), rychlost (bytes a second, 16000), delka (bytes of sound,
                   then the end; endless without it), soubor (a file sent round and round;
                   without it the n-th byte of sound is n % 251, so order can be checked),
-                  typ (the content type, audio/mpeg), naraz (bytes sent at once before
-                  the pace starts, as servers do on connecting), pauza and pauza_po
-                  (milliseconds of silence once that many bytes are sent, then on)
+                  typ (the content type, audio/mpeg), br (icy-br, 128; 0 for none),
+                  naraz (bytes sent at once before the pace starts, as servers do on
+                  connecting), pauza and pauza_po (milliseconds of silence once that many
+                  bytes are sent, then on)
   /zaseknout?po=N N bytes of a stream, then silence on an open connection
   /prerusit?po=N  N bytes of a stream, then the connection closed
   /mlcet          no answer at all, the connection held open
@@ -119,10 +120,13 @@ class Obsluha(socketserver.StreamRequestHandler):
         naraz = cislo(dotaz, "naraz", 0)
         pauza = cislo(dotaz, "pauza", 0) / 1000
         pauza_po = cislo(dotaz, "pauza_po", 0)
+        typ = dotaz.get("typ", ["audio/mpeg"])[0]
+        br = cislo(dotaz, "br", 128)
         hlava = ("ICY 200 OK\r\n" if icy else "HTTP/1.0 200 OK\r\n") + (
-            "Content-Type: %s\r\nicy-name: Zkušební stanice\r\nicy-br: 128\r\n"
-            % dotaz.get("typ", ["audio/mpeg"])[0]
+            "Content-Type: %s\r\nicy-name: Zkušební stanice\r\n" % typ
         )
+        if br:
+            hlava += "icy-br: %d\r\n" % br
         if metaint:
             hlava += "icy-metaint: %d\r\n" % metaint
         self.wfile.write((hlava + "\r\n").encode("utf-8"))

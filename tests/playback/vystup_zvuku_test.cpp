@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "playback/Nahravka.h"
-#include "playback/TonMp3.h"
+#include "playback/TonyDekoderu.h"
 #include "support/ZarizeniMonitoru.h"
 
 namespace Vrbatec::Testy {

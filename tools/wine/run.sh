@@ -21,6 +21,8 @@ if [ ! -f "$ZV_WINE_DIR/env" ] ||
 fi
 # shellcheck disable=SC1091
 . "$ZV_WINE_DIR/env"
+# A test may turn off one of Wine's DLLs, to see the program on a system without what it gives.
+[ -z "${ZV_WINE_BEZ_DLL:-}" ] || WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$ZV_WINE_BEZ_DLL=d"
 
 if [ ! -f "$1" ] || ! grep -qa ZV_ZNAMKA_STARTU "$1"; then
     exec "$WINE" "$@"

@@ -3,7 +3,7 @@
 // crashing: reading in pieces gives what reading whole gives, nothing is lost or invented
 // between sound and metadata, accepted addresses read back the same from their text, a
 // synchronised stream really has three chained headers where it says, and the frames cut for
-// the decoder are the same in pieces and account for every byte.
+// the decoders (MP3 and ADTS) are the same in pieces and account for every byte.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -22,7 +22,7 @@
 #include "playback/OdpovedHttp.h"
 #include "playback/RamceAdts.h"
 #include "playback/RamceMp3.h"
-#include "playback/RozdelovacMp3.h"
+#include "playback/RozdelovacRamcu.h"
 #include "playback/SeznamSkladeb.h"
 #include "playback/TitulStreamu.h"
 
@@ -200,22 +200,30 @@ void OveritSync(Bajty data, const std::optional<Synchronizace<Hlavicka>>& sync, 
     }
 }
 
+bool StejnyDruh(const HlavickaMp3& h, const HlavickaMp3& format) {
+    return h.vzorkovaciKmitocet == format.vzorkovaciKmitocet && h.kanaly == format.kanaly &&
+           h.verze == format.verze;
+}
+
+bool StejnyDruh(const HlavickaAdts& h, const HlavickaAdts& format) {
+    return h.indexKmitoctu == format.indexKmitoctu && h.kanaly == format.kanaly &&
+           h.profil == format.profil;
+}
+
 // Frames of the synchronised stream, or of the most common kind when there is none.
+template <class Hlavicka, class Cist>
 void RamceProDekoder(Bajty data, std::size_t kus,
-                     const std::optional<Synchronizace<HlavickaMp3>>& sync) {
-    const std::array<std::uint8_t, 4> bezna{0xFF, 0xFB, 0x90, 0x64};
-    const HlavickaMp3 format = sync ? sync->hlavicka : *CistHlavickuMp3(bezna);
+                     const std::optional<Synchronizace<Hlavicka>>& sync, Bajty bezna, Cist cist) {
+    const Hlavicka format = sync ? sync->hlavicka : *cist(bezna);
     const auto rozdelit = [&](std::size_t velikost) {
-        RozdelovacMp3 r(format);
+        RozdelovacRamcu<Hlavicka> r(format);
         std::vector<std::string> ramce;
         std::size_t bajtuRamcu = 0;
         PoKusech(data, velikost, [&](Bajty cast) {
             r.Pridat(cast);
             for (Bajty ramec = r.DalsiRamec(); !ramec.empty(); ramec = r.DalsiRamec()) {
-                const std::optional<HlavickaMp3> h = CistHlavickuMp3(ramec);
-                Pozadovat(h && h->delkaRamce == ramec.size() &&
-                              h->vzorkovaciKmitocet == format.vzorkovaciKmitocet &&
-                              h->kanaly == format.kanaly && h->verze == format.verze,
+                const std::optional<Hlavicka> h = cist(ramec);
+                Pozadovat(h && h->delkaRamce == ramec.size() && StejnyDruh(*h, format),
                           "a whole frame of the stream");
                 ramce.emplace_back(Text(ramec));
                 bajtuRamcu += ramec.size();
@@ -244,8 +252,12 @@ void Ramce(Bajty data, std::size_t kus) {
     }
     const std::optional<Synchronizace<HlavickaMp3>> sync = SynchronizovatMp3(data);
     OveritSync(data, sync, CistHlavickuMp3);
-    OveritSync(data, SynchronizovatAdts(data), CistHlavickuAdts);
-    RamceProDekoder(data, kus, sync);
+    const std::optional<Synchronizace<HlavickaAdts>> syncAdts = SynchronizovatAdts(data);
+    OveritSync(data, syncAdts, CistHlavickuAdts);
+    const std::array<std::uint8_t, 4> mp3{0xFF, 0xFB, 0x90, 0x64};
+    RamceProDekoder(data, kus, sync, mp3, CistHlavickuMp3);
+    const std::array<std::uint8_t, 7> adts{0xFF, 0xF1, 0x50, 0x80, 0x2E, 0x7F, 0xFC};
+    RamceProDekoder(data, kus, syncAdts, adts, CistHlavickuAdts);
 }
 
 } // namespace

@@ -1,10 +1,11 @@
-// Cutting an MP3 stream into whole frames whatever the pieces it arrives in.
+// Cutting an MP3 or ADTS stream into whole frames whatever the pieces it arrives in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "playback/RozdelovacMp3.h"
+#include "playback/RozdelovacRamcu.h"
 
 namespace Vrbatec::Stream {
 namespace {
@@ -115,6 +116,62 @@ TEST(RozdelovacMp3, EmptyingForgetsAHalfFrame) {
     r.Pridat(b);
     const auto ramec = r.DalsiRamec();
     EXPECT_EQ(b, Bajty(ramec.begin(), ramec.end()));
+}
+
+// An ADTS frame of `delka` bytes with the frame's number as its body; with CRC the header
+// is two bytes longer.
+Bajty RamecAdts(std::uint8_t cislo, std::size_t delka, bool crc = false, unsigned index = 4,
+                unsigned kanaly = 2) {
+    Bajty ramec(delka, cislo);
+    const Bajty hlavicka{0xFF,
+                         static_cast<std::uint8_t>(crc ? 0xF0 : 0xF1),
+                         static_cast<std::uint8_t>((1u << 6) | (index << 2) | (kanaly >> 2)),
+                         static_cast<std::uint8_t>(((kanaly & 3u) << 6) | (delka >> 11)),
+                         static_cast<std::uint8_t>((delka >> 3) & 0xFF),
+                         static_cast<std::uint8_t>(((delka & 7u) << 5) | 0x1F),
+                         0xFC};
+    std::copy(hlavicka.begin(), hlavicka.end(), ramec.begin());
+    return ramec;
+}
+
+// ADTS frames differ in length frame by frame, one may carry a CRC, and the sync word is
+// only 12 bits: each of these has broken a cutter that assumed otherwise.
+TEST(RozdelovacAdts, FramesOfEveryLengthComeOutWholeAndForeignOnesAreSkipped) {
+    const std::vector<Bajty> ramce{RamecAdts(1, 371), RamecAdts(2, 10, true), RamecAdts(3, 8),
+                                   RamecAdts(4, 1500), RamecAdts(5, 372, true)};
+    struct Pripad {
+        const char* co;
+        Bajty vlozeno;
+    };
+    const Pripad pripady[] = {
+        {"nothing", {}},
+        {"zeros", Bajty(20, 0)},
+        {"a frame of another sample rate", RamecAdts(9, 300, false, 3)},
+        {"a mono frame", RamecAdts(9, 300, false, 4, 1)},
+        {"an MP3 frame", Ramec(9, false)},
+        {"half a header", Bajty{0xFF, 0xF1, 0x50}},
+    };
+    const HlavickaAdts format = *CistHlavickuAdts(ramce[0]);
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.co);
+        const Bajty proud =
+            Spojit({p.vlozeno, ramce[0], ramce[1], p.vlozeno, ramce[2], ramce[3], ramce[4]});
+        for (const std::size_t kus :
+             {proud.size(), std::size_t{1}, std::size_t{7}, std::size_t{373}}) {
+            SCOPED_TRACE(testing::Message() << "pieces of " << kus);
+            RozdelovacAdts r(format);
+            std::vector<Bajty> vyslo;
+            for (std::size_t kde = 0; kde < proud.size(); kde += kus) {
+                r.Pridat(std::span(proud).subspan(kde, std::min(kus, proud.size() - kde)));
+                for (auto ramec = r.DalsiRamec(); !ramec.empty(); ramec = r.DalsiRamec()) {
+                    vyslo.emplace_back(ramec.begin(), ramec.end());
+                }
+            }
+            EXPECT_EQ(ramce, vyslo);
+            EXPECT_EQ(2 * p.vlozeno.size(), r.Preskoceno());
+            EXPECT_EQ(0u, r.Cekajicich());
+        }
+    }
 }
 
 } // namespace
