@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "winapi/ComVlakna.h"
 #include "winapi/Diagnostika.h"
 #include "winapi/Handle.h"
 
@@ -21,24 +22,6 @@ namespace {
 // band replication of HE-AAC; the rest is room for a transform that gives out two at once.
 constexpr DWORD kNejvicSnimkuVystupu = 4 * 2048;
 constexpr LONGLONG kStoNsZaSekundu = 10'000'000;
-
-// COM for the thread the decoder lives on. A thread that has it already in the other model
-// serves too: the transform is created in-process and called only from this thread.
-class ComVlakna {
-public:
-    ComVlakna() : hr_(::CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~ComVlakna() {
-        if (SUCCEEDED(hr_)) {
-            ::CoUninitialize();
-        }
-    }
-    ComVlakna(const ComVlakna&) = delete;
-    ComVlakna& operator=(const ComVlakna&) = delete;
-    HRESULT Vysledek() const { return hr_ == RPC_E_CHANGED_MODE ? S_OK : hr_; }
-
-private:
-    HRESULT hr_;
-};
 
 // Media Foundation's functions from mfplat.dll, loaded at the first use and kept for the
 // process: linked directly, a system without it (Windows N without its media features) could
@@ -156,7 +139,9 @@ struct Detail::KodekAac {
         return h.kanaly >= 1 && h.kanaly <= 7 && h.vzorkovaciKmitocet != 0 && h.blokyDat >= 1;
     }
 
-    ComVlakna com;
+    // The transform is created in-process and called only from the decoder's thread, so COM
+    // of either model serves.
+    WinApi::ComVlakna com;
     SpusteniMf mf;
     ComPtr<IMFTransform> transformace;
     Stream::FormatPcm format;

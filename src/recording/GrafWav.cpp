@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "recording/VolbaVstupu.h"
+#include "winapi/ComVlakna.h"
 #include "winapi/Diagnostika.h"
 #include "winapi/Multimedia.h"
 
@@ -60,23 +61,6 @@ std::wstring VelkymiPismeny(std::wstring text) {
     return text;
 }
 
-// COM for one call on a thread that may or may not have it already, in either model.
-class ComNaChvili {
-public:
-    ComNaChvili() : hr_(::CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~ComNaChvili() {
-        if (SUCCEEDED(hr_)) {
-            ::CoUninitialize();
-        }
-    }
-    ComNaChvili(const ComNaChvili&) = delete;
-    ComNaChvili& operator=(const ComNaChvili&) = delete;
-    bool Pouzitelne() const { return SUCCEEDED(hr_) || hr_ == RPC_E_CHANGED_MODE; }
-
-private:
-    HRESULT hr_;
-};
-
 struct PametCom {
     void operator()(void* p) const { ::CoTaskMemFree(p); }
 };
@@ -90,7 +74,7 @@ std::optional<FormatPcm> FormatSmesi(UINT zarizeni) {
                         (id.size() - 1) * sizeof(wchar_t)) != MMSYSERR_NOERROR) {
         return std::nullopt;
     }
-    const ComNaChvili com;
+    const WinApi::ComVlakna com;
     if (!com.Pouzitelne()) {
         return std::nullopt;
     }
