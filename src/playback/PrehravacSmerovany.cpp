@@ -24,7 +24,8 @@ public:
         if (motor && !motor_) {
             VytvoritMotor();
         }
-        hrajeMotor_ = motor;
+        // Without an engine the control tries what it can.
+        hrajeMotor_ = motor && motor_ != nullptr;
         return Aktivni().OtevritUrl(url);
     }
 
@@ -101,6 +102,9 @@ private:
 
     void VytvoritMotor() {
         motor_ = tovarny_.motor(vstupMotoru_);
+        if (!motor_) {
+            return;
+        }
         // What the program set before the engine existed holds for it too.
         if (hlasitost_) {
             motor_->NastavitHlasitost(*hlasitost_);

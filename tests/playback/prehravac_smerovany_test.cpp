@@ -141,14 +141,27 @@ TEST_F(PrehravacSmerovanyTest, WhatTheEngineOffersThePlayingControlTakes) {
     EXPECT_FALSE(ovladac->Posluchac().PrevzitAdresu(L"http://jinde"));
 }
 
-TEST(PrehravacSmerovany, NoControlMeansNoPlayer) {
+TEST(PrehravacSmerovany, NoControlMeansNoPlayerNoEngineLeavesStreamsToTheControl) {
     Posluchac posluchac;
-    TovarnyPrehravace tovarny{
-        .ovladac = [](PosluchacPrehravace&) { return std::unique_ptr<Prehravac>(); },
-        .motor = [](PosluchacPrehravace&) { return std::unique_ptr<Prehravac>(); },
-        .volba = [] { return kStreamyVestavenym; },
-    };
-    EXPECT_EQ(nullptr, VytvoritPrehravacSmerovany(std::move(tovarny), posluchac));
+    const auto nic = [](PosluchacPrehravace&) { return std::unique_ptr<Prehravac>(); };
+    EXPECT_EQ(nullptr, VytvoritPrehravacSmerovany(
+                           {.ovladac = nic, .motor = nic, .volba = [] { return 0u; }}, posluchac));
+
+    SkriptovanyPrehravac* ovladac = nullptr;
+    auto prehravac =
+        VytvoritPrehravacSmerovany({.ovladac =
+                                        [&](PosluchacPrehravace& p) {
+                                            auto novy = std::make_unique<SkriptovanyPrehravac>(
+                                                p, SkriptovanyPrehravac::Skript{});
+                                            ovladac = novy.get();
+                                            return std::unique_ptr<Prehravac>(std::move(novy));
+                                        },
+                                    .motor = nic,
+                                    .volba = [] { return 0u; }},
+                                   posluchac);
+    ASSERT_NE(nullptr, prehravac);
+    prehravac->OtevritUrl(L"http://radio.example.cz/");
+    EXPECT_EQ(Texty{L"url http://radio.example.cz/"}, ovladac->volani);
 }
 
 } // namespace
