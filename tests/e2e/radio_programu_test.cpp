@@ -1,4 +1,4 @@
-// The whole program plays internet radio: Zvukolet.exe with a list of two stations on the
+// The whole program plays internet radio: Zvukolet.exe with a list of three stations on the
 // tests' own radio server (se_serverem_a_zvukem.sh runs it next to this test, with a null sink
 // whose monitor is this test's recording device). The built-in engine plays what the hosted
 // control here cannot.
@@ -37,7 +37,8 @@ protected:
             "&titul=" + ZakodovatProServer(kTitulUtf8));
         ASSERT_NO_FATAL_FAILURE(
             NastavitSeznam(slozka_, {{kStanice, radio, 100, true},
-                                     {L"Stránka", AdresaNaServeru("/stranka"), 100, true}}));
+                                     {L"Stránka", AdresaNaServeru("/stranka"), 100, true},
+                                     {L"Nesmysly", AdresaNaServeru("/icy?metaint=0"), 100, true}}));
     }
 
     void TearDown() override {
@@ -60,8 +61,8 @@ protected:
 };
 
 // The start command plays the station: its bit rate and title in the status bar and the
-// source's properties, the tone on the sink. Stop silences it; a web page instead of sound is
-// explained in the status bar, and the program goes on.
+// source's properties, the tone on the sink. Stop silences it; a web page or nonsense instead
+// of sound is explained in the status bar, and the program goes on.
 TEST_F(RadioProgramu, PlaysAStationWithItsTitleAndExplainsAPage) {
     Proces program(L"");
     const HWND okno = program.PockatNaOkno(L"ZvukoletHlavni", L"Zvukolet", 20s);
@@ -99,6 +100,9 @@ TEST_F(RadioProgramu, PlaysAStationWithItsTitleAndExplainsAPage) {
     PostMessageW(okno, WM_COMMAND, kPrvniZdrojNabidky + 1, 0);
     EXPECT_TRUE(PockatNaText(okno, L"Server poslal webovou stránku místo zvuku."))
         << TextStavovehoRadku(okno);
+    // Bytes that only claim to be MP3.
+    PostMessageW(okno, WM_COMMAND, kPrvniZdrojNabidky + 2, 0);
+    EXPECT_TRUE(PockatNaText(okno, L"Tento formát není podporován.")) << TextStavovehoRadku(okno);
     EXPECT_TRUE(program.Bezi());
     EXPECT_EQ(program.PockatNaOkno(L"#32770", L"Zvukolet", 0ms), nullptr) << "no message box";
 
