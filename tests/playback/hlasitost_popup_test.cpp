@@ -79,6 +79,54 @@ TEST_F(HlasitostPopupTest, OpensOncePostsEachMovementAsTheVolumeAndClosesWhenDea
     EXPECT_FALSE(::IsWindow(druhy));
 }
 
+// The hook below runs on the held thread and knows nothing else.
+struct UdalostiZdrzeni {
+    HANDLE stoji = nullptr;
+    HANDLE pust = nullptr;
+};
+UdalostiZdrzeni sUdalosti;
+
+// Holds a thread inside its message retrieval, where it holds no lock of the system's (a
+// thread suspended anywhere may hold the heap's, and then nothing else can allocate), until
+// the object lets it go or goes itself.
+class ZdrzeniVlakna {
+public:
+    explicit ZdrzeniVlakna(DWORD vlakno)
+        : hak_(::SetWindowsHookExW(WH_GETMESSAGE, &ZdrzeniVlakna::Hak, nullptr, vlakno)) {
+        stoji_.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        pust_.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        sUdalosti = {stoji_.Get(), pust_.Get()};
+    }
+    ~ZdrzeniVlakna() {
+        Pustit();
+        if (hak_ != nullptr) {
+            ::UnhookWindowsHookEx(hak_);
+        }
+    }
+    ZdrzeniVlakna(const ZdrzeniVlakna&) = delete;
+    ZdrzeniVlakna& operator=(const ZdrzeniVlakna&) = delete;
+
+    // Makes the thread of `okno` stop at its next message; whether it did.
+    bool Zastavit(HWND okno) const {
+        return hak_ != nullptr && ::PostMessageW(okno, WM_NULL, 0, 0) &&
+               ::WaitForSingleObject(stoji_.Get(), 5000) == WAIT_OBJECT_0;
+    }
+    void Pustit() const { ::SetEvent(pust_.Get()); }
+
+private:
+    static LRESULT CALLBACK Hak(int kod, WPARAM w, LPARAM l) {
+        if (kod == HC_ACTION && ::WaitForSingleObject(sUdalosti.stoji, 0) == WAIT_TIMEOUT) {
+            ::SetEvent(sUdalosti.stoji);
+            ::WaitForSingleObject(sUdalosti.pust, 10000);
+        }
+        return ::CallNextHookEx(nullptr, kod, w, l);
+    }
+
+    HHOOK hak_;
+    WinApi::UniqueHandle stoji_;
+    WinApi::UniqueHandle pust_;
+};
+
 // A pop-up whose thread does not answer while its owner goes: the owner gives up waiting,
 // and the pop-up, once it runs again, closes without writing into the owner's memory.
 TEST_F(HlasitostPopupTest, APopUpThatOutlivesItsOwnerLeavesTheOwnersMemoryAlone) {
@@ -87,14 +135,15 @@ TEST_F(HlasitostPopupTest, APopUpThatOutlivesItsOwnerLeavesTheOwnersMemoryAlone)
     ASSERT_TRUE(vlastnik->Otevrit(rodic_.Hwnd(), 40));
     ASSERT_TRUE(CekatNa([&] { return vlastnik->Okno() != nullptr; }));
     const HWND popup = vlastnik->Okno();
-    const WinApi::UniqueHandle vlakno(::OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE,
-                                                   ::GetWindowThreadProcessId(popup, nullptr)));
+    const DWORD id = ::GetWindowThreadProcessId(popup, nullptr);
+    const WinApi::UniqueHandle vlakno(::OpenThread(SYNCHRONIZE, FALSE, id));
     ASSERT_TRUE(vlakno);
-    ASSERT_NE(::SuspendThread(vlakno.Get()), static_cast<DWORD>(-1));
+    const ZdrzeniVlakna zdrzeni(id);
+    ASSERT_TRUE(zdrzeni.Zastavit(popup));
 
     vlastnik->~VlaknoHlasitosti();
     std::fill(std::begin(pamet), std::end(pamet), 0xAB);
-    ::ResumeThread(vlakno.Get());
+    zdrzeni.Pustit();
 
     ASSERT_EQ(::WaitForSingleObject(vlakno.Get(), 5000), WAIT_OBJECT_0);
     EXPECT_FALSE(::IsWindow(popup));
