@@ -264,10 +264,8 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     }
     ZajistitDatovouSlozku();
 
-    // The default recording device is the first capture device. A system without one, or
-    // whose devices cannot be listed, still runs: recording then fails when it starts.
-    VyjmenovatZarizeni();
-    UlozisteAplikace().NastavitVychozi(PrvniZarizeni());
+    // The recording device joins the defaults once the window is shown.
+    UlozisteAplikace().NastavitVychozi(std::nullopt);
     if (UlozisteAplikace().Nacist() == 1) {
         prvniSpusteni_ = true;
     }
@@ -280,6 +278,13 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     // Only groups the taskbar buttons; a failure changes nothing else.
     ::SetCurrentProcessExplicitAppUserModelID(idModeluAplikace_.c_str());
     hlavniOkno_->Vytvorit();
+
+    // The default recording device is the first capture device. Listing them takes longer
+    // than anything the window shows, and nothing reads the device before the message loop
+    // runs. A system without one, or whose devices cannot be listed, still runs: recording
+    // then fails when it starts.
+    VyjmenovatZarizeni();
+    UlozisteAplikace().DoplnitZarizeni(PrvniZarizeni());
     return 0;
 }
 
@@ -288,7 +293,6 @@ HRESULT Aplikace::VytvoritObrazky() {
         return HResultPosledniChyby();
     }
     malyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_MALE_IKONY, true);
-    velkyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_VELKE_IKONY, false);
 
     ikonaVelka_.Reset(NacistIkonuAplikace(instance_, SM_CXICON, SM_CYICON));
     ikonaMala_.Reset(NacistIkonuAplikace(instance_, SM_CXSMICON, SM_CYSMICON));
@@ -299,6 +303,13 @@ HRESULT Aplikace::VytvoritObrazky() {
         return HResultPosledniChyby();
     }
     return S_OK;
+}
+
+Ui::ObrazkovyPruh& Aplikace::VelkyPruh() const {
+    if (!velkyPruh_) {
+        velkyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_VELKE_IKONY, false);
+    }
+    return *velkyPruh_;
 }
 
 HRESULT Aplikace::PripravitOkenniProstredky(HINSTANCE instance) {
