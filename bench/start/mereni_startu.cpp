@@ -115,14 +115,19 @@ struct Program {
     std::vector<double> pamet;
 };
 
+// Arguments: the number of starts (15), and optionally another build of Zvukolet.exe (an
+// earlier one, say) measured in turn with the others and reported beside them.
 int wmain(int argc, wchar_t** argv) {
     const int opakovani = argc > 1 ? _wtoi(argv[1]) : 15;
     const std::wstring zvukolet = CestaWindows(ZV_CESTA_PROGRAMU);
-    Program programy[] = {
+    std::vector<Program> programy = {
         {zvukolet, L"ZvukoletHlavni", {}, {}},
         {CestaWindows(ZV_CESTA_HOLEHO_PROGRAMU), L"ZvukoletMereniHoly", {}, {}},
         {CestaWindows(ZV_CESTA_PROGRAMU_PLATFORMY), L"ZvukoletMereniPlatforma", {}, {}},
     };
+    if (argc > 2) {
+        programy.push_back({CestaWindows(argv[2]), L"ZvukoletHlavni", {}, {}});
+    }
 
     // One start of each first, so that none pays for loading files into the cache alone.
     for (const Program& program : programy) {
@@ -158,6 +163,13 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  start / platform floor:    %5.2f (target <= 1.15)\n", mz / mp);
     std::printf("  resident / platform floor: %5.2f (target <= 1.15)\n", pz / pp);
     std::printf("  resident / bare window:    %5.2f\n", pz / ph);
+    if (programy.size() > 3) {
+        const double mj = Median(programy[3].casy);
+        const double pj = Median(programy[3].pamet);
+        std::printf("  the other Zvukolet.exe:  %8.1f ms %8.1f MB (start / floor %.2f, resident / "
+                    "floor %.2f)\n",
+                    mj, pj, mj / mp, pj / pp);
+    }
     const std::wstring seznam = DocasnySoubor(L"zvukolet-mereni.xml");
     const double prazdny = MedianSeSeznamem(zvukolet, seznam, 0, opakovani);
     const double plny = MedianSeSeznamem(zvukolet, seznam, 10000, opakovani);
