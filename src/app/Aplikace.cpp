@@ -19,7 +19,6 @@
 #include "winapi/VerzniInformace.h"
 #include "winapi/ZnameSlozky.h"
 #include "config/UlozisteNastaveni.h"
-#include "recording/SeznamZarizeni.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
 #include "ui/ObrazkovyPruh.h"
@@ -112,16 +111,6 @@ std::wstring LocalAppData() {
     std::wstring vysledek(cesta);
     ::CoTaskMemFree(cesta);
     return vysledek;
-}
-
-// The first device of the list, which the settings take before they are read.
-std::optional<VychoziZarizeni> PrvniZarizeni() {
-    const std::vector<ZarizeniZaznamu>& seznam = SeznamZarizeni();
-    if (seznam.empty()) {
-        return std::nullopt;
-    }
-    const ZarizeniZaznamu& prvni = seznam.front();
-    return VychoziZarizeni{prvni.nazev, prvni.popis, prvni.cesta};
 }
 
 } // namespace
@@ -264,7 +253,8 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     }
     ZajistitDatovouSlozku();
 
-    // The recording device joins the defaults once the window is shown.
+    // The default recording device, the first capture device, joins the defaults when the
+    // device is first needed (ZajistitVychoziZarizeni).
     UlozisteAplikace().NastavitVychozi(std::nullopt);
     if (UlozisteAplikace().Nacist() == 1) {
         prvniSpusteni_ = true;
@@ -278,13 +268,6 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     // Only groups the taskbar buttons; a failure changes nothing else.
     ::SetCurrentProcessExplicitAppUserModelID(idModeluAplikace_.c_str());
     hlavniOkno_->Vytvorit();
-
-    // The default recording device is the first capture device. Listing them takes longer
-    // than anything the window shows, and nothing reads the device before the message loop
-    // runs. A system without one, or whose devices cannot be listed, still runs: recording
-    // then fails when it starts.
-    VyjmenovatZarizeni();
-    UlozisteAplikace().DoplnitZarizeni(PrvniZarizeni());
     return 0;
 }
 

@@ -118,10 +118,11 @@ int UlozisteNastaveni::Nacist() {
 }
 
 void UlozisteNastaveni::DoplnitZarizeni(const std::optional<VychoziZarizeni>& prvniZarizeni) {
+    const std::lock_guard zamek(zamek_);
+    zarizeniDoplneno_ = true;
     if (!prvniZarizeni) {
         return;
     }
-    const std::lock_guard zamek(zamek_);
     hodnoty_.friendlyName = prvniZarizeni->friendlyName;
     hodnoty_.popisZarizeni = prvniZarizeni->popis;
     hodnoty_.devicePath = prvniZarizeni->devicePath;

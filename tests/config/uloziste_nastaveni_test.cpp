@@ -151,8 +151,8 @@ TEST_F(UlozisteTest, HotkeyValuesAddCommandsAndSavingRemovesThoseNoLongerInTheTa
     EXPECT_TRUE(koren.Nazvy(kKlicHorkychKlaves, true).empty());
 }
 
-// The program lists the recording devices only after its window is shown. Whatever is stored,
-// the device it then holds must be the one that listing them before loading gave.
+// The program lists the recording devices only when the device is first needed. Whatever is
+// stored, the device it then holds must be the one that listing them before loading gave.
 TEST(DoplneniZarizeni, GivesTheDeviceThatTheDefaultsBeforeLoadingGave) {
     const VychoziZarizeni mikrofon{L"Mikrofon", L"USB", L"\\\\?\\usb#m"};
     struct Pripad {
@@ -190,17 +190,23 @@ TEST(DoplneniZarizeni, GivesTheDeviceThatTheDefaultsBeforeLoadingGave) {
         UlozisteNastaveni pozdeji(koren.Cesta());
         pozdeji.NastavitVychozi(std::nullopt);
         pozdeji.Nacist();
+        EXPECT_FALSE(pozdeji.ZarizeniDoplneno());
         pozdeji.DoplnitZarizeni(mikrofon);
+        EXPECT_TRUE(pozdeji.ZarizeniDoplneno());
 
         EXPECT_EQ(pozdeji.Hodnoty(), predem.Hodnoty());
         EXPECT_EQ(pozdeji.Hodnoty().friendlyName, pripad.nazevPak);
         EXPECT_EQ(pozdeji.Hodnoty().devicePath, pripad.cestaPak);
         EXPECT_EQ(pozdeji.Hodnoty().popisZarizeni, L"USB");
 
-        // Without a device nothing changes.
-        const Nastaveni pred = pozdeji.Hodnoty();
-        pozdeji.DoplnitZarizeni(std::nullopt);
-        EXPECT_EQ(pozdeji.Hodnoty(), pred);
+        // Without a device nothing changes, but the store is completed all the same.
+        UlozisteNastaveni bezZarizeni(koren.Cesta());
+        bezZarizeni.NastavitVychozi(std::nullopt);
+        bezZarizeni.Nacist();
+        const Nastaveni pred = bezZarizeni.Hodnoty();
+        bezZarizeni.DoplnitZarizeni(std::nullopt);
+        EXPECT_EQ(bezZarizeni.Hodnoty(), pred);
+        EXPECT_TRUE(bezZarizeni.ZarizeniDoplneno());
     }
 }
 
