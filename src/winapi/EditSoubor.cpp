@@ -9,8 +9,9 @@ namespace Vrbatec::WinApi {
 
 namespace {
 
-// The common dialogs library brings the print spooler with it, which costs every start
-// time and memory, so it is loaded only while a file is being chosen.
+// The common dialogs library brings the print spooler and its libraries with it. Loaded with
+// the program it would cost every start time and memory, so it is loaded only while a file is
+// being chosen.
 class KnihovnaDialogu {
 public:
     KnihovnaDialogu()
