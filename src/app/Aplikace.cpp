@@ -19,7 +19,6 @@
 #include "winapi/VerzniInformace.h"
 #include "winapi/ZnameSlozky.h"
 #include "config/UlozisteNastaveni.h"
-#include "recording/SeznamZarizeni.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
 #include "ui/ObrazkovyPruh.h"
@@ -112,16 +111,6 @@ std::wstring LocalAppData() {
     std::wstring vysledek(cesta);
     ::CoTaskMemFree(cesta);
     return vysledek;
-}
-
-// The first device of the list, which the settings take before they are read.
-std::optional<VychoziZarizeni> PrvniZarizeni() {
-    const std::vector<ZarizeniZaznamu>& seznam = SeznamZarizeni();
-    if (seznam.empty()) {
-        return std::nullopt;
-    }
-    const ZarizeniZaznamu& prvni = seznam.front();
-    return VychoziZarizeni{prvni.nazev, prvni.popis, prvni.cesta};
 }
 
 } // namespace
@@ -264,10 +253,9 @@ int Aplikace::SpustitStart(const wchar_t* /*argumenty*/) {
     }
     ZajistitDatovouSlozku();
 
-    // The default recording device is the first capture device. A system without one, or
-    // whose devices cannot be listed, still runs: recording then fails when it starts.
-    VyjmenovatZarizeni();
-    UlozisteAplikace().NastavitVychozi(PrvniZarizeni());
+    // The default recording device, the first capture device, joins the defaults when the
+    // device is first needed (ZajistitVychoziZarizeni).
+    UlozisteAplikace().NastavitVychozi(std::nullopt);
     if (UlozisteAplikace().Nacist() == 1) {
         prvniSpusteni_ = true;
     }
@@ -288,7 +276,6 @@ HRESULT Aplikace::VytvoritObrazky() {
         return HResultPosledniChyby();
     }
     malyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_MALE_IKONY, true);
-    velkyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_VELKE_IKONY, false);
 
     ikonaVelka_.Reset(NacistIkonuAplikace(instance_, SM_CXICON, SM_CYICON));
     ikonaMala_.Reset(NacistIkonuAplikace(instance_, SM_CXSMICON, SM_CYSMICON));
@@ -299,6 +286,13 @@ HRESULT Aplikace::VytvoritObrazky() {
         return HResultPosledniChyby();
     }
     return S_OK;
+}
+
+Ui::ObrazkovyPruh& Aplikace::VelkyPruh() const {
+    if (!velkyPruh_) {
+        velkyPruh_ = std::make_unique<Ui::ObrazkovyPruh>(instance_, IDB_VELKE_IKONY, false);
+    }
+    return *velkyPruh_;
 }
 
 HRESULT Aplikace::PripravitOkenniProstredky(HINSTANCE instance) {

@@ -67,7 +67,8 @@ public:
     HICON StavIkona(StavovaIkona ikona) const override;
     HINTERNET Internet() const override { return internet_.Get(); }
     Ui::ObrazkovyPruh& MalyPruh() const override { return *malyPruh_; }
-    Ui::ObrazkovyPruh& VelkyPruh() const override { return *velkyPruh_; }
+    // Made when first needed: only the large toolbar shows it.
+    Ui::ObrazkovyPruh& VelkyPruh() const override;
     const std::wstring& IdModeluAplikace() const { return idModeluAplikace_; }
 
 private:
@@ -106,7 +107,7 @@ private:
     std::wstring datovaSlozka_;
     std::wstring nazevMutexu_;
     std::unique_ptr<Ui::ObrazkovyPruh> malyPruh_;
-    std::unique_ptr<Ui::ObrazkovyPruh> velkyPruh_;
+    mutable std::unique_ptr<Ui::ObrazkovyPruh> velkyPruh_;
     std::uint32_t verzeWindows_ = 0x502;
     std::unique_ptr<Ui::OknoHlavni> hlavniOkno_;
 };

@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <span>
 #include <utility>
@@ -113,6 +115,32 @@ int UlozisteNastaveni::Nacist() {
     klic.Zavrit();
     Vrbatec::NacistHorkeKlavesy(hodnoty_.horkeKlavesy, koren_);
     return 0;
+}
+
+void UlozisteNastaveni::DoplnitZarizeni(const std::optional<VychoziZarizeni>& prvniZarizeni) {
+    const std::lock_guard zamek(zamek_);
+    zarizeniDoplneno_ = true;
+    if (!prvniZarizeni) {
+        return;
+    }
+    hodnoty_.friendlyName = prvniZarizeni->friendlyName;
+    hodnoty_.popisZarizeni = prvniZarizeni->popis;
+    hodnoty_.devicePath = prvniZarizeni->devicePath;
+    KlicRegistru klic(HKEY_CURRENT_USER, koren_);
+    if (klic.Otevrit(false) != S_OK) {
+        return;
+    }
+    const PoleNastaveni poleZarizeni[] = {&Nastaveni::friendlyName, &Nastaveni::devicePath};
+    for (const SkupinaHodnot& skupina : HodnotyNastaveni()) {
+        for (const PopisHodnoty& hodnota : skupina.hodnoty) {
+            if (std::find(std::begin(poleZarizeni), std::end(poleZarizeni), hodnota.pole) ==
+                    std::end(poleZarizeni) ||
+                OtevritSkupinu(klic, skupina, false) != S_OK) {
+                continue;
+            }
+            NacistHodnotu(klic, hodnota, hodnoty_);
+        }
+    }
 }
 
 HRESULT UlozisteNastaveni::UlozitVse() {

@@ -50,6 +50,14 @@ public:
     // Reads every stored value over what is held. Returns 1 when the settings root does
     // not exist (a first run: nothing is read, nothing is created), else 0.
     int Nacist();
+    // The first recording device when it was not known before Nacist: the held device
+    // becomes the one NastavitVychozi(prvniZarizeni) and Nacist would have given together
+    // (the device as the default, the stored values of the device over it). Listing the
+    // devices is slow and loads the sound system, so the program does it only when the
+    // device is first needed. Nothing changes without a device; either way the store counts
+    // as completed (ZarizeniDoplneno).
+    void DoplnitZarizeni(const std::optional<VychoziZarizeni>& prvniZarizeni);
+    bool ZarizeniDoplneno() const { return zarizeniDoplneno_; }
     // Writes every value and the hotkey table; 0 or the HRESULT of the first failing key
     // or value, after which nothing more is written.
     HRESULT UlozitVse();
@@ -63,6 +71,7 @@ private:
     std::wstring koren_;
     std::mutex zamek_;
     Nastaveni hodnoty_;
+    bool zarizeniDoplneno_ = false;
 };
 
 UlozisteNastaveni& UlozisteAplikace();

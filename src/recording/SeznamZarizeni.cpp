@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "config/UlozisteNastaveni.h"
 #include "recording/PravidlaZarizeni.h"
 
 namespace Vrbatec {
@@ -87,6 +88,20 @@ HRESULT VyjmenovatZarizeni() {
     }
     SeraditAOcislovat(seznam);
     return seznam.empty() ? S_FALSE : S_OK;
+}
+
+void ZajistitVychoziZarizeni(UlozisteNastaveni& uloziste) {
+    if (uloziste.ZarizeniDoplneno()) {
+        return;
+    }
+    VyjmenovatZarizeni();
+    const std::vector<ZarizeniZaznamu>& seznam = SeznamZarizeni();
+    if (seznam.empty()) {
+        uloziste.DoplnitZarizeni(std::nullopt);
+        return;
+    }
+    const ZarizeniZaznamu& prvni = seznam.front();
+    uloziste.DoplnitZarizeni(VychoziZarizeni{prvni.nazev, prvni.popis, prvni.cesta});
 }
 
 HRESULT NajitFiltrZachytu(const std::wstring& nazev, ComPtr<IBaseFilter>& filtr) {

@@ -17,6 +17,8 @@
 
 namespace Vrbatec {
 
+class UlozisteNastaveni;
+
 // The list that the last enumeration made, sorted and numbered (PravidlaZarizeni.h). It lives
 // for the whole process; the user-interface thread alone touches it.
 std::vector<ZarizeniZaznamu>& SeznamZarizeni();
@@ -27,6 +29,12 @@ std::vector<ZarizeniZaznamu>& SeznamZarizeni();
 // created or a device's property bag cannot be opened, the enumeration stops there and
 // returns the failure, and the records read before stay in the list unsorted.
 HRESULT VyjmenovatZarizeni();
+
+// Before the first use of the recording device in the settings: lists the devices once and
+// gives the store the first as its default (UlozisteNastaveni::DoplnitZarizeni). A system
+// without one, or whose devices cannot be listed, still runs: recording then fails when it
+// starts.
+void ZajistitVychoziZarizeni(UlozisteNastaveni& uloziste);
 
 // The capture filter of the device with that name, compared with each device's own
 // (unnumbered) name ignoring case; the first such device counts. A numbered name ("Mikrofon

@@ -14,11 +14,11 @@ namespace Vrbatec::Ui {
 void NabidkaOkna::Pripojit(HWND hlavniOkno) {
     okno_ = hlavniOkno;
     menu_ = ::GetMenu(hlavniOkno);
-    PouzitObrazky();
 }
 
 void NabidkaOkna::Odpojit() {
     menu_ = nullptr;
+    sObrazky_ = false;
     okno_ = nullptr;
 }
 
@@ -31,7 +31,12 @@ void NabidkaOkna::Obnovit(const StavProgramu& stav) {
 }
 
 bool NabidkaOkna::ZpracovatZpravu(UINT zprava, WPARAM, LPARAM, LRESULT&) {
-    if (zprava == WM_THEMECHANGED && menu_ != nullptr) {
+    if (menu_ == nullptr) {
+        return false;
+    }
+    if (zprava == WM_INITMENU && !sObrazky_) {
+        PouzitObrazky();
+    } else if (zprava == WM_THEMECHANGED && sObrazky_) {
         PouzitObrazky();
         ::DrawMenuBar(okno_);
     }
@@ -52,6 +57,7 @@ void NabidkaOkna::NastavitTextZtlumeni(bool ztlumeno) {
 }
 
 void NabidkaOkna::PouzitObrazky() {
+    sObrazky_ = true;
     NabidkyHlavnihoOkna::PouzitObrazky(menu_, aplikace_.MalyPruh(), aplikace_.VerzeWindows());
 }
 

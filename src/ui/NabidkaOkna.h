@@ -1,4 +1,5 @@
-// The main window's menu bar as a component: its pictures (again when the theme changes),
+// The main window's menu bar as a component: its pictures (put in when the menu is first
+// opened, since no one sees them before, and again when the theme changes),
 // the enabled and checked states of its commands from each snapshot, the check marks of the
 // bars and icon sizes, and the text of the mute item.
 //
@@ -36,6 +37,7 @@ private:
     const PanelyNastroju& panely_;
     HWND okno_ = nullptr;
     HMENU menu_ = nullptr;
+    bool sObrazky_ = false;
 };
 
 } // namespace Vrbatec::Ui

@@ -113,7 +113,8 @@ UniqueBitmap VytvoritBitmapuMenu(const std::vector<std::uint8_t>& pruh, int sirk
 
 } // namespace
 
-ObrazkovyPruh::ObrazkovyPruh(HINSTANCE instance, UINT idBitmapy, bool sBitmapamiMenu) {
+ObrazkovyPruh::ObrazkovyPruh(HINSTANCE instance, UINT idBitmapy, bool sBitmapamiMenu)
+    : instance_(instance), idBitmapy_(idBitmapy), sBitmapamiMenu_(sBitmapamiMenu) {
     const UniqueBitmap bitmapa = NacistBitmapu(instance, idBitmapy);
     velikost_ = RozmeryBitmapy(bitmapa.Get()).bmHeight;
     seznam_ = SeznamZBitmapy(bitmapa.Get(), velikost_);
@@ -123,24 +124,27 @@ ObrazkovyPruh::ObrazkovyPruh(HINSTANCE instance, UINT idBitmapy, bool sBitmapami
     const UniqueBitmap seda = NacistBitmapu(instance, idBitmapy);
     const BITMAP rozmery = RozmeryBitmapy(seda.Get());
     std::vector<std::uint8_t> pixely = PrecistPixely(seda.Get(), rozmery);
-    if (sBitmapamiMenu) {
-        VytvoritBitmapyMenu(pixely, rozmery.bmWidth);
-    }
     SedyObrazek::Prevest(pixely);
     ZapsatPixely(seda.Get(), rozmery, pixely);
     sedySeznam_ = SeznamZBitmapy(seda.Get(), velikost_);
 }
 
-void ObrazkovyPruh::VytvoritBitmapyMenu(const std::vector<std::uint8_t>& pixely, int sirka) {
+void ObrazkovyPruh::VytvoritBitmapyMenu() const {
+    const UniqueBitmap bitmapa = NacistBitmapu(instance_, idBitmapy_);
+    const BITMAP rozmery = RozmeryBitmapy(bitmapa.Get());
+    const std::vector<std::uint8_t> pixely = PrecistPixely(bitmapa.Get(), rozmery);
     bitmapyMenu_.reserve(static_cast<std::size_t>(pocet_));
     for (int i = 0; i < pocet_; ++i) {
-        bitmapyMenu_.push_back(VytvoritBitmapuMenu(pixely, sirka, velikost_, i));
+        bitmapyMenu_.push_back(VytvoritBitmapuMenu(pixely, rozmery.bmWidth, velikost_, i));
     }
 }
 
 HBITMAP ObrazkovyPruh::BitmapaMenu(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= bitmapyMenu_.size()) {
+    if (!sBitmapamiMenu_ || index < 0 || index >= pocet_) {
         return nullptr;
+    }
+    if (bitmapyMenu_.empty()) {
+        VytvoritBitmapyMenu();
     }
     return bitmapyMenu_[static_cast<std::size_t>(index)].Get();
 }

@@ -135,8 +135,26 @@ void OknoHlavni::Vytvorit() {
             ::ShowWindow(okno, SW_HIDE);
         }
     }
+    NakreslitHned();
+    // The hosted control is never seen and is slow to create, so the window is drawn first.
+    // The player is still there before any posted message, the start command and the
+    // automatic start among them, is handled.
+    soucastPrehravani_.VytvoritPrehravac();
     ::PostMessageW(okno, WM_PO_VYTVORENI, 0, 0);
     PoslatZmenuVelikosti();
+}
+
+void OknoHlavni::NakreslitHned() {
+    const HWND okno = Hwnd();
+    if (!::IsWindowVisible(okno)) {
+        return;
+    }
+    // The same layout the posted size change brings, only now, so that the first picture
+    // is the right one.
+    RECT klient{};
+    ::GetClientRect(okno, &klient);
+    ::SendMessageW(okno, WM_SIZE, SIZE_RESTORED, MAKELPARAM(klient.right, klient.bottom));
+    ::RedrawWindow(okno, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void OknoHlavni::PripojitSoucasti() {

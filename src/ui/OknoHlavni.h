@@ -131,6 +131,8 @@ private:
     void OdpojitSoucasti();
     bool NabidnoutSoucastem(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek);
     void PoVytvoreni();
+    // Lays out and paints the visible window at once, before the work the user does not see.
+    void NakreslitHned();
     void PriUkonceni();
 
     void PriPrikazu(UINT prikaz);

@@ -1,5 +1,6 @@
 #include "ui/SoucastNastaveni.h"
 
+#include "recording/SeznamZarizeni.h"
 #include "res/resource.h"
 #include "ui/nastaveni/DlgPrvniSpusteni.h"
 
@@ -52,6 +53,7 @@ void SoucastNastaveni::OtevritNastaveni(LPARAM startovniStranka) {
         ::MessageBeep(MB_ICONINFORMATION);
         return;
     }
+    ZajistitVychoziZarizeni(uloziste_);
     const std::wstring soubor = uloziste_.Hodnoty().soubor;
     const bool klavesyRegistrovany = okoli_.OdregistrovatKlavesy();
     {
@@ -72,6 +74,7 @@ void SoucastNastaveni::OtevritNastaveni(LPARAM startovniStranka) {
 }
 
 void SoucastNastaveni::PrvniSpusteni() {
+    ZajistitVychoziZarizeni(uloziste_);
     const std::wstring soubor = uloziste_.Hodnoty().soubor;
     bool zobrazitNastaveni = false;
     {

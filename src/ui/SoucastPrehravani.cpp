@@ -5,7 +5,7 @@
 
 namespace Vrbatec::Ui {
 
-void SoucastPrehravani::Pripojit(HWND) {
+void SoucastPrehravani::VytvoritPrehravac() {
     prehravani_.VytvoritPrehravac();
 }
 

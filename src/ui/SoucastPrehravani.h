@@ -1,5 +1,6 @@
-// Playback as a component of the main window: the player is created with the window and
-// destroyed as it closes, the playback commands (start, stop, mute, volume steps, the
+// Playback as a component of the main window: the player is created once the window is
+// shown (VytvoritPrehravac; the commands create it again when it is gone) and destroyed as
+// it closes, the playback commands (start, stop, mute, volume steps, the
 // sources of the icon's submenu) are handled here, and so are the moves of the control
 // panel's volume slider and mute box.
 #pragma once
@@ -24,7 +25,9 @@ public:
     // Playback outlives the component.
     explicit SoucastPrehravani(Prehravani& prehravani) noexcept : prehravani_(prehravani) {}
 
-    void Pripojit(HWND hlavniOkno) override;
+    void Pripojit(HWND) override {}
+    // Creates the player now; a failure ends the program.
+    void VytvoritPrehravac();
     void Odpojit() override;
     void Obnovit(const StavProgramu&) override {}
     bool ZpracovatZpravu(UINT zprava, WPARAM wParam, LPARAM lParam, LRESULT& vysledek) override;

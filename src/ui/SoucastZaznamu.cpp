@@ -7,6 +7,7 @@
 #include "config/UlozisteNastaveni.h"
 #include "playback/Prehravani.h"
 #include "recording/PravidloZaznamu.h"
+#include "recording/SeznamZarizeni.h"
 #include "res/resource.h"
 #include "ui/StavovyRadek.h"
 #include "winapi/Diagnostika.h"
@@ -74,6 +75,7 @@ void SoucastZaznamu::SpustitZaznam() {
 }
 
 void SoucastZaznamu::NahravatNyni() {
+    ZajistitVychoziZarizeni(UlozisteAplikace());
     const Nastaveni& nastaveni = NastaveniAplikace();
     nahravac_.Spustit(
         {.slozka = nastaveni.slozka,

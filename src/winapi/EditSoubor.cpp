@@ -3,8 +3,45 @@
 #include <algorithm>
 
 #include "winapi/Diagnostika.h"
+#include "winapi/Handle.h"
 
 namespace Vrbatec::WinApi {
+
+namespace {
+
+// The common dialogs library brings the print spooler and its libraries with it. Loaded with
+// the program it would cost every start time and memory, so it is loaded only while a file is
+// being chosen.
+class KnihovnaDialogu {
+public:
+    KnihovnaDialogu()
+        : knihovna_(::LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        if (!knihovna_) {
+            FatalniPosledniChyba();
+        }
+        otevrit_ = Funkce<decltype(&::GetOpenFileNameW)>("GetOpenFileNameW");
+        chyba_ = Funkce<decltype(&::CommDlgExtendedError)>("CommDlgExtendedError");
+    }
+
+    BOOL Otevrit(OPENFILENAMEW& soubor) const { return otevrit_(&soubor); }
+    DWORD Chyba() const { return chyba_(); }
+
+private:
+    template <class Ukazatel>
+    Ukazatel Funkce(const char* nazev) const {
+        const FARPROC funkce = ::GetProcAddress(knihovna_.Get(), nazev);
+        if (funkce == nullptr) {
+            FatalniPosledniChyba();
+        }
+        return reinterpret_cast<Ukazatel>(reinterpret_cast<void*>(funkce));
+    }
+
+    UniqueModule knihovna_;
+    decltype(&::GetOpenFileNameW) otevrit_ = nullptr;
+    decltype(&::CommDlgExtendedError) chyba_ = nullptr;
+};
+
+} // namespace
 
 bool EditSoubor::CestaExistujeNa(const std::wstring& text) const {
     const DWORD atributy = ::GetFileAttributesW(text.c_str());
@@ -33,10 +70,11 @@ std::optional<std::wstring> EditSoubor::VybratCestu(HWND vlastnik, const std::ws
     soubor_.hwndOwner = vlastnik;
     soubor_.lpstrFile = cesta.data();
     soubor_.nMaxFile = kDelkaCesty;
-    const BOOL potvrzeno = ::GetOpenFileNameW(&soubor_);
+    const KnihovnaDialogu dialogy;
+    const BOOL potvrzeno = dialogy.Otevrit(soubor_);
     soubor_.lpstrFile = nullptr;
     if (!potvrzeno) {
-        if (::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+        if (dialogy.Chyba() == FNERR_BUFFERTOOSMALL) {
             FatalniHResult(HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER));
         }
         return std::nullopt;

@@ -151,6 +151,65 @@ TEST_F(UlozisteTest, HotkeyValuesAddCommandsAndSavingRemovesThoseNoLongerInTheTa
     EXPECT_TRUE(koren.Nazvy(kKlicHorkychKlaves, true).empty());
 }
 
+// The program lists the recording devices only when the device is first needed. Whatever is
+// stored, the device it then holds must be the one that listing them before loading gave.
+TEST(DoplneniZarizeni, GivesTheDeviceThatTheDefaultsBeforeLoadingGave) {
+    const VychoziZarizeni mikrofon{L"Mikrofon", L"USB", L"\\\\?\\usb#m"};
+    struct Pripad {
+        const char* nazev;
+        bool koren;
+        std::optional<std::wstring> ulozenyNazev;
+        std::optional<std::wstring> ulozenaCesta;
+        std::wstring nazevPak;
+        std::wstring cestaPak;
+    };
+    const Pripad pripady[] = {
+        {"first run", false, {}, {}, L"Mikrofon", L"\\\\?\\usb#m"},
+        {"nothing of the device stored", true, {}, {}, L"Mikrofon", L"\\\\?\\usb#m"},
+        {"the name stored", true, L"Linka", {}, L"Linka", L"\\\\?\\usb#m"},
+        {"both stored", true, L"Linka", L"\\\\?\\l", L"Linka", L"\\\\?\\l"},
+        {"both stored empty", true, L"", L"", L"", L""},
+    };
+    for (const Pripad& pripad : pripady) {
+        SCOPED_TRACE(pripad.nazev);
+        TestovaciKoren koren;
+        if (pripad.koren) {
+            koren.ZapsatDword(L"", L"zvuk", 0);
+        }
+        if (pripad.ulozenyNazev) {
+            koren.Zapsat(L"Zaznam", L"friendlyName", REG_SZ,
+                         BajtyTextu(*pripad.ulozenyNazev, true));
+        }
+        if (pripad.ulozenaCesta) {
+            koren.Zapsat(L"Zaznam", L"devicePath", REG_SZ, BajtyTextu(*pripad.ulozenaCesta, true));
+        }
+        UlozisteNastaveni predem(koren.Cesta());
+        predem.NastavitVychozi(mikrofon);
+        predem.Nacist();
+
+        UlozisteNastaveni pozdeji(koren.Cesta());
+        pozdeji.NastavitVychozi(std::nullopt);
+        pozdeji.Nacist();
+        EXPECT_FALSE(pozdeji.ZarizeniDoplneno());
+        pozdeji.DoplnitZarizeni(mikrofon);
+        EXPECT_TRUE(pozdeji.ZarizeniDoplneno());
+
+        EXPECT_EQ(pozdeji.Hodnoty(), predem.Hodnoty());
+        EXPECT_EQ(pozdeji.Hodnoty().friendlyName, pripad.nazevPak);
+        EXPECT_EQ(pozdeji.Hodnoty().devicePath, pripad.cestaPak);
+        EXPECT_EQ(pozdeji.Hodnoty().popisZarizeni, L"USB");
+
+        // Without a device nothing changes, but the store is completed all the same.
+        UlozisteNastaveni bezZarizeni(koren.Cesta());
+        bezZarizeni.NastavitVychozi(std::nullopt);
+        bezZarizeni.Nacist();
+        const Nastaveni pred = bezZarizeni.Hodnoty();
+        bezZarizeni.DoplnitZarizeni(std::nullopt);
+        EXPECT_EQ(bezZarizeni.Hodnoty(), pred);
+        EXPECT_TRUE(bezZarizeni.ZarizeniDoplneno());
+    }
+}
+
 // A copy edited by a dialog or a command reaches the live settings only through Pouzit, and
 // the registry only as far as the kind of apply says.
 TEST_F(UlozisteTest, AnAppliedCopyIsJudgedWrittenAsToldAndOnlyThenPutInPlace) {

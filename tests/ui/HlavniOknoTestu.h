@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,7 +55,10 @@ protected:
         Zdroje().Nahradit(std::move(zdroje));
         okno_ = std::make_unique<Ui::OknoHlavni>(
             AplikaceInstance(),
-            [this](HWND, PosluchacPrehravace& posluchac) {
+            [this](HWND rodic, PosluchacPrehravace& posluchac) {
+                if (priVytvoreniPrehravace_) {
+                    priVytvoreniPrehravace_(rodic);
+                }
                 auto prehravac = std::make_unique<SkriptovanyPrehravac>(
                     posluchac, SkriptovanyPrehravac::Skript{});
                 prehravac_ = prehravac.get();
@@ -77,6 +81,8 @@ protected:
     ZaznamGrafu graf_;
     ZaznamIkony shell_;
     SkriptovanyPrehravac* prehravac_ = nullptr;
+    // Called with the main window whenever the player is made.
+    std::function<void(HWND)> priVytvoreniPrehravace_;
     std::unique_ptr<Ui::OknoHlavni> okno_;
 };
 

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <uxtheme.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -17,7 +19,9 @@
 #include "recording/GrafZaznamuNahrada.h"
 #include "res/resource.h"
 #include "sources/UlozisteZdroju.h"
+#include "ui/ObrazkovyPruh.h"
 #include "ui/OknoHlavni.h"
+#include "ui/PravidlaNabidek.h"
 #include "winapi/Diagnostika.h"
 #include "winapi/OknaTestu.h"
 #include "HlavniOknoTestu.h"
@@ -107,6 +111,72 @@ TEST_F(HlavniOkno, OpensOnTheLastPlayedAndSourceListCommandSwapsListAndPanelKeep
     EXPECT_EQ(FindWindowExW(Hwnd(), nullptr, L"ZvukoletKlientObl", nullptr), nullptr);
     EXPECT_EQ(VybranyRadek(), 0); // not the last played one
     EXPECT_TRUE(Zaskrtnuto(ID_SEZNAM_ZDROJU));
+}
+
+// What the user does not see waits until the window is: the player is made once the window
+// is shown, laid out and painted, and before the commands that start playing can arrive.
+TEST_F(HlavniOkno, IsShownLaidOutAndPaintedBeforeThePlayerIsMade) {
+    struct {
+        int vytvoreni = 0;
+        bool viditelne = false;
+        bool nakresleno = false;
+        RECT seznam{};
+    } priPrehravaci;
+    priVytvoreniPrehravace_ = [&](HWND okno) {
+        ++priPrehravaci.vytvoreni;
+        priPrehravaci.viditelne = IsWindowVisible(okno) != FALSE;
+        priPrehravaci.nakresleno = GetUpdateRect(okno, nullptr, FALSE) == FALSE;
+        GetWindowRect(GetDlgItem(okno, IDC_SEZNAM_ZDROJU), &priPrehravaci.seznam);
+    };
+    Vytvorit(TriZdroje());
+    ASSERT_NE(prehravac_, nullptr);
+    EXPECT_EQ(priPrehravaci.vytvoreni, 1);
+    EXPECT_TRUE(priPrehravaci.viditelne);
+    EXPECT_TRUE(priPrehravaci.nakresleno);
+    RECT seznam{};
+    GetWindowRect(Seznam(), &seznam);
+    EXPECT_TRUE(EqualRect(&seznam, &priPrehravaci.seznam))
+        << "the list moved after the first paint";
+    EXPECT_GT(seznam.bottom - seznam.top, 0);
+}
+
+// The menu's pictures are made and put in when a menu of the bar is first opened.
+TEST_F(HlavniOkno, MenuPicturesComeWithTheFirstOpeningOfTheMenu) {
+    Vytvorit();
+    const HMENU menu = GetMenu(Hwnd());
+    const auto obrazky = [menu] {
+        std::vector<HBITMAP> vysledek;
+        for (const auto& o : Vrbatec::Ui::PravidlaNabidek::ObrazkyMenu()) {
+            MENUITEMINFOW polozka{};
+            polozka.cbSize = sizeof(polozka);
+            polozka.fMask = MIIM_BITMAP;
+            vysledek.push_back(GetMenuItemInfoW(menu, o.prikaz, FALSE, &polozka)
+                                   ? polozka.hbmpItem
+                                   : reinterpret_cast<HBITMAP>(-1));
+        }
+        return vysledek;
+    };
+    const std::vector<HBITMAP> pred = obrazky();
+    EXPECT_EQ(std::count(pred.begin(), pred.end(), nullptr),
+              std::count_if(pred.begin(), pred.end(),
+                            [](HBITMAP b) { return b != reinterpret_cast<HBITMAP>(-1); }));
+
+    SendMessageW(Hwnd(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+    const bool povoleny = Vrbatec::Ui::PravidlaNabidek::ObrazkyMenuPovoleny(
+        Vrbatec::AplikaceInstance().VerzeWindows(), IsAppThemed() != FALSE);
+    const std::vector<HBITMAP> po = obrazky();
+    int sObrazkem = 0;
+    for (std::size_t i = 0; i < po.size(); ++i) {
+        if (po[i] == reinterpret_cast<HBITMAP>(-1)) {
+            continue;
+        }
+        const int obrazek = Vrbatec::Ui::PravidlaNabidek::ObrazkyMenu()[i].obrazek;
+        EXPECT_EQ(po[i],
+                  povoleny ? Vrbatec::AplikaceInstance().MalyPruh().BitmapaMenu(obrazek) : nullptr)
+            << i;
+        sObrazkem += po[i] != nullptr;
+    }
+    EXPECT_EQ(sObrazkem > 0, povoleny);
 }
 
 TEST_F(HlavniOkno, PlaybackShowsInTitleStatusBarMenuAndPanel) {
