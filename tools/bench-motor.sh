@@ -14,6 +14,6 @@ cmake --build --preset windows --target bench_motor >/dev/null
 # it finishes, which would end this run with it.
 export ZV_WINE_DIR=$PWD/build/windows/motor-wine
 trap 'tools/wine/stop.sh "$ZV_WINE_DIR"' EXIT
-# Two minutes of clicks, two of the local file, the stream's minutes and some spare.
-export ZV_ZVUK_SEKUND=$((minutes * 60 + 420)) ZV_SERVER_SEKUND=$((minutes * 60 + 420))
+# Some minutes of clicks and baselines before the stream's own minutes, and some spare.
+export ZV_ZVUK_SEKUND=$((minutes * 60 + 600)) ZV_SERVER_SEKUND=$((minutes * 60 + 600))
 tests/playback/se_serverem_a_zvukem.sh build/windows/bench/bench_motor.exe "$minutes"

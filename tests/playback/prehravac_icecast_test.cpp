@@ -17,14 +17,10 @@
 #include "playback/ServerIcy.h"
 #include "support/Cekani.h"
 #include "support/ZarizeniMonitoru.h"
+#include "update/HttpTextSoubor.h"
 
 namespace Vrbatec::Testy {
 namespace {
-
-struct ZavritInternet {
-    void operator()(HINTERNET h) const { ::InternetCloseHandle(h); }
-};
-using UniqueInternet = std::unique_ptr<void, ZavritInternet>;
 
 // What s_icecastem.sh says of its server; empty without it.
 std::string Promenna(const char* nazev) {
@@ -54,12 +50,12 @@ std::string NastavitTitul(const std::string& titul) {
         return {};
     }
     const UniqueInternet pozadavek(::InternetOpenUrlW(
-        spojeni.get(), url.c_str(), hlavicka.c_str(), static_cast<DWORD>(hlavicka.size()),
+        spojeni.Get(), url.c_str(), hlavicka.c_str(), static_cast<DWORD>(hlavicka.size()),
         INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
     std::string odpoved;
     char kus[512];
     DWORD precteno = 0;
-    while (pozadavek && ::InternetReadFile(pozadavek.get(), kus, sizeof(kus), &precteno) &&
+    while (pozadavek && ::InternetReadFile(pozadavek.Get(), kus, sizeof(kus), &precteno) &&
            precteno > 0) {
         odpoved.append(kus, precteno);
     }
@@ -75,7 +71,7 @@ protected:
         ASSERT_EQ(S_OK, prehravac_->OtevritUrl(Siroky(Server() + Promenna("ZV_ICECAST_MOUNT"))));
         ASSERT_EQ(S_OK, prehravac_->Prehrat());
         ASSERT_TRUE(CekatNa([&] { return posluchac_.Prislo(kPrehrava); }, 10000))
-            << "never played: " << DuvodSelhaniStreamu(*prehravac_);
+            << "never played: " << prehravac_->DuvodSelhani();
     }
 
     PosluchacMotoru posluchac_;

@@ -38,10 +38,11 @@ ton=${ZV_ICECAST_TON:-$(dirname "$1")/ton440.mp3}
 [ -f "$ton" ] || chyba "no tone to send ($ton)"
 icecast=$(command -v icecast2) || chyba "icecast2 is not installed (tools/install-deps.sh)"
 
-# A port nothing listens on; the server's own start tells if it was taken meanwhile.
+nasloucha() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+# A port nothing listens on; should another take it meanwhile, the server's start fails.
 for _ in $(seq 1 20); do
     port=$((20000 + RANDOM % 30000))
-    ss -Hltn "sport = :$port" | grep -q . || break
+    nasloucha "$port" || break
 done
 heslo=$(head -c 12 /dev/urandom | od -An -tx1 | tr -d ' \n')
 mount=/ton.mp3
@@ -104,24 +105,22 @@ fi
 limit=${ZV_ICECAST_SEKUND:-120}
 timeout $((limit + 20)) "${als[@]}" "$icecast" -c "$T/icecast.xml" </dev/null >"$T/icecast.out" 2>&1 &
 icecast_pid=$!
-# Watched from the outside: a probe connection would hold up the server's first requests.
-nasloucha() { ss -Hltn "sport = :$port" | grep -q .; }
 for _ in $(seq 1 100); do
-    nasloucha && break
+    nasloucha "$port" && break
     kill -0 "$icecast_pid" 2>/dev/null || chyba "icecast2 ended at start"
     sleep 0.1
 done
-nasloucha || chyba "icecast2 did not listen on $port within 10 s"
+nasloucha "$port" || chyba "icecast2 did not listen on $port within 10 s"
 
 timeout $((limit + 20)) python3 "$here/zdroj_icecast.py" "$port" "$mount" "$heslo" "$ton" \
     </dev/null >"$T/zdroj.out" 2>&1 &
 zdroj_pid=$!
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
     grep -q pripojeno "$T/zdroj.out" && break
     kill -0 "$zdroj_pid" 2>/dev/null || chyba "the source client ended"
     sleep 0.1
 done
-grep -q pripojeno "$T/zdroj.out" || chyba "the server did not take the stream within 10 s"
+grep -q pripojeno "$T/zdroj.out" || chyba "the server did not take the stream within 20 s"
 
 export ZV_ICECAST_PORT=$port ZV_ICECAST_MOUNT=$mount
 export ZV_ICECAST_ADMIN="Basic $(printf 'admin:%s' "$heslo" | base64)"
