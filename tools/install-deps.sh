@@ -18,6 +18,8 @@ packages=(
     # Wine's AAC decoder transform decodes through GStreamer's libav plugin, which with
     # gst-launch-1.0 also encodes the AAC tone of those tests.
     gstreamer1.0-libav gstreamer1.0-tools
+    # The radio server that the stream engine's tests play from (tests/playback/s_icecastem.sh).
+    icecast2
 )
 
 missing=()

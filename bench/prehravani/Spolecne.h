@@ -22,6 +22,16 @@ namespace Mereni {
 
 constexpr int kPrehravaStav = 3;
 
+// A list with the source as its only entry, and the settings that make the program read that
+// list and select the source.
+inline bool NastavitJedinyZdroj(const std::wstring& seznam, const Vrbatec::Zdroj& zdroj) {
+    const DWORD nula = 0;
+    return ZapsatSeznam(seznam, {zdroj}) && NastavitSouborSeznamu(seznam) &&
+           RegSetKeyValueW(HKEY_CURRENT_USER,
+                           (std::wstring(Vrbatec::kKorenNastaveni) + L"\\Stav aplikace").c_str(),
+                           L"prehravanyIndex", REG_DWORD, &nula, sizeof(nula)) == ERROR_SUCCESS;
+}
+
 // The tone, a list with it as the only source, and the settings that make the program read
 // that list and select the source; all of it goes when the benchmark ends.
 class PripravenyTon {
@@ -29,13 +39,8 @@ public:
     PripravenyTon(const wchar_t* jmeno, std::uint32_t sekund)
         : ton(DocasnySoubor((std::wstring(jmeno) + L".wav").c_str())),
           seznam(DocasnySoubor((std::wstring(jmeno) + L".xml").c_str())) {
-        const DWORD nula = 0;
-        pripraven =
-            Vrbatec::Testy::ZapsatTonWav(ton, sekund) &&
-            ZapsatSeznam(seznam, {{L"Tón", ton, -1, true}}) && NastavitSouborSeznamu(seznam) &&
-            RegSetKeyValueW(HKEY_CURRENT_USER,
-                            (std::wstring(Vrbatec::kKorenNastaveni) + L"\\Stav aplikace").c_str(),
-                            L"prehravanyIndex", REG_DWORD, &nula, sizeof(nula)) == ERROR_SUCCESS;
+        pripraven = Vrbatec::Testy::ZapsatTonWav(ton, sekund) &&
+                    NastavitJedinyZdroj(seznam, {L"Tón", ton, -1, true});
         if (!pripraven) {
             std::fprintf(stderr, "the tone or the list could not be prepared\n");
         }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "playback/MotorTestu.h"
 #include "playback/Nahravka.h"
 #include "playback/ServerIcy.h"
 #include "support/Cekani.h"
@@ -19,13 +20,6 @@
 
 namespace Vrbatec::Testy {
 namespace {
-
-constexpr std::int32_t kZastaveno = 1;
-constexpr std::int32_t kPrehrava = 3;
-constexpr std::int32_t kNacitani = 6;
-constexpr std::int32_t kPrechod = 9;
-constexpr std::int32_t kPripraven = 10;
-constexpr std::int32_t kZnovu = 11;
 
 // The tone round and round at its own rate (128 kb/s), a title every `metaint` bytes.
 std::wstring AdresaTonu(const std::string& cesta = "/icy", const std::string& dotaz = "") {
@@ -38,29 +32,6 @@ std::wstring AdresaTonuAac(const std::string& dotaz) {
     return AdresaNaServeru("/icy?rychlost=20000&typ=audio/aacp&soubor=" +
                            ZakodovatProServer(ZV_TON_AAC_CESTA) + dotaz);
 }
-
-class Posluchac final : public PosluchacPrehravace {
-public:
-    void PriZmeneStavu(std::int32_t stav) override {
-        EXPECT_EQ(vlakno_, ::GetCurrentThreadId()) << "a state reached another thread";
-        stavy.push_back(stav);
-    }
-    void PriZmeneTitulu() override { ++zmenTitulu; }
-    bool PrevzitAdresu(const std::wstring& adresa) override {
-        prevzate.push_back(adresa);
-        return prevzit;
-    }
-    bool Prislo(std::int32_t stav) const {
-        return std::find(stavy.begin(), stavy.end(), stav) != stavy.end();
-    }
-    std::vector<std::int32_t> stavy;
-    int zmenTitulu = 0;
-    bool prevzit = false; // whether an offered address is taken
-    std::vector<std::wstring> prevzate;
-
-private:
-    DWORD vlakno_ = ::GetCurrentThreadId();
-};
 
 class PrehravacStreamuTest : public testing::Test {
 protected:
@@ -96,13 +67,7 @@ protected:
                        8000);
     }
 
-    std::wstring Informace(const wchar_t* atribut) {
-        std::wstring hodnota;
-        EXPECT_EQ(S_OK, prehravac_->InformaceMedia(atribut, hodnota));
-        return hodnota;
-    }
-
-    Posluchac posluchac_;
+    PosluchacMotoru posluchac_;
     std::unique_ptr<Prehravac> prehravac_;
 };
 
@@ -146,12 +111,12 @@ TEST_F(PrehravacStreamuTest, AnAacStreamIsHeardAsTheToneWithTheServersBitRate) {
     ASSERT_TRUE(nahravka.Nahrat()) << "the recording device failed";
     EXPECT_GT(nahravka.NejvyssiUroven(), 8000.0);
     EXPECT_NEAR(440.0, nahravka.Kmitocet(), 5.0);
-    EXPECT_EQ(L"128000", Informace(L"Bitrate"));
+    EXPECT_EQ(L"128000", Informace(*prehravac_, L"Bitrate"));
 
     // ADTS headers carry no bit rate: without the server's it stays unknown.
     Spustit(AdresaTonuAac("&br=0"));
     ASSERT_TRUE(CekatNaStav(kPrehrava));
-    EXPECT_EQ(L"", Informace(L"Bitrate"));
+    EXPECT_EQ(L"", Informace(*prehravac_, L"Bitrate"));
     EXPECT_FALSE(posluchac_.Prislo(kPripraven));
 }
 
@@ -202,12 +167,13 @@ TEST_F(PrehravacStreamuTest, TitleNameAndBitRateOfAUtf8Stream) {
     Spustit(
         AdresaTonu("/icy", "&metaint=4000&titul=" + ZakodovatProServer("Žluťoučký kůň – úpěl")));
     ASSERT_TRUE(CekatNaStav(kPrehrava));
-    EXPECT_TRUE(CekatNa([&] { return Informace(L"Title") == L"Žluťoučký kůň – úpěl"; }, 3000))
-        << "title: " << Informace(L"Title").size() << " characters";
+    EXPECT_TRUE(
+        CekatNa([&] { return Informace(*prehravac_, L"Title") == L"Žluťoučký kůň – úpěl"; }, 3000))
+        << "title: " << Informace(*prehravac_, L"Title").size() << " characters";
     // The station repeats its title every quarter of a second; the listener hears it once.
     Pumpovat(1000);
     EXPECT_EQ(1, posluchac_.zmenTitulu);
-    EXPECT_EQ(L"128000", Informace(L"Bitrate"));
+    EXPECT_EQ(L"128000", Informace(*prehravac_, L"Bitrate"));
     std::wstring nazev;
     ASSERT_EQ(S_OK, prehravac_->NazevMedia(nazev));
     EXPECT_EQ(L"Zkušební stanice", nazev);
@@ -217,7 +183,8 @@ TEST_F(PrehravacStreamuTest, TitleInWindows1250) {
     Spustit(AdresaTonu("/http", "&metaint=4000&kodovani=cp1250&titul=" +
                                     ZakodovatProServer("Příliš žluťoučký kůň")));
     ASSERT_TRUE(CekatNaStav(kPrehrava));
-    EXPECT_TRUE(CekatNa([&] { return Informace(L"Title") == L"Příliš žluťoučký kůň"; }, 3000));
+    EXPECT_TRUE(
+        CekatNa([&] { return Informace(*prehravac_, L"Title") == L"Příliš žluťoučký kůň"; }, 3000));
 }
 
 TEST_F(PrehravacStreamuTest, StopSilencesAndReportsStoppedAtOnce) {

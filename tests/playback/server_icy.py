@@ -13,7 +13,8 @@ second port, printed as the second line. What it does is chosen by the path and 
                   typ (the content type, audio/mpeg), br (icy-br, 128; 0 for none),
                   naraz (bytes sent at once before the pace starts, as servers do on
                   connecting), pauza and pauza_po (milliseconds of silence once that many
-                  bytes are sent, then on)
+                  bytes are sent, then on), zmena (seconds: the title gets a number that grows
+                  by one each time they have passed, as a radio's next song)
   /zaseknout?po=N N bytes of a stream, then silence on an open connection
   /prerusit?po=N  N bytes of a stream, then the connection closed
   /mlcet          no answer at all, the connection held open
@@ -122,6 +123,7 @@ class Obsluha(socketserver.StreamRequestHandler):
         pauza_po = cislo(dotaz, "pauza_po", 0)
         typ = dotaz.get("typ", ["audio/mpeg"])[0]
         br = cislo(dotaz, "br", 128)
+        zmena = cislo(dotaz, "zmena", 0)
         hlava = ("ICY 200 OK\r\n" if icy else "HTTP/1.0 200 OK\r\n") + (
             "Content-Type: %s\r\nicy-name: Zkušební stanice\r\n" % typ
         )
@@ -136,6 +138,12 @@ class Obsluha(socketserver.StreamRequestHandler):
         odeslano = 0
         do_titulu = metaint
         zacatek = time.monotonic()
+
+        def titul_ted():
+            if not zmena:
+                return titul
+            return "%s %d" % (titul, int((time.monotonic() - zacatek) // zmena) + 1)
+
         while delka is None or odeslano < delka:
             n = dilek if delka is None else min(dilek, delka - odeslano)
             kus = bytearray()
@@ -147,7 +155,7 @@ class Obsluha(socketserver.StreamRequestHandler):
                 if metaint:
                     do_titulu -= vzit
                     if do_titulu == 0:
-                        kus += blok_metadat(titul, kodovani)
+                        kus += blok_metadat(titul_ted(), kodovani)
                         do_titulu = metaint
             self.wfile.write(bytes(kus))
             self.wfile.flush()
