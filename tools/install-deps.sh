@@ -20,6 +20,9 @@ packages=(
     gstreamer1.0-libav gstreamer1.0-tools
     # The radio server that the stream engine's tests play from (tests/playback/s_icecastem.sh).
     icecast2
+    # https: Wine's TLS goes through GnuTLS (only recommended by Wine's packages), and the tests'
+    # radio server gets a certificate made with openssl for each run.
+    libgnutls30 openssl
 )
 
 missing=()
