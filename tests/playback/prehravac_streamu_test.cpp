@@ -88,21 +88,6 @@ TEST_F(PrehravacStreamuTest, ConnectsFillsAndPlaysTheToneInOrder) {
     EXPECT_NEAR(440.0, nahravka.Kmitocet(), 5.0);
 }
 
-// The first https of this process: the certificate is trusted before anything asks.
-TEST_F(PrehravacStreamuTest, AnHttpsStationPlays) {
-    const DuveryhodnyCertifikat certifikat;
-    ASSERT_TRUE(certifikat.Platny() && certifikat.Duverovat());
-    ASSERT_FALSE(PortServeruIcyTls().empty());
-    const std::string url = "https://127.0.0.1:" + PortServeruIcyTls() +
-                            "/icy?rychlost=16000&soubor=" + ZakodovatProServer(ZV_TON_MP3_CESTA);
-    Spustit(std::wstring(url.begin(), url.end()));
-    ASSERT_TRUE(CekatNaStav(kPrehrava)) << prehravac_->DuvodSelhani().size();
-    Nahravka nahravka(800);
-    ASSERT_TRUE(nahravka.Nahrat());
-    EXPECT_GT(nahravka.NejvyssiUroven(), 8000.0);
-    EXPECT_NEAR(440.0, nahravka.Kmitocet(), 5.0);
-}
-
 TEST_F(PrehravacStreamuTest, AnAacStreamIsHeardAsTheToneWithTheServersBitRate) {
     Spustit(AdresaTonuAac("&br=128"));
     ASSERT_TRUE(CekatNaStav(kPrehrava))
@@ -283,22 +268,6 @@ TEST_F(PrehravacStreamuTest, AStallIsFollowedByReconnectingAndPlayingAgain) {
     const ULONGLONG pred = ::GetTickCount64();
     ASSERT_EQ(S_OK, prehravac_->Zastavit());
     EXPECT_LT(::GetTickCount64() - pred, 1000u);
-}
-
-// The server sends eight seconds at once and then pauses for five, longer than the read limit
-// (3 s): what it sent ahead plays through the pause. (Here the system's socket buffers hold
-// much of it too, so this does not tell the engine's reserve from theirs; the reserve's own
-// tests do.)
-TEST_F(PrehravacStreamuTest, APauseWithinWhatTheServerSentAheadIsNotHeard) {
-    ASSERT_EQ(S_OK, prehravac_->NastavitDobuBufferu(10000));
-    Spustit(AdresaTonu("/icy", "&naraz=128000&pauza=5000&pauza_po=128000"));
-    ASSERT_TRUE(CekatNaStav(kPrehrava));
-    Pumpovat(4000);
-    Nahravka nahravka(800);
-    ASSERT_TRUE(nahravka.Nahrat());
-    EXPECT_GT(nahravka.NejvyssiUroven(), 8000.0) << "silent within the pause";
-    Pumpovat(1500);
-    EXPECT_FALSE(posluchac_.Prislo(kZnovu)) << "the pause was heard as a stall";
 }
 
 TEST_F(PrehravacStreamuTest, PlayAfterStopOpensTheAddressAgain) {

@@ -10,11 +10,9 @@ second port, printed as the second line. What it does is chosen by the path and 
                   (utf-8 or cp1250), rychlost (bytes a second, 16000), delka (bytes of sound,
                   then the end; endless without it), soubor (a file sent round and round;
                   without it the n-th byte of sound is n % 251, so order can be checked),
-                  typ (the content type, audio/mpeg), br (icy-br, 128; 0 for none),
-                  naraz (bytes sent at once before the pace starts, as servers do on
-                  connecting), pauza and pauza_po (milliseconds of silence once that many
-                  bytes are sent, then on), zmena (seconds: the title gets a number that grows
-                  by one each time they have passed, as a radio's next song)
+                  typ (the content type, audio/mpeg), br (icy-br, 128; 0 for none), zmena
+                  (seconds: the title gets a number that grows by one each time they have
+                  passed, as a radio's next song)
   /zaseknout?po=N N bytes of a stream, then silence on an open connection
   /prerusit?po=N  N bytes of a stream, then the connection closed
   /mlcet          no answer at all, the connection held open
@@ -118,9 +116,6 @@ class Obsluha(socketserver.StreamRequestHandler):
         kodovani = dotaz.get("kodovani", ["utf-8"])[0]
         titul = dotaz.get("titul", ["Zkušební skladba – Žluťoučký kůň"])[0]
         zvuk = Zvuk(dotaz.get("soubor", [None])[0])
-        naraz = cislo(dotaz, "naraz", 0)
-        pauza = cislo(dotaz, "pauza", 0) / 1000
-        pauza_po = cislo(dotaz, "pauza_po", 0)
         typ = dotaz.get("typ", ["audio/mpeg"])[0]
         br = cislo(dotaz, "br", 128)
         zmena = cislo(dotaz, "zmena", 0)
@@ -159,11 +154,7 @@ class Obsluha(socketserver.StreamRequestHandler):
                         do_titulu = metaint
             self.wfile.write(bytes(kus))
             self.wfile.flush()
-            if pauza and odeslano >= pauza_po:
-                time.sleep(pauza)
-                zacatek += pauza
-                pauza = 0
-            pocka = zacatek + (odeslano - naraz) / rychlost - time.monotonic()
+            pocka = zacatek + odeslano / rychlost - time.monotonic()
             if pocka > 0:
                 time.sleep(pocka)
 
